@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Corvane's Cardovia.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+"$root/tools/setup.sh" release
+# the game finds its music by relative name, so it starts in its data folder
+mkdir -p "$root/build/data"
+cd "$root/build/data"
+exec "$root/build/cardovia"

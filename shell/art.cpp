@@ -1,0 +1,127 @@
+#include "shell/art.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPixmap>
+
+namespace art {
+
+QPainterPath raven(const QRectF& box)
+{
+    // Drawn on a 100 x 100 grid: a perched raven with a heavy beak and a
+    // long wedge tail, the mark of Corvane.
+    QPainterPath p;
+    p.moveTo(92, 30);            // beak tip
+    p.cubicTo(84, 26, 78, 22, 72, 22);
+    p.cubicTo(66, 16, 56, 16, 52, 24);  // crown
+    p.cubicTo(46, 30, 40, 34, 30, 38);  // back
+    p.cubicTo(20, 42, 12, 50, 4, 66);   // tail top
+    p.lineTo(8, 70);
+    p.lineTo(22, 62);
+    p.cubicTo(30, 66, 40, 70, 50, 68);  // belly
+    p.lineTo(50, 82);                   // leg
+    p.lineTo(44, 88);
+    p.lineTo(58, 88);
+    p.lineTo(55, 82);
+    p.lineTo(56, 66);
+    p.cubicTo(66, 60, 70, 48, 70, 38);  // breast
+    p.cubicTo(74, 34, 82, 33, 92, 30);  // throat back to the beak
+    p.closeSubpath();
+    QTransform t;
+    t.translate(box.left(), box.top());
+    t.scale(box.width() / 100.0, box.height() / 100.0);
+    return t.map(p);
+}
+
+namespace {
+
+void drawCard(QPainter& painter, const QRectF& r, qreal angle, const QString& suit, const QColor& ink)
+{
+    painter.save();
+    painter.translate(r.center().x(), r.bottom());
+    painter.rotate(angle);
+    const QRectF card(-r.width() / 2, -r.height(), r.width(), r.height());
+    painter.setPen(QPen(QColor(60, 60, 60), 0.8));
+    painter.setBrush(QColor(252, 250, 240));
+    painter.drawRoundedRect(card, 2.5, 2.5);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(int(r.width() * 0.7));
+    painter.setFont(f);
+    painter.setPen(ink);
+    painter.drawText(card, Qt::AlignCenter, suit);
+    painter.restore();
+}
+
+void drawLogo(QPainter& painter)
+{
+    const QRectF all(0, 0, 192, 72);
+    QLinearGradient felt(all.topLeft(), all.bottomLeft());
+    felt.setColorAt(0, QColor(20, 70, 40));
+    felt.setColorAt(1, QColor(6, 28, 16));
+    painter.setPen(QPen(QColor(212, 175, 55), 2));
+    painter.setBrush(felt);
+    painter.drawRoundedRect(all.adjusted(1, 1, -1, -1), 9, 9);
+
+    // a fanned hand of three cards with the raven perched on top
+    const QRectF cardBox(22, 24, 24, 34);
+    drawCard(painter, cardBox.translated(-6, 6), -18, QStringLiteral("\u2660"), Qt::black);
+    drawCard(painter, cardBox.translated(0, 4), 0, QStringLiteral("\u2665"), QColor(200, 20, 30));
+    drawCard(painter, cardBox.translated(6, 6), 18, QStringLiteral("\u2666"), QColor(200, 20, 30));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(10, 10, 14));
+    painter.drawPath(raven(QRectF(18, 2, 40, 36)));
+    painter.setBrush(QColor(240, 200, 60));
+    painter.drawEllipse(QPointF(18 + 40 * 0.70, 2 + 36 * 0.23), 1.4, 1.4);
+
+    QFont name(QStringLiteral("DejaVu Serif"));
+    name.setPixelSize(23);
+    name.setBold(true);
+    name.setLetterSpacing(QFont::AbsoluteSpacing, 0.5);
+    painter.setFont(name);
+    painter.setPen(QColor(0, 0, 0, 140));
+    painter.drawText(QRectF(72, 9, 118, 36), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Corvane"));
+    painter.setPen(QColor(240, 204, 90));
+    painter.drawText(QRectF(70, 7, 118, 36), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Corvane"));
+
+    QFont tag(QStringLiteral("DejaVu Sans"));
+    tag.setPixelSize(10);
+    tag.setBold(true);
+    tag.setLetterSpacing(QFont::AbsoluteSpacing, 2.2);
+    painter.setFont(tag);
+    painter.setPen(QColor(220, 236, 220));
+    painter.drawText(QRectF(71, 44, 118, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("GAMES & CARDS"));
+    painter.setPen(QPen(QColor(212, 175, 55), 1));
+    painter.drawLine(QPointF(71, 42), QPointF(180, 42));
+}
+
+void drawIcon(QPainter& painter)
+{
+    painter.setPen(QPen(QColor(40, 40, 40), 1));
+    painter.setBrush(QColor(252, 250, 240));
+    painter.drawRoundedRect(QRectF(5.5, 1.5, 21, 29), 3, 3);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 160));
+    painter.drawRoundedRect(QRectF(8, 4, 16, 24), 2, 2);
+    painter.setBrush(QColor(10, 10, 14));
+    painter.drawPath(raven(QRectF(4, 5, 26, 24)));
+    painter.setBrush(QColor(255, 255, 0));
+    painter.drawEllipse(QPointF(4 + 26 * 0.70, 5 + 24 * 0.23), 1.1, 1.1);
+}
+
+} // namespace
+
+Picture logo()
+{
+    return Picture(QStringLiteral("logo"), QSize(192, 72), drawLogo);
+}
+
+QIcon menuIcon()
+{
+    const Picture icon(QStringLiteral("icon"), QSize(32, 32), drawIcon);
+    QIcon result;
+    for (qreal dpr : {1.0, 2.0})
+        result.addPixmap(QPixmap::fromImage(icon.render(dpr)));
+    return result;
+}
+
+} // namespace art

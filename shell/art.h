@@ -1,0 +1,18 @@
+#pragma once
+// Corvane's own artwork for the shell: the maker's logo and the menu icon.
+
+#include "shell/toolkit.h"
+
+#include <QIcon>
+#include <QPainterPath>
+
+namespace art {
+
+// The maker's logo, 192 x 72.
+Picture logo();
+// The menu's 32 x 32 icon, also the frame's window icon.
+QIcon menuIcon();
+// Corvane's raven, facing right, fitted to the given box.
+QPainterPath raven(const QRectF& box);
+
+} // namespace art

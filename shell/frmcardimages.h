@@ -1,0 +1,18 @@
+#pragma once
+// The hidden picture store: 52 card faces and five card backs.
+
+#include "shell/form.h"
+
+class frmCardImages : public Form {
+    Q_OBJECT
+public:
+    frmCardImages(App& app, QWidget* parent);
+
+    // Face number n, 1 to 52; an empty picture for any other n.
+    Picture Image1(int n) const;
+    // Back design k, 0 to 4; an empty picture for any other k.
+    Picture PictureClip1(int k) const;
+    // The face of a card value 2 to 14 (14 the ace) and suit 1 to 4; an
+    // empty picture for any other pair.
+    Picture cardpicture(qint16 value, qint16 suit) const;
+};

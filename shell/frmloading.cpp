@@ -1,0 +1,89 @@
+#include "shell/frmloading.h"
+
+#include "shell/app.h"
+#include "shell/appinfo.h"
+#include "shell/art.h"
+#include "shell/frmcardimages.h"
+#include "shell/frmgrizzley.h"
+#include "shell/frmmain.h"
+#include "shell/frmmainmenu.h"
+#include "shell/frmmusic.h"
+
+#include <QTimer>
+
+frmLoading::frmLoading(App& app, QWidget* parent) : Form(app, QStringLiteral("frmLoading"), parent)
+{
+    twips::setRect(this, {0, 0, 5145, 2850});
+    setDialogFrame(QString());
+    QWidget* c = client();
+    const QString title = QStringLiteral("Please Wait......Loading.");
+
+    Label* shadow = controls::label(c, controls::indexed("Label1", 0), title, {0, 0, 5175, 2895});
+    shadow->setOpaque(true);
+    shadow->setBackColor(QColor(0, 128, 128));
+    shadow->setForeColor(Qt::black);
+    shadow->setFont(fonts::font("Standout", 20.25, fonts::Bold | fonts::Italic));
+    shadow->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    shadow->setBorder(true);
+
+    Label* front = controls::label(c, controls::indexed("Label1", 1), title, {0, 0, 5175, 2895});
+    front->setForeColor(QColor(0, 192, 192));
+    front->setFont(fonts::font("Standout", 20.25, fonts::Bold));
+    front->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    front->setBorder(true);
+
+    PictureBox* logo = controls::image(c, "Picture1", {1080, 1200, 2895, 1095});
+    logo->setPicture(art::logo());
+
+    Label* web = controls::label(c, "Label2", QString::fromUtf8(appinfo::kWebAddress), {240, 2400, 4695, 375});
+    web->setForeColor(Qt::white);
+    web->setFont(fonts::font("MS Sans Serif", 12, fonts::Bold));
+}
+
+void frmLoading::Form_Load()
+{
+    const frmMain& main = app().main();
+    twips::setLeft(this, (main.Width() - twips::width(this)) / 2);
+    twips::setTop(this, (main.Height() - twips::height(this)) / 2);
+}
+
+void frmLoading::paintEvent(QPaintEvent* event)
+{
+    Form::paintEvent(event);
+    // The screen becomes active once it is on screen, so that the player
+    // sees it during the wait that follows.
+    if (!activated_) {
+        activated_ = true;
+        QTimer::singleShot(0, this, &frmLoading::Form_Activate);
+    }
+}
+
+void frmLoading::Form_Activate()
+{
+    // runs once: the loading screen is gone afterwards
+    if (!app().isLoaded(*this))
+        return;
+    activated_ = true;
+    waitsecond(app().platform());
+
+    app().form<frmCardImages>().setVisible(false);
+
+    frmMusic& music = app().form<frmMusic>();
+    music.setVisible(false);
+    music.setEnabled(true);
+
+    frmMainMenu& menu = app().form<frmMainMenu>();
+    twips::setLeft(&menu, 0);
+    twips::setTop(&menu, 0);
+    menu.setEnabled(true);
+    menu.setVisible(true);
+
+    frmGrizzley& grizzley = app().form<frmGrizzley>();
+    twips::setLeft(&grizzley, twips::width(&menu));
+    twips::setTop(&grizzley, 0);
+    grizzley.setVisible(true);
+    grizzley.setEnabled(true);
+
+    app().main().setEnabled(true);
+    app().unload(*this);
+}

@@ -1,0 +1,115 @@
+#include "shell/frmmainmenu.h"
+
+#include "bingo/frmbingo.h"
+#include "fireice/frmfireice.h"
+#include "shell/app.h"
+#include "shell/appinfo.h"
+#include "shell/art.h"
+#include "shell/frmmain.h"
+#include "tictactoe/frmtictactoe.h"
+#include "war/frmwar.h"
+
+#include <QPushButton>
+
+frmMainMenu::frmMainMenu(App& app, QWidget* parent) : Form(app, QStringLiteral("frmMainMenu"), parent)
+{
+    setWindowTitle(QStringLiteral("Main Menu"));
+    setWindowIcon(art::menuIcon());
+    setBackColor(QColor(0, 0, 255));
+    setFont(fonts::font("MS Sans Serif", 8.25, fonts::Bold));
+
+    const QFont buttons = fonts::font("MS Sans Serif", 8.25);
+    cmdFireIce = controls::commandButton(this, "cmdFireIce", "&Fire && Ice", {720, 1800, 1215, 375});
+    cmdWar = controls::commandButton(this, "cmdWar", "&War", {2040, 1800, 1215, 375});
+    cmdTicTacToe = controls::commandButton(this, "cmdTicTacToe", "&Tic Tac Toe", {3360, 1800, 1215, 375});
+    cmdBingo = controls::commandButton(this, "cmdBingo", "&Bingo", {4680, 1800, 1215, 375});
+    cmdQuit = controls::commandButton(this, "cmdQuit", "Quit", {2760, 2400, 1095, 375});
+    for (QPushButton* b : {cmdFireIce, cmdWar, cmdTicTacToe, cmdBingo, cmdQuit})
+        b->setFont(buttons);
+    connect(cmdFireIce, &QPushButton::clicked, this, &frmMainMenu::cmdFireIce_Click);
+    connect(cmdWar, &QPushButton::clicked, this, &frmMainMenu::cmdWar_Click);
+    connect(cmdTicTacToe, &QPushButton::clicked, this, &frmMainMenu::cmdTicTacToe_Click);
+    connect(cmdBingo, &QPushButton::clicked, this, &frmMainMenu::cmdBingo_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmMainMenu::cmdQuit_Click);
+    setTabOrder(cmdFireIce, cmdWar);
+    setTabOrder(cmdWar, cmdQuit);
+    setTabOrder(cmdQuit, cmdTicTacToe);
+    setTabOrder(cmdTicTacToe, cmdBingo);
+
+    // Label2 stands in front of Label1, so the two make a shadowed title.
+    Label* shadow = controls::label(this, "Label1", "The Main Menu", {1560, 240, 2535, 495});
+    shadow->setForeColor(QColor(0, 64, 0));
+    shadow->setFont(fonts::font("MS Sans Serif", 13.5, fonts::Bold | fonts::Italic));
+    Label* title = controls::label(this, "Label2", "The Main Menu ... Thusfar", {1560, 240, 3855, 495});
+    title->setForeColor(QColor(255, 255, 0));
+    title->setFont(fonts::font("MS Sans Serif", 13.5, fonts::Bold));
+
+    PictureBox* logo = controls::image(this, "Picture1", {1860, 3120, 2895, 1095});
+    logo->setPicture(art::logo());
+
+    Label* note = controls::label(this, "Label3",
+                                  "     This is the start to a great collection of games.  These are the game "
+                                  "we have made so far.  If you have any ideas on an addition to this, send "
+                                  "them to us.",
+                                  {1260, 4560, 4095, 855});
+    note->setOpaque(true);
+    note->setBackColor(QColor(128, 255, 255));
+    note->setForeColor(Qt::black);
+    note->setBorder(true);
+
+    Label* mail = controls::label(this, "Label4",
+                                  QStringLiteral("Send it to us at %1 ").arg(QString::fromUtf8(appinfo::kEmail)),
+                                  {1350, 5520, 3975, 255});
+    mail->setForeColor(Qt::white);
+    Label* web = controls::label(this, "Label5",
+                                 QStringLiteral("Or visit us at   %1").arg(QString::fromUtf8(appinfo::kWebAddress)),
+                                 {900, 5760, 4815, 255});
+    web->setForeColor(Qt::white);
+}
+
+void frmMainMenu::Form_Load()
+{
+    const frmMain& main = app().main();
+    twips::setRect(this, {0, 0, main.Width() - 3000, main.Height()});
+    app().cardtype = 1;
+}
+
+void frmMainMenu::loadtheform()
+{
+    Form* form = app().theform;
+    app().load(*form);
+    const frmMain& main = app().main();
+    twips::setRect(form, {0, 0, main.Width() - 3000, main.Height()});
+    form->setEnabled(true);
+    form->setVisible(true);
+    setVisible(false);
+}
+
+void frmMainMenu::cmdFireIce_Click()
+{
+    app().theform = &app().instance<FrmFireIce>();
+    loadtheform();
+}
+
+void frmMainMenu::cmdWar_Click()
+{
+    app().theform = &app().instance<frmWar>();
+    loadtheform();
+}
+
+void frmMainMenu::cmdTicTacToe_Click()
+{
+    app().theform = &app().instance<frmTicTacToe>();
+    loadtheform();
+}
+
+void frmMainMenu::cmdBingo_Click()
+{
+    app().theform = &app().instance<frmBingo>();
+    loadtheform();
+}
+
+void frmMainMenu::cmdQuit_Click()
+{
+    app().platform().End();
+}

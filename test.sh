@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with the sanitizers, and runs every test.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+"$root/tools/setup.sh" test
+cd "$root/build-test"
+ctest --output-on-failure -j "$(nproc)"

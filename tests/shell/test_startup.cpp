@@ -1,0 +1,166 @@
+// Start-up, the layout of the frame and navigation between menu and games.
+
+#include "bingo/frmbingo.h"
+#include "fireice/frmfireice.h"
+#include "shell/frmcardimages.h"
+#include "shell/frmgrizzley.h"
+#include "shell/frmloading.h"
+#include "shell/frmmain.h"
+#include "shell/frmmainmenu.h"
+#include "shell/frmmusic.h"
+#include "support/started.h"
+#include "tictactoe/frmtictactoe.h"
+#include "war/frmwar.h"
+
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startupLeavesMenuAndPanelInPlace()
+    {
+        StartedApp s;
+        App& app = *s.app;
+        QCOMPARE(app.main().Width(), 9600.0);
+        QCOMPARE(app.main().Height(), 7200.0);
+        QVERIFY(app.main().isEnabled());
+
+        auto* menu = app.existing<frmMainMenu>();
+        QVERIFY(menu);
+        QVERIFY(!menu->isHidden());
+        QCOMPARE(twips::rect(menu), (twips::Rect{0, 0, 6600, 7200}));
+
+        auto* panel = app.existing<frmGrizzley>();
+        QVERIFY(panel);
+        QVERIFY(!panel->isHidden());
+        QCOMPARE(twips::rect(panel), (twips::Rect{6600, 0, 3000, 7200}));
+        // the panel sits right of the menu, also in pixels
+        QCOMPARE(panel->geometry().left(), menu->geometry().right() + 1);
+
+        QVERIFY(app.existing<frmCardImages>() && app.existing<frmCardImages>()->isHidden());
+        QVERIFY(app.existing<frmMusic>() && app.existing<frmMusic>()->isHidden());
+        QCOMPARE(app.cardtype, qint16(1));
+    }
+
+    void loadingWaitsForTheNextSecondWithoutSpinning()
+    {
+        StartedApp s;
+        // the clock stood at 10:00:00.300: one sleep to the boundary suffices
+        QCOMPARE(s.platform.sleeps, std::vector<int>{700});
+        QCOMPARE(s.platform.clock.second(), 1);
+    }
+
+    void waitsecondCopesWithEarlyWakeUps()
+    {
+        // a clock whose sleeps end early keeps waiting, a bounded number of times
+        struct Sleepy : FakePlatform {
+            void sleep(int ms) override { FakePlatform::sleep(std::max(1, ms / 2)); }
+        } p;
+        p.clock = QTime(10, 0, 59, 0);
+        waitsecond(p);
+        QCOMPARE(p.clock.second(), 0);
+        QVERIFY(p.sleeps.size() <= 16);
+    }
+
+    void loadingScreenNeverReturns()
+    {
+        StartedApp s;
+        QVERIFY(!s.app->existing<frmLoading>());
+        s.app->existing<frmMainMenu>()->cmdWar_Click();
+        s.app->existing<frmWar>()->cmdQuit_Click();
+        StartedApp::settle();
+        QVERIFY(!s.app->existing<frmLoading>());
+        for (QWidget* w : s.app->main().findChildren<QWidget*>())
+            QVERIFY(w->objectName() != QLatin1String("frmLoading"));
+    }
+
+    void eachGameOpensOverTheMenuAndReturnsFresh_data()
+    {
+        QTest::addColumn<int>("game");
+        QTest::newRow("War") << 0;
+        QTest::newRow("Bingo") << 1;
+        QTest::newRow("Tic Tac Toe") << 2;
+        QTest::newRow("Fire & Ice") << 3;
+    }
+
+    void eachGameOpensOverTheMenuAndReturnsFresh()
+    {
+        QFETCH(int, game);
+        StartedApp s;
+        App& app = *s.app;
+        frmMainMenu& menu = *app.existing<frmMainMenu>();
+        const auto open = [&]() -> Form* {
+            switch (game) {
+            case 0: menu.cmdWar_Click(); return app.existing<frmWar>();
+            case 1: menu.cmdBingo_Click(); return app.existing<frmBingo>();
+            case 2: menu.cmdTicTacToe_Click(); return app.existing<frmTicTacToe>();
+            default: menu.cmdFireIce_Click(); return app.existing<FrmFireIce>();
+            }
+        };
+        const auto back = [&](Form* f) {
+            if (auto* w = qobject_cast<frmWar*>(f)) w->cmdQuit_Click();
+            if (auto* b = qobject_cast<frmBingo*>(f)) b->cmdQuit_Click();
+            if (auto* t = qobject_cast<frmTicTacToe*>(f)) t->cmdQuit_Click();
+            if (auto* i = qobject_cast<FrmFireIce*>(f)) i->cmdReturn_Click();
+        };
+
+        QPointer<Form> first = open();
+        QVERIFY(first);
+        QCOMPARE(app.theform.data(), first.data());
+        QVERIFY(app.isLoaded(*first));
+        QVERIFY(!first->isHidden());
+        QVERIFY(menu.isHidden());
+        QCOMPARE(twips::rect(first), twips::rect(&menu));
+        QCOMPARE(first->geometry(), menu.geometry());
+
+        back(first);
+        QVERIFY(!menu.isHidden());
+        StartedApp::settle();
+        QVERIFY(!first);  // unloaded: everything it held is gone
+
+        Form* second = open();
+        QVERIFY(second);
+        QVERIFY(app.isLoaded(*second));
+        QVERIFY(!second->isHidden());
+    }
+
+    void quitEndsAtOnceFromTheMenu()
+    {
+        StartedApp s;
+        frmMainMenu& menu = *s.app->existing<frmMainMenu>();
+        QVERIFY_THROWS_EXCEPTION(ApplicationEnded, menu.cmdQuit_Click());
+        QCOMPARE(s.platform.ends, 1);
+    }
+
+    void fileQuitEndsWithoutReturningToTheMenu()
+    {
+        StartedApp s;
+        frmMainMenu& menu = *s.app->existing<frmMainMenu>();
+        menu.cmdTicTacToe_Click();
+        QVERIFY_THROWS_EXCEPTION(ApplicationEnded, s.app->main().mnuQuit_Click());
+        QCOMPARE(s.platform.ends, 1);
+        QVERIFY(menu.isHidden());
+        QVERIFY(!s.app->existing<frmTicTacToe>()->isHidden());
+    }
+
+    void noDisplayGivesOneClearLine()
+    {
+        QProcess game;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        game.setProcessEnvironment(env);
+        game.start(QStringLiteral(CARDOVIA_GAME_BINARY), {});
+        QVERIFY(game.waitForFinished(20000));
+        QCOMPARE(game.exitCode(), 1);
+        const QString err = QString::fromLocal8Bit(game.readAllStandardError()).trimmed();
+        QVERIFY2(err.contains(QLatin1String("xvfb-run")), qPrintable(err));
+        QCOMPARE(err.count(QLatin1Char('\n')), 0);
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"

@@ -1,0 +1,17 @@
+#include "support/fakeplatform.h"
+
+std::unique_ptr<Timer> FakePlatform::makeTimer(std::function<void()> onTick)
+{
+    return std::make_unique<ManualTimer>(std::move(onTick));
+}
+
+float rndFor(int result, int low, int span)
+{
+    // the middle of the interval that gives `result`
+    return (float(result - low) + 0.5f) / float(span);
+}
+
+void tick(Timer& timer)
+{
+    static_cast<ManualTimer&>(timer).tick();
+}

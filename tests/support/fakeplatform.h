@@ -1,0 +1,106 @@
+#pragma once
+// A platform for tests: a seeded or scripted generator, a message box that
+// records its text and presses OK, an End that unwinds the handler, a clock
+// that moves only when slept on, timers that tick only when told, and media
+// players that record their commands.
+
+#include "shell/platform.h"
+
+#include <QStringList>
+#include <deque>
+#include <random>
+#include <vector>
+
+// Thrown by FakePlatform::End; the test catches it where the real
+// application would have stopped.
+struct ApplicationEnded {};
+
+class RecordingPlayer : public MediaPlayer {
+public:
+    void setFileName(const QString& fileName) override { log << QStringLiteral("FileName=") + fileName; }
+    void setCommand(const QString& command) override { log << command; }
+    QStringList log;
+};
+
+class ManualTimer : public Timer {
+public:
+    explicit ManualTimer(std::function<void()> onTick) : onTick_(std::move(onTick)) {}
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    bool isEnabled() const override { return enabled_; }
+    void setInterval(int milliseconds) override { interval_ = milliseconds; }
+    int interval() const override { return interval_; }
+    // Raises the Timer event if the timer is enabled, as the real one would.
+    void tick()
+    {
+        if (enabled_)
+            onTick_();
+    }
+
+private:
+    std::function<void()> onTick_;
+    bool enabled_ = false;
+    int interval_ = 0;
+};
+
+class FakePlatform : public Platform {
+public:
+    explicit FakePlatform(unsigned seed = 12345) : engine_(seed) {}
+
+    // Values that Rnd returns, in order, before the seeded generator takes over.
+    void script(std::initializer_list<float> values) { scripted_.insert(scripted_.end(), values); }
+    void script(const std::vector<float>& values) { scripted_.insert(scripted_.end(), values.begin(), values.end()); }
+    std::size_t scriptLeft() const { return scripted_.size(); }
+
+    void Randomize() override { ++reseeds; }
+    float Rnd() override
+    {
+        ++draws;
+        if (!scripted_.empty()) {
+            const float v = scripted_.front();
+            scripted_.pop_front();
+            return v;
+        }
+        return float(engine_() >> 8) * (1.0f / 16777216.0f);
+    }
+    void MsgBox(const QString& text) override
+    {
+        messages << text;
+        if (onMessage)
+            onMessage(text);
+    }
+    [[noreturn]] void End() override
+    {
+        ++ends;
+        throw ApplicationEnded{};
+    }
+    QTime timeOfDay() override { return clock; }
+    void sleep(int milliseconds) override
+    {
+        sleeps.push_back(milliseconds);
+        clock = clock.addMSecs(milliseconds);
+    }
+    std::unique_ptr<Timer> makeTimer(std::function<void()> onTick) override;
+    MediaPlayer& sequencer() override { return sequencerPlayer; }
+    MediaPlayer& waveAudio() override { return wavePlayer; }
+
+    QStringList messages;
+    // Runs inside each message box, while it is "open".
+    std::function<void(const QString&)> onMessage;
+    int ends = 0;
+    int reseeds = 0;
+    int draws = 0;
+    QTime clock{10, 0, 0, 300};
+    std::vector<int> sleeps;
+    RecordingPlayer sequencerPlayer;
+    RecordingPlayer wavePlayer;
+
+private:
+    std::mt19937 engine_;
+    std::deque<float> scripted_;
+};
+
+// Raises a fake timer's Timer event if it is enabled.
+void tick(Timer& timer);
+
+// Rnd value that makes Int(span * Rnd + low) come out as `result`.
+float rndFor(int result, int low, int span);

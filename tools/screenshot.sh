@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Starts the game under Xvfb on a display of its own, clicks the named
+# controls in order and writes a PNG of the screen.
+#   tools/screenshot.sh OUT.png [STEP...]     e.g. tools/screenshot.sh war.png War Start
+# Steps are described in tools/snapshot.cpp. Build first (./play.sh or tools/setup.sh).
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+shot="$root/build/tools/cardovia-shot"
+[[ -x "$shot" ]] || shot="$root/build-test/tools/cardovia-shot"
+[[ -x "$shot" ]] || { echo "screenshot: build the game first (./play.sh or tools/setup.sh)" >&2; exit 1; }
+out="$(realpath -m "$1")"; shift
+cd "$root/build/data" 2>/dev/null || true
+exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$shot" "$out" "$@"

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the collection needs, then configures and
+# builds it.  Safe to run again: it installs only what is missing.
+#   tools/setup.sh [release|test]   (default: release)
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+kind="${1:-release}"
+
+packages=(
+    # build
+    g++ cmake make pkg-config qt6-base-dev libsdl2-mixer-dev
+    # run: the X11 platform plugin, MIDI synthesis and its General MIDI soundfont
+    qt6-qpa-plugins libfluidsynth3 timgm6mb-soundfont
+    # a display for machines without one, used by tests and screenshots
+    xvfb xauth
+    # fonts that stand in for the faces the screens were designed with
+    fonts-liberation2 fonts-dejavu-core fonts-leckerli-one fonts-cabinsketch fonts-lobster
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+        missing+=("$p")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "setup: installing ${missing[*]}"
+    sudo=""
+    if [[ $(id -u) -ne 0 ]]; then sudo="sudo"; fi
+    # wait for another apt or dpkg run instead of failing on its lock
+    apt_opts=(-o DPkg::Lock::Timeout=600 -o Acquire::Retries=3)
+    $sudo apt-get "${apt_opts[@]}" update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get "${apt_opts[@]}" install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+case "$kind" in
+    release) build="$root/build"; cmake_args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+    test)    build="$root/build-test"; cmake_args=(-DCMAKE_BUILD_TYPE=Debug -DCARDOVIA_SANITIZE=ON) ;;
+    *) echo "setup: unknown build kind '$kind' (release or test)" >&2; exit 2 ;;
+esac
+
+cmake -S "$root" -B "$build" "${cmake_args[@]}" >/dev/null
+cmake --build "$build" -j "$(nproc)"

@@ -1,0 +1,94 @@
+// Starts the game, presses controls by their accessible names and saves a
+// PNG of the screen. Run it on a display, usually through tools/screenshot.sh.
+//
+//   cardovia-shot OUT.png [STEP...]
+//
+// A STEP is the accessible name of a control to click (its caption without
+// "&", or its design name), "wait:MS" to let the game run for a while, or
+// "shot:FILE.png" to save an extra picture on the way. Controls are looked
+// for in every window, so the OK of a message box can be pressed too.
+
+#include "shell/app.h"
+#include "shell/desktopplatform.h"
+#include "shell/frmmain.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+QWidget* findControl(const QString& name)
+{
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible())
+            continue;
+        const QList<QWidget*> all = top->findChildren<QWidget*>();
+        for (QWidget* w : all) {
+            if (!w->isVisible() || !w->isEnabled())
+                continue;
+            const auto* button = qobject_cast<QAbstractButton*>(w);
+            const QString text = button ? button->text().remove(QLatin1Char('&')) : QString();
+            if (w->accessibleName() == name || w->objectName() == name || text == name)
+                return w;
+        }
+    }
+    return nullptr;
+}
+
+void save(const QString& file)
+{
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+    if (!shot.save(file))
+        std::fprintf(stderr, "cardovia-shot: cannot write %s\n", qPrintable(file));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: cardovia-shot OUT.png [STEP...]\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QStringList steps;
+    for (int i = 2; i < argc; ++i)
+        steps << QString::fromLocal8Bit(argv[i]);
+
+    DesktopPlatform platform;
+    App app(platform);
+    platform.setMessageParent(&app.main());
+    app.start();
+
+    int failures = 0;
+    // Steps run from timers, so they go on while a modal message box is open.
+    std::function<void()> next = [&]() {
+        if (steps.isEmpty()) {
+            save(out);
+            QApplication::exit(failures ? 1 : 0);
+            return;
+        }
+        const QString step = steps.takeFirst();
+        int pause = 700;
+        if (step.startsWith(QLatin1String("wait:"))) {
+            pause = step.mid(5).toInt();
+        } else if (step.startsWith(QLatin1String("shot:"))) {
+            save(step.mid(5));
+            pause = 0;
+        } else if (QWidget* w = findControl(step)) {
+            QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+        } else {
+            std::fprintf(stderr, "cardovia-shot: no visible, enabled control named '%s'\n", qPrintable(step));
+            ++failures;
+        }
+        QTimer::singleShot(pause, next);
+    };
+    // Start-up waits for the clock's second; give it time before the first step.
+    QTimer::singleShot(2500, next);
+    return QApplication::exec();
+}
