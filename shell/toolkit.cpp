@@ -295,6 +295,44 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+// --- Shape ---------------------------------------------------------------
+
+Shape::Shape(QWidget* parent, Kind kind) : QWidget(parent), kind_(kind)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::setLine(double x1, double y1, double x2, double y2)
+{
+    line_ = QLineF(x1, y1, x2, y2);
+    // the widget spans the line's box, one pixel more each way for the pen
+    const double pad = twips::kPerPixel;
+    twips::setRect(this, {std::min(x1, x2) - pad, std::min(y1, y2) - pad, std::abs(x2 - x1) + 2 * pad,
+                          std::abs(y2 - y1) + 2 * pad});
+    update();
+}
+
+void Shape::setColor(const QColor& color)
+{
+    color_ = color;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(color_, 1));
+    if (kind_ == Kind::Rectangle) {
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        return;
+    }
+    const QPointF origin(twips::toPixels(twips::left(this)), twips::toPixels(twips::top(this)));
+    const auto toLocal = [&](QPointF p) {
+        return QPointF(twips::toPixels(p.x()), twips::toPixels(p.y())) - origin;
+    };
+    painter.drawLine(toLocal(line_.p1()), toLocal(line_.p2()));
+}
+
 // --- factories -------------------------------------------------------------
 
 namespace controls {
@@ -364,6 +402,19 @@ PictureBox* image(QWidget* parent, const QString& name, const twips::Rect& rect)
 QScrollBar* hScrollBar(QWidget* parent, const QString& name, const twips::Rect& rect)
 {
     return named(new QScrollBar(Qt::Horizontal, parent), name, QString(), rect);
+}
+
+Shape* line(QWidget* parent, const QString& name, double x1, double y1, double x2, double y2)
+{
+    auto* shape = new Shape(parent, Shape::Kind::Line);
+    shape->setObjectName(name);
+    shape->setLine(x1, y1, x2, y2);
+    return shape;
+}
+
+Shape* rectangle(QWidget* parent, const QString& name, const twips::Rect& rect)
+{
+    return named(new Shape(parent, Shape::Kind::Rectangle), name, QString(), rect);
 }
 
 QString indexed(const QString& name, int index)

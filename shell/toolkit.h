@@ -142,6 +142,25 @@ private:
     bool pressed_ = false;
 };
 
+// A line or rectangle drawn as stored; it takes no clicks.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Line, Rectangle };
+    Shape(QWidget* parent, Kind kind);
+    // For a line: its two ends in the parent's twips.
+    void setLine(double x1, double y1, double x2, double y2);
+    void setColor(const QColor& color);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Kind kind_;
+    QLineF line_;  // in twips, relative to the parent
+    QColor color_ = Qt::black;
+};
+
 namespace controls {
 
 // The caption as read aloud: "&" marks an access key and "&&" is one "&".
@@ -158,6 +177,8 @@ PictureBox* pictureBox(QWidget* parent, const QString& name, const twips::Rect& 
 // An image: no border and transparent.
 PictureBox* image(QWidget* parent, const QString& name, const twips::Rect& rect);
 QScrollBar* hScrollBar(QWidget* parent, const QString& name, const twips::Rect& rect);
+Shape* line(QWidget* parent, const QString& name, double x1, double y1, double x2, double y2);
+Shape* rectangle(QWidget* parent, const QString& name, const twips::Rect& rect);
 
 // A control-array element is named like "lblNumber(7)".
 QString indexed(const QString& name, int index);
