@@ -86,7 +86,7 @@ void drawLogo(QPainter& painter)
     QFont tag(QStringLiteral("DejaVu Sans"));
     tag.setPixelSize(10);
     tag.setBold(true);
-    tag.setLetterSpacing(QFont::AbsoluteSpacing, 2.2);
+    tag.setLetterSpacing(QFont::AbsoluteSpacing, 1.4);
     painter.setFont(tag);
     painter.setPen(QColor(220, 236, 220));
     painter.drawText(QRectF(71, 44, 118, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("GAMES & CARDS"));

@@ -36,7 +36,7 @@ if ((${#missing[@]})); then
 fi
 
 case "$kind" in
-    release) build="$root/build"; cmake_args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+    release) build="$root/build"; cmake_args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF) ;;
     test)    build="$root/build-test"; cmake_args=(-DCMAKE_BUILD_TYPE=Debug -DCARDOVIA_SANITIZE=ON) ;;
     *) echo "setup: unknown build kind '$kind' (release or test)" >&2; exit 2 ;;
 esac

@@ -11,6 +11,7 @@
 #include "shell/app.h"
 #include "shell/desktopplatform.h"
 #include "shell/frmmain.h"
+#include "shell/frmmainmenu.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -88,7 +89,15 @@ int main(int argc, char** argv)
         }
         QTimer::singleShot(pause, next);
     };
-    // Start-up waits for the clock's second; give it time before the first step.
-    QTimer::singleShot(2500, next);
+    // The first step waits until start-up has put up the menu.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&]() {
+        const frmMainMenu* menu = app.existing<frmMainMenu>();
+        if (menu && menu->isVisible()) {
+            poll.stop();
+            QTimer::singleShot(300, next);
+        }
+    });
+    poll.start(50);
     return QApplication::exec();
 }
