@@ -79,13 +79,15 @@ QPainterPath unitSuit(int suit)
         p.addEllipse(QPointF(-0.26, 0.07), 0.22, 0.22);
         p.addEllipse(QPointF(0.26, 0.07), 0.22, 0.22);
         p.addEllipse(QPointF(0, 0.02), 0.12, 0.12);
-        QPainterPath stem;
-        stem.moveTo(-0.05, 0.0);
-        stem.lineTo(0.05, 0.0);
-        stem.cubicTo(0.06, 0.3, 0.1, 0.42, 0.2, 0.5);
-        stem.lineTo(-0.2, 0.5);
-        stem.cubicTo(-0.1, 0.42, -0.06, 0.3, -0.05, 0.0);
-        p = p.united(stem);
+        // Overlapping parts, all turning clockwise, so a winding fill joins
+        // them; a boolean union would flatten the curves into polygons.
+        p.setFillRule(Qt::WindingFill);
+        p.moveTo(-0.05, 0.0);
+        p.lineTo(0.05, 0.0);
+        p.cubicTo(0.06, 0.3, 0.1, 0.42, 0.2, 0.5);
+        p.lineTo(-0.2, 0.5);
+        p.cubicTo(-0.1, 0.42, -0.06, 0.3, -0.05, 0.0);
+        p.closeSubpath();
         break;
     }
     default:
@@ -108,14 +110,14 @@ void drawPip(QPainter& painter, int suit, QPointF centre, qreal height, bool ups
     painter.restore();
 }
 
-// Runs `draw` once as it is and once turned half round the centre of `size`:
-// the two ends of a card read the same from either side of the table.
+// Runs `draw` once as it is and once turned half round the centre of the
+// card: the two ends of a card read the same from either side of the table.
 template <typename Draw>
-void bothEnds(QPainter& painter, QSizeF size, Draw draw)
+void bothEnds(QPainter& painter, Draw draw)
 {
     draw();
     painter.save();
-    painter.translate(size.width(), size.height());
+    painter.translate(kCardSize.width(), kCardSize.height());
     painter.rotate(180);
     draw();
     painter.restore();
@@ -157,7 +159,7 @@ void drawIndex(QPainter& painter, int rank, int suit)
         font.setStretch(QFont::ExtraCondensed);
         font.setLetterSpacing(QFont::AbsoluteSpacing, -1.2);
     }
-    bothEnds(painter, kCardSize, [&] {
+    bothEnds(painter, [&] {
         painter.setFont(font);
         painter.setPen(suitColour(suit));
         painter.drawText(QRectF(0, 2, 13, 13), Qt::AlignHCenter | Qt::AlignTop, rankText(rank));
@@ -239,10 +241,12 @@ void drawAce(QPainter& painter, int suit)
 
     painter.setBrush(ink);
     painter.drawPath(pip);
-    // an inlaid line following the outline
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::white, spades ? 0.8 : 0.6));
-    painter.drawPath(suitSymbol(suit, middle + QPointF(0, spades ? -1.5 : -0.6), height * 0.82));
+    // an inlaid white line following the outline: a smaller white copy under
+    // a smaller ink one
+    painter.setBrush(Qt::white);
+    painter.drawPath(suitSymbol(suit, middle, height * 0.86));
+    painter.setBrush(ink);
+    painter.drawPath(suitSymbol(suit, middle, height * (spades ? 0.82 : 0.8)));
     if (spades) {
         const QRectF box(middle.x() - 10, middle.y() - 10, 20, 17);
         painter.setPen(Qt::NoPen);
@@ -561,7 +565,7 @@ void drawCourt(QPainter& painter, int rank, int suit)
     painter.drawRect(kFrame);
     const QPointF top(kFrame.center().x(), kFrame.top());
     const qreal halfHeight = kFrame.height() / 2;
-    bothEnds(painter, kCardSize, [&] {
+    bothEnds(painter, [&] {
         painter.save();
         painter.setClipRect(QRectF(kFrame.left(), kFrame.top(), kFrame.width(), halfHeight));
         painter.translate(top);
@@ -612,8 +616,9 @@ QSizeF backSizeOf(int design)
 // Clips to the panel inside the margin, runs `pattern` with the panel's rect
 // and draws the panel's border over it.
 template <typename Pattern>
-void drawBack(QPainter& painter, QSizeF size, const QColor& border, Pattern pattern)
+void drawBack(QPainter& painter, int design, const QColor& border, Pattern pattern)
 {
+    const QSizeF size = backSizeOf(design);
     drawBlank(painter, size);
     const QRectF panel = QRectF(QPointF(0, 0), size).adjusted(4, 4, -4, -4);
     QPainterPath shape;
@@ -627,12 +632,19 @@ void drawBack(QPainter& painter, QSizeF size, const QColor& border, Pattern patt
     painter.drawPath(shape);
 }
 
+// Fills the panel with a colour ramp running from `from` to `to`.
+void wash(QPainter& painter, const QRectF& panel, QPointF from, QPointF to, const QGradientStops& stops)
+{
+    QLinearGradient ramp(from, to);
+    ramp.setStops(stops);
+    painter.fillRect(panel, ramp);
+}
+
 // Mossgrave: weathered stones in running bond, moss in their seams and ivy
 // climbing over them.
 void drawMossgrave(QPainter& painter)
 {
-    const QSizeF size = backSizeOf(0);
-    drawBack(painter, size, QColor(46, 78, 40), [&](const QRectF& panel) {
+    drawBack(painter, 0, QColor(46, 78, 40), [&](const QRectF& panel) {
         painter.fillRect(panel, QColor(44, 66, 42));
         const qreal rowHeight = 8.5;
         int row = 0;
@@ -718,9 +730,8 @@ void drawRavenMark(QPainter& painter, const QRectF& box, const QColor& body, con
 // Corvane: a gold trellis on midnight blue with the raven in a medallion.
 void drawCorvane(QPainter& painter)
 {
-    const QSizeF size = backSizeOf(1);
     const QColor gold(222, 180, 72);
-    drawBack(painter, size, QColor(20, 26, 70), [&](const QRectF& panel) {
+    drawBack(painter, 1, QColor(20, 26, 70), [&](const QRectF& panel) {
         QRadialGradient night(panel.center(), panel.height() * 0.7);
         night.setColorAt(0, QColor(40, 56, 130));
         night.setColorAt(1, QColor(14, 20, 60));
@@ -760,15 +771,12 @@ void drawCorvane(QPainter& painter)
 }
 
 // Corvane2: a crimson field of small ravens in rows, and a pair of black
-// ravens back to back in a silver diamond.
+// ravens face to face in a silver diamond.
 void drawCorvane2(QPainter& painter)
 {
-    const QSizeF size = backSizeOf(2);
-    drawBack(painter, size, QColor(90, 10, 20), [&](const QRectF& panel) {
-        QLinearGradient wine(panel.topLeft(), panel.bottomRight());
-        wine.setColorAt(0, QColor(170, 28, 40));
-        wine.setColorAt(1, QColor(110, 12, 26));
-        painter.fillRect(panel, wine);
+    drawBack(painter, 2, QColor(90, 10, 20), [&](const QRectF& panel) {
+        wash(painter, panel, panel.topLeft(), panel.bottomRight(),
+             {{0, QColor(170, 28, 40)}, {1, QColor(110, 12, 26)}});
         int row = 0;
         for (qreal y = panel.top() + 1; y < panel.bottom(); y += 8, ++row) {
             for (qreal x = panel.left() - (row % 2 ? 4 : 0); x < panel.right(); x += 9) {
@@ -828,8 +836,7 @@ void drawCorvane2(QPainter& painter)
 // Saltwick: rows of sea-blue breakers, each crested and curled with foam.
 void drawSaltwick(QPainter& painter)
 {
-    const QSizeF size = backSizeOf(3);
-    drawBack(painter, size, QColor(14, 52, 100), [&](const QRectF& panel) {
+    drawBack(painter, 3, QColor(14, 52, 100), [&](const QRectF& panel) {
         painter.fillRect(panel, QColor(150, 205, 235));
         const qreal period = 14, swell = 2.4, pitch = 8;
         const int rows = int(std::ceil((panel.height() + 2 * pitch) / pitch));
@@ -879,13 +886,9 @@ void drawSaltwick(QPainter& painter)
 // Emberjack: rows of flames rising over glowing embers.
 void drawEmberjack(QPainter& painter)
 {
-    const QSizeF size = backSizeOf(4);
-    drawBack(painter, size, QColor(90, 20, 8), [&](const QRectF& panel) {
-        QLinearGradient glow(panel.bottomLeft(), panel.topLeft());
-        glow.setColorAt(0, QColor(250, 140, 30));
-        glow.setColorAt(0.45, QColor(170, 36, 16));
-        glow.setColorAt(1, QColor(60, 8, 8));
-        painter.fillRect(panel, glow);
+    drawBack(painter, 4, QColor(90, 20, 8), [&](const QRectF& panel) {
+        wash(painter, panel, panel.bottomLeft(), panel.topLeft(),
+             {{0, QColor(250, 140, 30)}, {0.45, QColor(170, 36, 16)}, {1, QColor(60, 8, 8)}});
         auto flame = [](QPointF base, qreal w, qreal h, qreal lean) {
             QPainterPath p;
             p.moveTo(base + QPointF(0, 0));
