@@ -8,6 +8,7 @@
 #include <QRadialGradient>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace cardart {
@@ -235,7 +236,7 @@ void drawAce(QPainter& painter, int suit)
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink);
     for (int i = 0; i < 16; ++i) {
-        const qreal a = i * M_PI / 8 + M_PI / 16;
+        const qreal a = i * std::numbers::pi / 8 + std::numbers::pi / 16;
         painter.drawEllipse(middle + QPointF(std::cos(a), std::sin(a)) * (ring - 1.5), 0.9, 0.9);
     }
 
@@ -822,7 +823,7 @@ void drawCorvane2(QPainter& painter)
         painter.setBrush(QColor(150, 20, 34));
         QPainterPath star;
         for (int i = 0; i < 8; ++i) {
-            const qreal a = i * M_PI / 4 - M_PI / 2;
+            const qreal a = i * std::numbers::pi / 4 - std::numbers::pi / 2;
             const qreal r = i % 2 ? 1.3 : 4;
             const QPointF at = c + QPointF(0, -17) + QPointF(std::cos(a), std::sin(a)) * r;
             i ? star.lineTo(at) : star.moveTo(at);
