@@ -1,38 +1,28 @@
 #include "shell/frmcardimages.h"
 
-#include <QPainter>
+#include "shell/cardart.h"
 
 frmCardImages::frmCardImages(App& app, QWidget* parent) : Form(app, QStringLiteral("frmCardImages"), parent)
 {
     setWindowTitle(QStringLiteral("Form2"));
+    for (int n = 1; n <= cards::kFaces; ++n)
+        faces_[n - 1] = cardart::face(n);
+    for (int k = 0; k < cards::kBacks; ++k)
+        backs_[k] = cardart::back(k);
 }
 
 Picture frmCardImages::Image1(int n) const
 {
-    if (n < 1 || n > 52)
-        return {};
-    return Picture(QStringLiteral("face %1").arg(n), QSize(71, 96), [n](QPainter& p) {
-        p.setPen(Qt::black);
-        p.setBrush(Qt::white);
-        p.drawRoundedRect(QRectF(0.5, 0.5, 70, 95), 4, 4);
-        p.drawText(QRectF(0, 0, 71, 96), Qt::AlignCenter, QString::number(n));
-    });
+    return n >= 1 && n <= cards::kFaces ? faces_[n - 1] : Picture();
 }
 
 Picture frmCardImages::PictureClip1(int k) const
 {
-    if (k < 0 || k > 4)
-        return {};
-    return Picture(QStringLiteral("back %1").arg(k), QSize(k == 2 ? 72 : 71, 96), [](QPainter& p) {
-        p.setPen(Qt::black);
-        p.setBrush(QColor(0, 0, 128));
-        p.drawRoundedRect(QRectF(0.5, 0.5, 70, 95), 4, 4);
-    });
+    return k >= 0 && k < cards::kBacks ? backs_[k] : Picture();
 }
 
 Picture frmCardImages::cardpicture(qint16 value, qint16 suit) const
 {
-    if (value < 2 || value > 14 || suit < 1 || suit > 4)
-        return {};
-    return Image1(value == 14 ? suit : 4 * (value - 1) + suit);
+    // face number 0 (not a card) gives the empty picture
+    return Image1(cards::faceNumber(value, suit));
 }

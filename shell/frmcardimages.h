@@ -1,7 +1,10 @@
 #pragma once
 // The hidden picture store: 52 card faces and five card backs.
 
+#include "shell/cards.h"
 #include "shell/form.h"
+
+#include <array>
 
 class frmCardImages : public Form {
     Q_OBJECT
@@ -15,4 +18,10 @@ public:
     // The face of a card value 2 to 14 (14 the ace) and suit 1 to 4; an
     // empty picture for any other pair.
     Picture cardpicture(qint16 value, qint16 suit) const;
+
+private:
+    // Built once at load; every card on every screen shares these, and with
+    // them each picture's rendering.
+    std::array<Picture, cards::kFaces> faces_;
+    std::array<Picture, cards::kBacks> backs_;
 };
