@@ -28,6 +28,7 @@ void addLetters(PictureBox* card, int firstNumber, int step)
         Label* l = controls::label(card, QStringLiteral("Label%1").arg(firstNumber + step * i), letters.mid(i, 1),
                                    {lefts[i], 0, width, 375});
         l->setFont(fonts::font("Wide Latin", 14.25));
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         l->setForeColor(Qt::black);
     }
 }
