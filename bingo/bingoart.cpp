@@ -7,18 +7,24 @@ namespace bingoart {
 
 namespace {
 
+// An ellipse of the colour that fades out towards its rim.
+void glow(QPainter& painter, QPointF centre, qreal rx, qreal ry, const QColor& colour)
+{
+    QRadialGradient fade(centre, std::max(rx, ry));
+    fade.setColorAt(0, colour);
+    QColor clear = colour;
+    clear.setAlpha(0);
+    fade.setColorAt(1, clear);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fade);
+    painter.drawEllipse(centre, rx, ry);
+}
+
 void drawBall(QPainter& painter)
 {
-    const QRectF all(0, 0, 150, 150);
-    painter.fillRect(all, Qt::white);
-
-    // a soft shadow under the ball grounds it on the white
-    QRadialGradient shadow(QPointF(79, 142), 60);
-    shadow.setColorAt(0, QColor(0, 0, 0, 60));
-    shadow.setColorAt(1, QColor(0, 0, 0, 0));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(shadow);
-    painter.drawEllipse(QPointF(79, 142), 58, 7);
+    painter.fillRect(QRectF(0, 0, 150, 150), Qt::white);
+    // a soft shadow grounds the ball on the white
+    glow(painter, QPointF(79, 142), 58, 7, QColor(0, 0, 0, 60));
 
     // light from the upper left: the focal point sits off centre
     const QRectF sphere(6, 4, 136, 136);
@@ -31,12 +37,7 @@ void drawBall(QPainter& painter)
     painter.setPen(QPen(QColor(70, 70, 74), 1.2));
     painter.drawEllipse(sphere);
 
-    QRadialGradient glint(QPointF(46, 36), 22);
-    glint.setColorAt(0, QColor(255, 255, 255, 235));
-    glint.setColorAt(1, QColor(255, 255, 255, 0));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(glint);
-    painter.drawEllipse(QPointF(46, 36), 22, 16);
+    glow(painter, QPointF(46, 36), 22, 16, QColor(255, 255, 255, 235));
 }
 
 } // namespace
