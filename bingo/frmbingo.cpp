@@ -1,18 +1,335 @@
 #include "bingo/frmbingo.h"
 
+#include "bingo/bingoart.h"
 #include "shell/app.h"
 
+#include <QGroupBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+const QString kFreeSpace = QStringLiteral("FS");
+
+// The first cell of each card in lblNumber.
+constexpr int kGrizzleCard = 0;
+constexpr int kPlayerCard = 25;
+
+// The column letters of one card; the player's are numbered backwards,
+// Label10 for B down to Label6 for O.
+void addLetters(PictureBox* card, int firstNumber, int step)
+{
+    static const double lefts[] = {120, 660, 1080, 1560, 2040};
+    const QString letters = QStringLiteral("BINGO");
+    for (int i = 0; i < 5; ++i) {
+        const double width = i == 1 ? 255 : 375;
+        Label* l = controls::label(card, QStringLiteral("Label%1").arg(firstNumber + step * i), letters.mid(i, 1),
+                                   {lefts[i], 0, width, 375});
+        l->setFont(fonts::font("Wide Latin", 14.25));
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        l->setForeColor(Qt::black);
+    }
+}
+
+// A yellow name with a black italic copy behind it, 120 twips to the right.
+void addName(QWidget* form, const QString& front, const QString& back, const QString& text, double left,
+             double width)
+{
+    Label* shadow = controls::label(form, back, text, {left + 120, 2520, width, 495});
+    shadow->setFont(fonts::font("Arial Rounded MT Bold", 14.25, fonts::Bold | fonts::Italic));
+    shadow->setForeColor(Qt::black);
+    Label* name = controls::label(form, front, text, {left, 2520, width, 495});
+    name->setFont(fonts::font("Arial Rounded MT Bold", 14.25, fonts::Bold));
+    name->setForeColor(kYellow);
+    for (Label* l : {shadow, name})
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+} // namespace
 
 frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBingo"), parent)
 {
-    twips::setRect(this, {0, 0, 6690, 6015});
+    twips::setRect(this, {870, 555, 6690, 6015});
     setBackColor(QColor(0, 128, 0));
+
     cmdQuit = controls::commandButton(this, "cmdQuit", "&Main Menu", {120, 120, 1335, 375});
+    cmdStart = controls::commandButton(this, "cmdStart", "&Restart", {120, 600, 1335, 375});
+    cmdOptions = controls::commandButton(this, "cmdOptions", "&Options", {120, 1080, 1335, 375});
+
+    picBall = controls::pictureBox(this, "picBall", {2160, 120, 2310, 2310});
+    picBall->setPicture(bingoart::ball());
+    lblBall = controls::label(picBall, "lblBall", QString(), {360, 720, 1575, 855});
+    lblBall->setFont(fonts::font("Arial Rounded MT Bold", 36, fonts::Bold));
+    lblBall->setForeColor(palette().color(QPalette::WindowText));
+    lblBall->setAlignment(Qt::AlignCenter);
+    lblBall->setWordWrap(false);
+
+    cmdBingo = controls::commandButton(this, "cmdBingo", "B I N G O", {4560, 240, 1935, 375});
+
+    addName(this, "Label16", "Label11", "Grizzle", 600, 2175);
+    addName(this, "Label17", "Label12", "You", 3720, 2295);
+
+    picDCard = controls::pictureBox(this, "picDCard", {360, 3000, 2655, 2895});
+    picYCard = controls::pictureBox(this, "picYCard", {3480, 3000, 2655, 2895});
+    picYCard->setBackColor(QColor(128, 255, 255));
+    addLetters(picDCard, 1, 1);
+    addLetters(picYCard, 10, -1);
+
+    const QFont cellFont = fonts::font("Courier New", 11.25, fonts::Bold);
+    for (int k = 1; k <= 50; ++k) {
+        const int cell = (k - 1) % bingo::kCardCells;
+        Label* l = controls::label(k <= kPlayerCard ? picDCard : picYCard, controls::indexed("lblNumber", k),
+                                   QString(), {120.0 + 480 * (cell % 5), 480.0 + 480 * (cell / 5), 375, 375});
+        l->setFont(cellFont);
+        l->setForeColor(palette().color(QPalette::WindowText));
+        l->setBorder(true);
+        l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(false);
+        lblNumber[k] = l;
+        connect(l, &Label::clicked, this, [this, k] { lblNumber_Click(k); });
+    }
+    // Made after the opponent's cells, so it lies in front and takes their clicks.
+    lblBlocker = controls::label(picDCard, "lblBlocker", QString(), {0, 0, 2535, 2895});
+
+    Frame1 = controls::frame(this, "Frame1", QString(), {1200, 3120, 4215, 2535});
+    controls::setBackColor(Frame1, QColor(192, 192, 192));
+    Frame1->hide();
+    Label* note = controls::label(Frame1, "Label15", "Note: Hitting Okay will cause the game to restart.",
+                                  {120, 120, 3975, 255});
+    note->setForeColor(QColor(255, 0, 0));
+    note->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    controls::rectangle(Frame1, "Shape1", {120, 480, 1815, 1575});
+    Option1 = controls::optionButton(Frame1, "Option1", "Blackout Bingo", {240, 600, 1575, 255});
+    Option2 = controls::optionButton(Frame1, "Option2", "X-out Bingo", {240, 960, 1575, 255});
+    Option3 = controls::optionButton(Frame1, "Option3", "4 Corners Bingo", {240, 1320, 1575, 255});
+    Option4 = controls::optionButton(Frame1, "Option4", "Field Goal Bingo", {240, 1680, 1575, 255});
+    Option1->setChecked(true);
+    Label* speed = controls::label(Frame1, "Label13", "Call Speed", {2280, 480, 1575, 255});
+    speed->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    scrSpeed = controls::hScrollBar(Frame1, "scrSpeed", {2280, 840, 1575, 255});
+    scrSpeed->setRange(2000, 10000);
+    scrSpeed->setSingleStep(250);
+    scrSpeed->setPageStep(1000);
+    scrSpeed->setValue(2000);
+    Label* range = controls::label(Frame1, "Label14", "Faster............Slower", {2280, 1200, 1575, 255});
+    range->setForeColor(Qt::black);
+    range->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    cmdOkay = controls::commandButton(Frame1, "cmdOkay", "&Okay", {2520, 1800, 1095, 255});
+    cmdCancel = controls::commandButton(Frame1, "cmdCancel", "&Cancel", {2520, 2160, 1095, 255});
+
+    tmrBall = app.platform().makeTimer([this] { tmrBall_Timer(); });
+    tmrBall->setInterval(2000);
+    tmrGrizzle = app.platform().makeTimer([this] { tmrGrizzle_Timer(); });
+    tmrGrizzle->setInterval(1000);
+    tmrGrizzle->setEnabled(true);
+
     connect(cmdQuit, &QPushButton::clicked, this, &frmBingo::cmdQuit_Click);
+    connect(cmdStart, &QPushButton::clicked, this, &frmBingo::cmdStart_Click);
+    connect(cmdOptions, &QPushButton::clicked, this, &frmBingo::cmdOptions_Click);
+    connect(cmdBingo, &QPushButton::clicked, this, &frmBingo::cmdBingo_Click);
+    connect(cmdOkay, &QPushButton::clicked, this, &frmBingo::cmdOkay_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmBingo::cmdCancel_Click);
+    connect(scrSpeed, &QScrollBar::valueChanged, this, &frmBingo::scrSpeed_Change);
+}
+
+void frmBingo::Form_Load()
+{
+    startgame();
+    setRunning(false);
+    centreOptions();
+    Frame1->show();
+    cmdCancel->setEnabled(false);
+}
+
+// --- cards and calling -------------------------------------------------------
+
+void frmBingo::startgame()
+{
+    gametype = bingo::Blackout;
+    balls.ballfree.fill(true);
+    for (int k = 1; k <= 50; ++k)
+        lblNumber[k]->setBackColor(kYellow);
+    getyballs();
+    getdballs();
+}
+
+void frmBingo::restart()
+{
+    balls.refill();
+    for (int k = 1; k <= 50; ++k)
+        setMarked(k, false);
+    getyballs();
+    getdballs();
+    cmdStart->setEnabled(true);
+}
+
+void frmBingo::getyballs()
+{
+    showcard(kPlayerCard, bingo::deal(app().platform()));
+}
+
+void frmBingo::getdballs()
+{
+    showcard(kGrizzleCard, bingo::deal(app().platform()));
+}
+
+void frmBingo::showcard(int offset, const bingo::Card& card)
+{
+    for (int cell = 1; cell <= bingo::kCardCells; ++cell) {
+        const int n = card[cell - 1];
+        lblNumber[offset + cell]->setText(cell == bingo::kCentre ? kFreeSpace : QString::number(n));
+    }
+    setMarked(offset + bingo::kCentre, true);
+}
+
+void frmBingo::getball()
+{
+    const int b = balls.call(app().platform());
+    if (b == 0)
+        return;
+    lblBall->setText(joined(b));
+    curball = qint16(b);
+}
+
+QString frmBingo::joined(int n)
+{
+    const QString text = bingo::ballText(n);
+    if (!text.isNull())
+        return text;
+    app().platform().MsgBox(QStringLiteral("Error on joining string"));
+    return QStringLiteral("0");
+}
+
+void frmBingo::tmrBall_Timer()
+{
+    getball();
+}
+
+void frmBingo::scrSpeed_Change()
+{
+    tmrBall->setInterval(scrSpeed->value());
+}
+
+void frmBingo::cmdStart_Click()
+{
+    restart();
+    getball();
+    setRunning(true);
 }
 
 void frmBingo::cmdQuit_Click()
 {
     app().returnToMenu(*this);
+}
+
+// --- marking, patterns and claims --------------------------------------------
+
+bool frmBingo::marked(int cell) const
+{
+    return lblNumber[cell]->isOpaque();
+}
+
+void frmBingo::setMarked(int cell, bool on)
+{
+    lblNumber[cell]->setOpaque(on);
+}
+
+void frmBingo::lblNumber_Click(int Index)
+{
+    setMarked(Index, !marked(Index));
+}
+
+void frmBingo::tmrGrizzle_Timer()
+{
+    checknumber();
+    checkwinner();
+}
+
+void frmBingo::checknumber()
+{
+    std::array<QString, bingo::kCardCells> captions;
+    for (int cell = 1; cell <= bingo::kCardCells; ++cell)
+        captions[cell - 1] = lblNumber[kGrizzleCard + cell]->text();
+    for (int cell : bingo::cellsToMark(captions, curball))
+        setMarked(kGrizzleCard + cell, true);
+}
+
+bool frmBingo::haspattern(int offset) const
+{
+    std::array<bool, bingo::kCardCells> marks;
+    for (int cell = 1; cell <= bingo::kCardCells; ++cell)
+        marks[cell - 1] = marked(offset + cell);
+    return bingo::hasPattern(gametype, marks);
+}
+
+void frmBingo::checkwinner()
+{
+    if (!haspattern(kGrizzleCard))
+        return;
+    setRunning(false);
+    app().platform().MsgBox(QStringLiteral("Grizzle Wins! Hit okay to play again."));
+    restart();
+}
+
+void frmBingo::cmdBingo_Click()
+{
+    const bool won = haspattern(kPlayerCard);
+    setRunning(false);
+    if (won) {
+        app().platform().MsgBox(QStringLiteral("You Win! Hit okay to play again."));
+    } else {
+        app().platform().MsgBox(QStringLiteral(
+            "Heh, no cheating.  You don't have bingo. You know the rules, if you yell bingo and you don't "
+            "really have it, you have to start over.  Hit okay to start over."));
+        setRunning(true);
+    }
+    restart();
+}
+
+// --- options panel -----------------------------------------------------------
+
+void frmBingo::centreOptions()
+{
+    twips::setLeft(Frame1, (twips::width(this) - twips::width(Frame1)) / 2);
+    twips::setTop(Frame1, (twips::height(this) - twips::height(Frame1)) / 2);
+}
+
+void frmBingo::cmdOptions_Click()
+{
+    setRunning(false);
+    centreOptions();
+    Frame1->show();
+}
+
+void frmBingo::cmdOkay_Click()
+{
+    cmdCancel->setEnabled(true);
+    const QRadioButton* options[] = {Option1, Option2, Option3, Option4};
+    for (int i = 0; i < 4; ++i) {
+        if (options[i]->isChecked()) {
+            gametype = qint16(i + 1);
+            break;
+        }
+    }
+    Frame1->hide();
+    setRunning(true);
+    cmdStart->setEnabled(false);
+    restart();
+}
+
+void frmBingo::cmdCancel_Click()
+{
+    Frame1->hide();
+    setRunning(true);
+}
+
+void frmBingo::setRunning(bool on)
+{
+    tmrBall->setEnabled(on);
+    tmrGrizzle->setEnabled(on);
+    cmdOptions->setEnabled(on);
+    cmdStart->setEnabled(on);
+    cmdBingo->setEnabled(on);
 }

@@ -82,7 +82,10 @@ int main(int argc, char** argv)
             save(step.mid(5));
             pause = 0;
         } else if (QWidget* w = findControl(step)) {
+            // Due before the click, which does not return while a modal box it opens is up.
+            QTimer::singleShot(pause, next);
             QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+            return;
         } else {
             std::fprintf(stderr, "cardovia-shot: no visible, enabled control named '%s'\n", qPrintable(step));
             ++failures;
