@@ -177,8 +177,8 @@ const Song kWaltz{
 // Driving rock in E minor: a sawtooth lead and chugging power chords.
 const Song kRock{
     "3.mid", "Grizzle Rocks", 160, 4, false,
-    {81, 96, 0.9, 64, ""},
-    {30, 70, 0.5, 36, "1+5+8:e 1+5+8 1+5+8 1+5+8 1+5+8 1+5+8 1+5+8 1+5+8"},
+    {81, 84, 0.9, 64, ""},
+    {30, 60, 0.5, 36, "1+5+8:e 1+5+8 1+5+8 1+5+8 1+5+8 1+5+8 1+5+8 1+5+8"},
     {34, 96, 0.6, 64, "1:e 1 1 1 1 1 1 1"},
     "kick+hat:e hat snare+hat hat kick+hat kick+hat snare+hat hat",
     "kick+crash:e hat snare+hat kick snare:s snare snare snare tomhi tomhi floor floor",
@@ -216,7 +216,7 @@ const Song kBlues{
 // Calypso in G: steel drums, a strummed guitar and hand percussion.
 const Song kCalypso{
     "5.mid", "Island Hop", 112, 4, false,
-    {114, 100, 0.85, 64, ""},
+    {114, 80, 0.85, 64, ""},
     {24, 70, 0.9, 44, "c:q. c:q. c:q"},
     {33, 92, 0.8, 64, "1:q. 5:q. 8:q"},
     "kick+shaker+clave:e shaker conga+shaker mute+clave conga+kick+shaker shaker+clave congalo+shaker shaker",
@@ -235,8 +235,8 @@ const Song kCalypso{
 const Song kShowdown{
     "6.mid", "High Noon at the Card Table", 108, 4, false,
     {56, 96, 0.92, 64, ""},
-    {48, 58, 1.0, 40, "c:w"},
-    {45, 100, 0.5, 80, "1:e 1:s 1 5:e 5:s 5 1:e 1:s 1 5:e 5:s 5"},
+    {48, 34, 1.0, 40, "c:w"},
+    {45, 72, 0.5, 80, "1:e 1:s 1 5:e 5:s 5 1:e 1:s 1 5:e 5:s 5"},
     "tomlo+kick:e tomlo:s tomlo rim:e tomlo:s tomlo tomlo+kick:e tomlo:s tomlo rim:e tomlo:s tomlo",
     "tomlo+kick:e tomlo:s tomlo rim:e tomlo:s tomlo tomhi:s tomhi tomlo tomlo floor floor floor floor",
     {{'I', {"Dm Dm", "r:w r:w"}},
