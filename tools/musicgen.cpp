@@ -405,7 +405,7 @@ public:
                 fail(std::string(song_.file) + ": no section " + song_.form[s]);
             const Section& section = found->second;
             const Harmony chords = harmonyOf(section.chords, bar);
-            const int bars = int(chords.changes.empty() ? 0 : countBars(section.chords));
+            const int bars = countBars(section.chords);
             const bool last = s + 1 == song_.form.size();
 
             melody(lead, section.melody, bar * bar_, bars * bar_);
@@ -438,10 +438,10 @@ public:
     }
 
 private:
-    static std::size_t countBars(const std::string& chords)
+    static int countBars(const std::string& chords)
     {
         std::istringstream in(chords);
-        std::size_t n = 0;
+        int n = 0;
         for (std::string word; in >> word;)
             ++n;
         return n;

@@ -132,6 +132,22 @@ public:
         return rms(from, mark());
     }
 
+    // The `ms` milliseconds that follow the first sound after `from`.
+    QList<qint16> soundAfter(qint64 from, int ms) const
+    {
+        QFile f(path_);
+        f.open(QIODevice::ReadOnly);
+        f.seek(from);
+        const QByteArray bytes = f.readAll();
+        const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
+        const qsizetype n = bytes.size() / 2;
+        qsizetype start = 0;
+        while (start < n && std::abs(samples[start]) < 50)
+            ++start;
+        start -= start % 2;
+        return QList<qint16>(samples + start, samples + std::min(n, start + qsizetype(ms) * 441 / 10 * 2));
+    }
+
 private:
     QString path_;
 };
@@ -311,6 +327,31 @@ private slots:
         place(data, true);
         QVERIFY(!openFire());
         QDir::setCurrent(before);
+    }
+
+    void playAfterStopStartsTheSongAgain()
+    {
+        QTemporaryDir out;
+        const QString raw = out.filePath("out.raw");
+        useDriver("disk", QFile::encodeName(raw));
+        SdlAudio audio;
+        SdlPlayer music(audio, SdlPlayer::Device::Sequencer, kData);
+        DiskOutput disk(raw);
+        music.setFileName("2.mid");
+        music.setCommand("open");
+        const auto playFor = [&](int ms) {
+            const qint64 from = disk.mark();
+            music.setCommand("play");
+            QThread::msleep(ms);
+            music.setCommand("stop");
+            QThread::msleep(200);
+            return disk.soundAfter(from, 500);
+        };
+        const QList<qint16> first = playFor(1500);
+        const QList<qint16> again = playFor(800);
+        QCOMPARE(first.size(), 44100);
+        // the synthesiser is deterministic: the same start gives the same samples
+        QCOMPARE(again, first);
     }
 
     void musicAndFireSoundComeOut()
