@@ -122,14 +122,21 @@ public:
             sum += double(samples[i]) * samples[i];
         return n ? std::sqrt(sum / double(n)) : 0.0;
     }
+    // Waits until the driver has written `ms` milliseconds after `from`; it
+    // writes in real time, or later on a busy machine.
+    qint64 await(qint64 from, int ms) const
+    {
+        const qint64 until = from + qint64(ms) * 441 / 10 * 4;
+        for (int waited = 0; mark() < until && waited < 20000; waited += 20)
+            QThread::msleep(20);
+        return mark();
+    }
     // The output of the next `ms` milliseconds, skipping the first tenth of a
     // second, which may still hold what went before.
     double rmsOver(int ms) const
     {
-        QThread::msleep(100);
-        const qint64 from = mark();
-        QThread::msleep(ms);
-        return rms(from, mark());
+        const qint64 from = await(mark(), 100);
+        return rms(from, await(from, ms));
     }
 
     // The `ms` milliseconds that follow the first sound after `from`.
@@ -225,8 +232,7 @@ private slots:
             }
         }
         // whatever FluidSynth made of the broken songs has had time to sound
-        QThread::msleep(300);
-        QVERIFY2(disk.rms(from, disk.mark()) < 1.0, "a broken file made a sound");
+        QVERIFY2(disk.rms(from, disk.await(disk.mark(), 300)) < 1.0, "a broken file made a sound");
         for (const QString& name : bad.names)
             if (!name.endsWith(QLatin1String(".mid")))
                 for (SdlPlayer* p : {&music, &sound}) {
@@ -342,9 +348,9 @@ private slots:
         const auto playFor = [&](int ms) {
             const qint64 from = disk.mark();
             music.setCommand("play");
-            QThread::msleep(ms);
+            const qint64 played = disk.await(from, ms);
             music.setCommand("stop");
-            QThread::msleep(200);
+            disk.await(played, 200);
             return disk.soundAfter(from, 500);
         };
         const QList<qint16> first = playFor(1500);
@@ -381,11 +387,11 @@ private slots:
         for (const char* word : {"open", "play", "prev"})
             sound.setCommand(QString::fromLatin1(word));
         const qint64 from = disk.mark();
-        QThread::msleep(350);
-        const double shot = disk.rms(from, disk.mark());
+        const qint64 shotEnd = disk.await(from, 350);
+        const double shot = disk.rms(from, shotEnd);
         QVERIFY2(shot > 1000.0, qPrintable(QStringLiteral("fire: rms %1").arg(shot)));
         // it fades out by itself
-        QThread::msleep(800);
+        disk.await(shotEnd, 800);
         QVERIFY(!sound.isPlaying());
         QVERIFY(disk.rmsOver(200) < 1.0);
     }
