@@ -1,7 +1,9 @@
 #include "shell/desktopplatform.h"
 
 #include "shell/appinfo.h"
+#include "shell/sdlaudio.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QThread>
 #include <QTimer>
@@ -10,14 +12,6 @@
 #include <cstdlib>
 
 namespace {
-
-// Placeholder until real audio is wired in: every command is accepted and
-// nothing is heard.
-class SilentPlayer : public MediaPlayer {
-public:
-    void setFileName(const QString&) override {}
-    void setCommand(const QString&) override {}
-};
 
 class QtTimerControl : public Timer {
 public:
@@ -63,8 +57,14 @@ private:
 } // namespace
 
 DesktopPlatform::DesktopPlatform()
-    : sequencer_(std::make_unique<SilentPlayer>()), waveAudio_(std::make_unique<SilentPlayer>())
+    : audio_(std::make_unique<SdlAudio>())
 {
+    // The music and sound files are looked for by their plain names in the
+    // current directory first, then in the data folder beside the program,
+    // so they also play when the game is started from elsewhere.
+    const QString data = QCoreApplication::applicationDirPath() + QStringLiteral("/data");
+    sequencer_ = std::make_unique<SdlPlayer>(*audio_, SdlPlayer::Device::Sequencer, data);
+    waveAudio_ = std::make_unique<SdlPlayer>(*audio_, SdlPlayer::Device::WaveAudio, data);
     Randomize();
 }
 

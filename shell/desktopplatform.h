@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <random>
 
+class SdlAudio;
+
 class DesktopPlatform : public Platform {
 public:
     DesktopPlatform();
@@ -29,6 +31,7 @@ public:
 private:
     std::mt19937 engine_;
     QPointer<QWidget> messageParent_;
+    std::unique_ptr<SdlAudio> audio_;  // outlives the players, which use it
     std::unique_ptr<MediaPlayer> sequencer_;
     std::unique_ptr<MediaPlayer> waveAudio_;
 };

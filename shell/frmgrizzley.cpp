@@ -2,14 +2,63 @@
 
 #include "shell/app.h"
 #include "shell/frmmain.h"
+#include "shell/frmmusic.h"
+#include "shell/platform.h"
+
+#include <QPushButton>
+#include <QRadioButton>
 
 frmGrizzley::frmGrizzley(App& app, QWidget* parent) : Form(app, QStringLiteral("frmGrizzley"), parent)
 {
     twips::setRect(this, {0, 0, 3000, 6465});
     setBackColor(QColor(192, 192, 192));
+
+    // Grizzle's picture is still to be drawn: the framed area stays empty.
+    imgGrizzle = controls::image(this, "imgGrizzle", {480, 360, 1815, 2535}, PictureBox::Border::Single);
+    Label1 = controls::label(this, "Label1", "This is where the picture of Grizzle will go.", {480, 3120, 1815, 375});
+    Label2 = controls::label(this, "Label2", "Other cool stuff will go here!", {360, 3960, 2175, 495});
+    Command1 = controls::commandButton(this, "Command1", "Play some music.", {720, 4800, 1575, 375});
+    Command2 = controls::commandButton(this, "Command2", "Stop the music.", {720, 5160, 1575, 375});
+    Label3 = controls::label(this, "Label3", "Track #", {1200, 5520, 615, 255});
+    for (int i = 0; i < int(optTrack.size()); ++i)
+        optTrack[i] = controls::optionButton(this, controls::indexed("optTrack", i), QString::number(i + 1),
+                                             {480.0 * i, 5760, 375, 255});
+    optTrack[0]->setChecked(true);
+
+    // The labels take no focus, so the chain runs Play, the tracks, Stop.
+    setTabOrder(Command1, optTrack[0]);
+    for (int i = 1; i < int(optTrack.size()); ++i)
+        setTabOrder(optTrack[i - 1], optTrack[i]);
+    setTabOrder(optTrack[5], Command2);
+
+    connect(Command1, &QPushButton::clicked, this, &frmGrizzley::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmGrizzley::Command2_Click);
 }
 
 void frmGrizzley::Form_Load()
 {
     twips::setHeight(this, app().main().Height());
+}
+
+void frmGrizzley::Command1_Click()
+{
+    MediaPlayer& player = app().form<frmMusic>().MMControl2;
+    player.setCommand(QStringLiteral("stop"));
+    player.setCommand(QStringLiteral("close"));
+    for (int i = 0; i < int(optTrack.size()); ++i) {
+        if (!optTrack[i]->isChecked())
+            continue;
+        player.setFileName(QStringLiteral("%1.mid").arg(i + 1));
+        player.setCommand(QStringLiteral("open"));
+        player.setCommand(QStringLiteral("play"));
+        player.setCommand(QStringLiteral("prev"));
+        return;
+    }
+}
+
+void frmGrizzley::Command2_Click()
+{
+    MediaPlayer& player = app().form<frmMusic>().MMControl2;
+    player.setCommand(QStringLiteral("stop"));
+    player.setCommand(QStringLiteral("close"));
 }

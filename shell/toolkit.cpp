@@ -394,9 +394,9 @@ PictureBox* pictureBox(QWidget* parent, const QString& name, const twips::Rect& 
     return named(box, name, QString(), rect);
 }
 
-PictureBox* image(QWidget* parent, const QString& name, const twips::Rect& rect)
+PictureBox* image(QWidget* parent, const QString& name, const twips::Rect& rect, PictureBox::Border border)
 {
-    return named(new PictureBox(parent, PictureBox::Border::None), name, QString(), rect);
+    return named(new PictureBox(parent, border), name, QString(), rect);
 }
 
 QScrollBar* hScrollBar(QWidget* parent, const QString& name, const twips::Rect& rect)

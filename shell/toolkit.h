@@ -174,8 +174,9 @@ QRadioButton* optionButton(QWidget* parent, const QString& name, const QString& 
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& rect);
 // A picture box: sunken border and the window background colour.
 PictureBox* pictureBox(QWidget* parent, const QString& name, const twips::Rect& rect);
-// An image: no border and transparent.
-PictureBox* image(QWidget* parent, const QString& name, const twips::Rect& rect);
+// An image: transparent, and without a border unless asked for one.
+PictureBox* image(QWidget* parent, const QString& name, const twips::Rect& rect,
+                  PictureBox::Border border = PictureBox::Border::None);
 QScrollBar* hScrollBar(QWidget* parent, const QString& name, const twips::Rect& rect);
 Shape* line(QWidget* parent, const QString& name, double x1, double y1, double x2, double y2);
 Shape* rectangle(QWidget* parent, const QString& name, const twips::Rect& rect);

@@ -9,7 +9,7 @@ kind="${1:-release}"
 
 packages=(
     # build
-    g++ cmake make pkg-config qt6-base-dev libsdl2-mixer-dev
+    g++ cmake make pkg-config qt6-base-dev libsdl2-mixer-dev libfluidsynth-dev libasound2-dev
     # run: the X11 platform plugin, MIDI synthesis and its General MIDI soundfont
     qt6-qpa-plugins libfluidsynth3 timgm6mb-soundfont
     # a display for machines without one, used by tests and screenshots
