@@ -221,6 +221,19 @@ private slots:
         QCOMPARE(f.scr2->text(), QStringLiteral("0"));
     }
 
+    void grizzleTakesOnlyCellsWhoseImageIsEnabled()
+    {
+        StartedApp s;
+        frmTicTacToe& f = openGame(s);
+        setUp(f, "OO.......");
+        f.Image1[3]->setEnabled(false);  // the board says free, the image says taken
+        s.platform.script({pick(3), pick(6)});
+        f.dealersturn();
+        QCOMPARE(f.board(3), kEmpty);
+        QCOMPARE(f.board(6), kComputer);
+        QCOMPARE(f.Image1[6]->picture(), f.imgX->picture());
+    }
+
     void theScoreChangesOnlyAfterTheBoardIsEmptied()
     {
         StartedApp s;
@@ -228,9 +241,23 @@ private slots:
         setUp(f, "OO.XX....");
         QString scoreDuringMessage;
         s.platform.onMessage = [&](const QString&) { scoreDuringMessage = f.scr1->text(); };
+        // the score as it stands when Restart frees the first cell
+        struct Watch : QObject {
+            Label* score;
+            QString seen;
+            bool eventFilter(QObject*, QEvent* e) override
+            {
+                if (e->type() == QEvent::EnabledChange)
+                    seen = score->text();
+                return false;
+            }
+        } watch;
+        watch.score = f.scr1;
+        f.Image1[1]->installEventFilter(&watch);
         s.platform.script({pick(4)});
         f.Image1_Click(3);
         QCOMPARE(scoreDuringMessage, QStringLiteral("0"));
+        QCOMPARE(watch.seen, QStringLiteral("0"));
         QCOMPARE(f.scr1->text(), QStringLiteral("1"));
     }
 
