@@ -126,27 +126,21 @@ void frmTicTacToe::Image1_Click(int Index)
 
 void frmTicTacToe::checkwinner()
 {
-    Platform& platform = app().platform();
-    switch (tictactoe::outcome(board)) {
-    case tictactoe::Outcome::None:
+    const tictactoe::Outcome result = tictactoe::outcome(board);
+    if (result == tictactoe::Outcome::None)
         return;
-    case tictactoe::Outcome::PlayerWins:
-        platform.MsgBox(QStringLiteral("You win. Click okay to start a new game."));
-        cmdRestart_Click();
-        ++playerscore;
-        scr1->setText(QString::number(playerscore));
-        return;
-    case tictactoe::Outcome::ComputerWins:
-        platform.MsgBox(QStringLiteral("Grizzley wins. Click okay to start a new game."));
-        cmdRestart_Click();
-        ++computerscore;
-        scr2->setText(QString::number(computerscore));
-        return;
-    case tictactoe::Outcome::Draw:
-        platform.MsgBox(QStringLiteral("Cat's tail. Nobody wins. Click okay to start a new game."));
-        cmdRestart_Click();
-        return;
-    }
+    app().platform().MsgBox(result == tictactoe::Outcome::PlayerWins
+                                ? QStringLiteral("You win. Click okay to start a new game.")
+                            : result == tictactoe::Outcome::ComputerWins
+                                ? QStringLiteral("Grizzley wins. Click okay to start a new game.")
+                                : QStringLiteral("Cat's tail. Nobody wins. Click okay to start a new game."));
+    // The finished position stays up while the box is open; the score
+    // changes only once the board is empty again.
+    cmdRestart_Click();
+    if (result == tictactoe::Outcome::PlayerWins)
+        scr1->setText(QString::number(++playerscore));
+    else if (result == tictactoe::Outcome::ComputerWins)
+        scr2->setText(QString::number(++computerscore));
 }
 
 void frmTicTacToe::dealersturn()

@@ -15,7 +15,7 @@ using namespace tictactoe;
 
 namespace {
 
-// "OX.\n..." style: nine characters row by row, O the player, X Grizzle.
+// Nine cells row by row, spaces ignored: "OX. .O. X.." with O the player, X Grizzle.
 Board boardOf(const char* cells)
 {
     Board b;
@@ -74,6 +74,7 @@ private slots:
 
     void everyBlockingRuleFiresWithItsTarget_data()
     {
+        QTest::addColumn<int>("rule");
         QTest::addColumn<int>("a");
         QTest::addColumn<int>("b");
         QTest::addColumn<int>("target");
@@ -84,11 +85,12 @@ private slots:
             {1, 5, 9}, {5, 9, 1}, {1, 9, 5}, {3, 5, 7}, {5, 7, 3}, {3, 7, 5},
         };
         for (int k = 0; k < 24; ++k)
-            QTest::addRow("rule %d", k + 1) << table[k][0] << table[k][1] << table[k][2];
+            QTest::addRow("rule %d", k + 1) << k << table[k][0] << table[k][1] << table[k][2];
     }
 
     void everyBlockingRuleFiresWithItsTarget()
     {
+        QFETCH(int, rule);
         QFETCH(int, a);
         QFETCH(int, b);
         QFETCH(int, target);
@@ -96,42 +98,29 @@ private slots:
         board(a) = kPlayer;
         board(b) = kPlayer;
         QCOMPARE(blockingMove(board, emptyOn(board)), std::optional<int>(target));
-
         // and it sits at its place in the order
-        const auto rules = blockingRules();
-        const int k = QString::fromLatin1(QTest::currentDataTag()).mid(5).toInt() - 1;
-        QCOMPARE(rules[std::size_t(k)].first, a);
-        QCOMPARE(rules[std::size_t(k)].second, b);
-        QCOMPARE(rules[std::size_t(k)].target, target);
+        const BlockingRule r = blockingRules()[std::size_t(rule)];
+        QCOMPARE(QList<int>({r.first, r.second, r.target}), QList<int>({a, b, target}));
     }
 
-    void theLowerRuleWinsATwoWayThreat()
+    void blockingFallsThroughInRuleOrder_data()
     {
+        QTest::addColumn<QString>("cells");
+        QTest::addColumn<int>("target");  // 0: nothing to block
         // rules 18 (3 and 9, block 6) and 21 (1 and 9, block 5) both match
-        const Board board = boardOf("OXO ... .XO");
-        QCOMPARE(blockingMove(board, emptyOn(board)), std::optional<int>(6));
+        QTest::newRow("tie-break") << "OXO ... .XO" << 6;
+        // rules 1 and 13 are blocked already; rule 19 (1 and 5) blocks 9
+        QTest::newRow("blocked lines are passed over") << "OOX .O. .X." << 9;
+        QTest::newRow("every pair blocked") << "OOX .O. .XX" << 0;
+        QTest::newRow("Grizzle's own pair is no threat") << "XX. O.. ..." << 0;
     }
 
-    void aBlockedLineFallsThroughToTheNextRule()
+    void blockingFallsThroughInRuleOrder()
     {
-        // rule 1 is already blocked, rule 13 too; rule 19 (1 and 5) blocks 9
-        Board board = boardOf("OOX .O. .X.");
-        QCOMPARE(blockingMove(board, emptyOn(board)), std::optional<int>(9));
-        // with 9 taken as well nothing is left to block
-        board(9) = kComputer;
-        QCOMPARE(blockingMove(board, emptyOn(board)), std::nullopt);
-    }
-
-    void onlyTheFreeFlagDecidesWhetherATargetIsOpen()
-    {
-        const Board board = boardOf("OO. ... ...");
-        QCOMPARE(blockingMove(board, [](int cell) { return cell != 3; }), std::nullopt);
-    }
-
-    void grizzleOnlyBlocksAndNeverCompletesItsOwnLine()
-    {
-        const Board board = boardOf("XX. O.. ...");
-        QCOMPARE(blockingMove(board, emptyOn(board)), std::nullopt);
+        QFETCH(QString, cells);
+        QFETCH(int, target);
+        const Board board = boardOf(qPrintable(cells));
+        QCOMPARE(blockingMove(board, emptyOn(board)).value_or(0), target);
     }
 
     void randomMoveIsUniformOverTheFreeCells_data()
@@ -171,7 +160,7 @@ private slots:
                      qPrintable(QStringLiteral("cell %1: %2 hits, %3 expected").arg(cell).arg(hits[cell]).arg(expected)));
     }
 
-    void randomMoveRetriesUntilItHitsAFreeCell()
+    void randomMoveRetriesUntilAFreeCellAndNeverHangs()
     {
         const Board board = boardOf("OX. ... ...");
         FakePlatform platform;
@@ -179,65 +168,57 @@ private slots:
         QCOMPARE(randomFreeCell(platform, emptyOn(board)), std::optional<int>(8));
         QCOMPARE(platform.draws, 4);
         QCOMPARE(platform.reseeds, 4);
-    }
-
-    void aFullBoardGetsNoRandomMoveInsteadOfHanging()
-    {
-        FakePlatform platform;
+        // a full board gets no move rather than an endless search
         QCOMPARE(randomFreeCell(platform, [](int) { return false; }), std::nullopt);
-        QCOMPARE(platform.draws, 0);
+        QCOMPARE(platform.draws, 4);
     }
 
     void thePaperHasItsTwoRulesCrispAtEveryWholeScale()
     {
-        const Picture paper = ruledPaper();
-        QCOMPARE(paper.size(), QSize(253, 293));
         const QColor white(Qt::white), cyan(0, 255, 255), red(255, 0, 0);
         for (int scale : {1, 2}) {
-            const QImage img = paper.render(scale);
+            const QImage img = ruledPaper().render(scale);
             QCOMPARE(img.size(), QSize(253, 293) * scale);
-            const auto at = [&](int x, int y, int dx = 0, int dy = 0) {
-                return img.pixelColor(x * scale + dx, y * scale + dy);
+            // (x, y) in logical pixels; the last device pixel of it when `end`
+            const auto at = [&](int x, int y, bool end = false) {
+                return img.pixelColor(x * scale + (end ? scale - 1 : 0), y * scale + (end ? scale - 1 : 0));
             };
             QCOMPARE(at(20, 1), cyan);
-            QCOMPARE(at(20, 292, scale - 1, scale - 1), cyan);
-            QCOMPARE(at(20, 0), white);      // the margin rule starts one pixel down
-            QCOMPARE(at(19, 100, scale - 1), white);  // one pixel wide, no blur either side
+            QCOMPARE(at(20, 292, true), cyan);
+            QCOMPARE(at(20, 0), white);  // the margin rule starts one pixel down
+            QCOMPARE(at(19, 100, true), white);  // one pixel wide, no blur either side
             QCOMPARE(at(21, 100), white);
             QCOMPARE(at(0, 46), red);
-            QCOMPARE(at(249, 46, scale - 1, scale - 1), red);
-            QCOMPARE(at(250, 46), white);    // the heading rule stops short of the edge
-            QCOMPARE(at(100, 45, 0, scale - 1), white);
+            QCOMPARE(at(249, 46, true), red);
+            QCOMPARE(at(250, 46), white);  // the heading rule stops short of the edge
+            QCOMPARE(at(100, 45, true), white);
             QCOMPARE(at(100, 47), white);
-            QCOMPARE(at(20, 46), red);       // red over cyan
-            QCOMPARE(at(150, 150), white);
+            QCOMPARE(at(20, 46), red);  // red over cyan
         }
     }
 
-    void theMarksFillACellAndDifferFromEachOther()
+    void theRingAndTheCrossFillACell()
     {
-        const Picture o = ringO(), x = crossX();
-        QCOMPARE(o.size(), QSize(45, 45));
-        QCOMPARE(x.size(), QSize(45, 45));
-        QVERIFY(!(o == x));
         const auto dark = [](const QImage& img, double fx, double fy) {
             return qGray(img.pixel(int(fx * img.width()), int(fy * img.height()))) < 96;
         };
         for (int scale : {1, 2}) {
-            const QImage ring = o.render(scale);
-            // touches all four edges, about five pixels thick, hollow
+            const QImage ring = ringO().render(scale);
+            QCOMPARE(ring.size(), QSize(45, 45) * scale);
+            // touches all four edges, about five pixels thick, hollow, white outside
             for (auto [fx, fy] : {std::pair{0.5, 0.01}, {0.5, 0.99}, {0.01, 0.5}, {0.99, 0.5}, {0.5, 0.08}})
                 QVERIFY(dark(ring, fx, fy));
-            QVERIFY(!dark(ring, 0.5, 0.16));
-            QVERIFY(!dark(ring, 0.5, 0.5));
-            QVERIFY(!dark(ring, 0.02, 0.02));  // white outside the ring
+            for (auto [fx, fy] : {std::pair{0.5, 0.16}, {0.5, 0.5}, {0.02, 0.02}})
+                QVERIFY(!dark(ring, fx, fy));
 
-            const QImage cross = x.render(scale);
-            for (auto [fx, fy] : {std::pair{0.01, 0.01}, {0.99, 0.01}, {0.01, 0.99}, {0.99, 0.99}, {0.5, 0.5}})
+            const QImage cross = crossX().render(scale);
+            QCOMPARE(cross.size(), QSize(45, 45) * scale);
+            // both strokes reach their corners and are about six pixels wide
+            for (auto [fx, fy] : {std::pair{0.01, 0.01}, {0.99, 0.01}, {0.01, 0.99}, {0.99, 0.99}, {0.5, 0.5},
+                                  {0.5, 0.56}})
                 QVERIFY(dark(cross, fx, fy));
-            QVERIFY(!dark(cross, 0.5, 0.1));
-            QVERIFY(!dark(cross, 0.1, 0.5));
-            QCOMPARE(cross.pixelColor(cross.width() / 2, 2), QColor(Qt::white));
+            for (auto [fx, fy] : {std::pair{0.5, 0.1}, {0.1, 0.5}, {0.5, 0.64}})
+                QVERIFY(!dark(cross, fx, fy));
         }
     }
 };
