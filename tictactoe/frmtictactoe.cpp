@@ -1,15 +1,167 @@
 #include "tictactoe/frmtictactoe.h"
 
 #include "shell/app.h"
+#include "tictactoe/artwork.h"
 
 #include <QPushButton>
+
+namespace {
+
+// A picture box's sunken edge is two pixels wide; the controls inside it are
+// placed relative to the area within that edge.
+constexpr double kSunkenEdge = 2 * twips::kPerPixel;
+
+Label* heading(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& rect,
+               const QColor& color, int style)
+{
+    Label* l = controls::label(parent, name, caption, rect);
+    l->setForeColor(color);
+    l->setFont(fonts::font("Arial Rounded MT Bold", 14.25, style));
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return l;
+}
+
+Label* score(QWidget* parent, const QString& name, const twips::Rect& rect)
+{
+    Label* l = controls::label(parent, name, QStringLiteral("0"), rect);
+    l->setFont(fonts::font("MS Sans Serif", 9.75, fonts::Bold));
+    l->setAlignment(Qt::AlignCenter);
+    l->setForeColor(Qt::black);
+    l->setOpaque(true);
+    l->setBackColor(Qt::white);
+    return l;
+}
+
+} // namespace
 
 frmTicTacToe::frmTicTacToe(App& app, QWidget* parent) : Form(app, QStringLiteral("frmTicTacToe"), parent)
 {
     twips::setRect(this, {0, 0, 6510, 5925});
     setBackColor(QColor(0, 128, 0));
+
+    cmdRestart = controls::commandButton(this, "cmdRestart", "&Restart", {2040, 5400, 975, 375});
+
+    Picture1 = controls::pictureBox(this, "Picture1", {1320, 600, 3855, 4455});
+    Picture1->setBackColor(Qt::white);
+    Picture1->setPicture(tictactoe::ruledPaper());
+    auto* paper = new QWidget(Picture1);
+    paper->setObjectName(QStringLiteral("Picture1.client"));
+    twips::setRect(paper, {kSunkenEdge, kSunkenEdge, 3855 - 2 * kSunkenEdge, 4455 - 2 * kSunkenEdge});
+
+    Line1 = controls::line(paper, "Line1", 1560, 1200, 1560, 3360);
+    Line2 = controls::line(paper, "Line2", 2280, 1200, 2280, 3360);
+    Line3 = controls::line(paper, "Line3", 840, 2640, 3000, 2640);
+    Line4 = controls::line(paper, "Line4", 840, 1920, 3000, 1920);
+
+    const std::array<double, 3> columns{870, 1590, 2310};
+    const std::array<double, 3> rows{1230, 1950, 2670};
+    for (int n = 1; n <= 9; ++n) {
+        const double left = columns[std::size_t((n - 1) % 3)];
+        const double top = rows[std::size_t((n - 1) / 3)];
+        Image1[n] = controls::image(paper, controls::indexed("Image1", n), {left, top, 675, 675});
+        connect(Image1[n], &PictureBox::clicked, this, [this, n] { Image1_Click(n); });
+    }
+
     cmdQuit = controls::commandButton(this, "cmdQuit", "&Main Menu", {3480, 5400, 975, 375});
+
+    scr2 = score(this, "scr2", {5520, 720, 735, 255});
+    scr1 = score(this, "scr1", {240, 720, 735, 255});
+
+    // Each heading is drawn twice; the yellow copy stands in front of the
+    // black italic one 120 twips to its right, which reads as its shadow.
+    Label12 = heading(this, "Label12", "You", {-480, 120, 2295, 495}, Qt::black, fonts::Bold | fonts::Italic);
+    Label17 = heading(this, "Label17", "You", {-600, 120, 2295, 495}, QColor(255, 255, 0), fonts::Bold);
+    Label11 = heading(this, "Label11", "Grizzle", {4920, 120, 2175, 495}, Qt::black, fonts::Bold | fonts::Italic);
+    Label16 = heading(this, "Label16", "Grizzle", {4800, 120, 2175, 495}, QColor(255, 255, 0), fonts::Bold);
+
+    lblturn = controls::label(this, "lblturn", QString(), {2520, 120, 1455, 375});
+    lblturn->hide();
+
+    imgO = controls::image(this, controls::indexed("imgO", 10), {1200, 4200, 675, 675});
+    imgO->setPicture(tictactoe::ringO());
+    imgO->hide();
+    imgX = controls::image(this, controls::indexed("imgX", 0), {360, 4200, 675, 675});
+    imgX->setPicture(tictactoe::crossX());
+    imgX->hide();
+
+    // Of the controls that take the focus, Main Menu comes before Restart.
+    setTabOrder(cmdQuit, cmdRestart);
+
+    connect(cmdRestart, &QPushButton::clicked, this, &frmTicTacToe::cmdRestart_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmTicTacToe::cmdQuit_Click);
+}
+
+void frmTicTacToe::Form_Load()
+{
+    board = {};
+    playerscore = 0;
+    computerscore = 0;
+}
+
+bool frmTicTacToe::isFree(int cell) const
+{
+    // the image's own Enabled flag, whatever its containers' state
+    return Image1[std::size_t(cell)]->isEnabledTo(this);
+}
+
+void frmTicTacToe::mark(int cell, const PictureBox* from, qint16 who)
+{
+    PictureBox* image = Image1[std::size_t(cell)];
+    image->setPicture(from->picture());
+    image->setEnabled(false);
+    board(cell) = who;
+}
+
+void frmTicTacToe::Image1_Click(int Index)
+{
+    if (Index < 1 || Index > 9 || !isFree(Index))
+        return;
+    mark(Index, imgO, tictactoe::kPlayer);
+    // The O must be on screen before a message box or Grizzle's reply.
+    Image1[std::size_t(Index)]->refresh();
+    checkwinner();
+    // Also after a game that just ended: Grizzle then opens the next one.
+    dealersturn();
+}
+
+void frmTicTacToe::checkwinner()
+{
+    const tictactoe::Outcome result = tictactoe::outcome(board);
+    if (result == tictactoe::Outcome::None)
+        return;
+    app().platform().MsgBox(result == tictactoe::Outcome::PlayerWins
+                                ? QStringLiteral("You win. Click okay to start a new game.")
+                            : result == tictactoe::Outcome::ComputerWins
+                                ? QStringLiteral("Grizzley wins. Click okay to start a new game.")
+                                : QStringLiteral("Cat's tail. Nobody wins. Click okay to start a new game."));
+    // The finished position stays up while the box is open; the score
+    // changes only once the board is empty again.
+    cmdRestart_Click();
+    if (result == tictactoe::Outcome::PlayerWins)
+        scr1->setText(QString::number(++playerscore));
+    else if (result == tictactoe::Outcome::ComputerWins)
+        scr2->setText(QString::number(++computerscore));
+}
+
+void frmTicTacToe::dealersturn()
+{
+    const tictactoe::FreeCell free = [this](int cell) { return isFree(cell); };
+    std::optional<int> cell = tictactoe::blockingMove(board, free);
+    if (!cell)
+        cell = tictactoe::randomFreeCell(app().platform(), free);
+    if (cell)
+        mark(*cell, imgX, tictactoe::kComputer);
+    checkwinner();
+    lblturn->setText(QStringLiteral("Your Turn."));
+}
+
+void frmTicTacToe::cmdRestart_Click()
+{
+    for (int n = 1; n <= 9; ++n) {
+        board(n) = tictactoe::kEmpty;
+        Image1[std::size_t(n)]->setEnabled(true);
+        Image1[std::size_t(n)]->setPicture(Picture());
+    }
 }
 
 void frmTicTacToe::cmdQuit_Click()

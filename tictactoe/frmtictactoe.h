@@ -1,6 +1,12 @@
 #pragma once
+// Tic Tac Toe against Grizzle: the player's O against Grizzle's X on ruled
+// paper, with the scores of the visit. A free cell is an enabled image; the
+// board array mirrors what the images show.
 
 #include "shell/form.h"
+#include "tictactoe/board.h"
+
+#include <array>
 
 class QPushButton;
 
@@ -9,7 +15,38 @@ class frmTicTacToe : public Form {
 public:
     frmTicTacToe(App& app, QWidget* parent);
 
+    void Form_Load() override;
+    void Image1_Click(int Index);
+    void checkwinner();
+    void dealersturn();
+    void cmdRestart_Click();
     void cmdQuit_Click();
 
+    tictactoe::Board board;
+    int playerscore = 0;
+    qint16 computerscore = 0;
+
+    QPushButton* cmdRestart;
+    PictureBox* Picture1;
+    Shape* Line1;
+    Shape* Line2;
+    Shape* Line3;
+    Shape* Line4;
+    // Indexed 1 to 9 like the cells; element 0 is unused.
+    std::array<PictureBox*, 10> Image1{};
     QPushButton* cmdQuit;
+    Label* scr2;
+    Label* scr1;
+    Label* Label17;
+    Label* Label12;
+    Label* Label16;
+    Label* Label11;
+    Label* lblturn;
+    // Hidden templates: a cell shows a mark by copying one of their pictures.
+    PictureBox* imgO;  // imgO(10)
+    PictureBox* imgX;  // imgX(0)
+
+private:
+    bool isFree(int cell) const;
+    void mark(int cell, const PictureBox* from, qint16 who);
 };

@@ -1,0 +1,17 @@
+#pragma once
+// The pictures of the Tic Tac Toe screen, drawn from vectors so that they
+// stay crisp at any scale. Sizes are in logical pixels (15 twips each).
+
+#include "shell/toolkit.h"
+
+namespace tictactoe {
+
+// 253 x 293: white, a cyan margin rule down the left and a red heading rule
+// across the top, the red one drawn over the cyan one.
+Picture ruledPaper();
+// 45 x 45, exactly one cell: a black ring on white touching all four edges.
+Picture ringO();
+// 45 x 45: a black cross on white, two strokes from corner to corner.
+Picture crossX();
+
+} // namespace tictactoe
