@@ -13,10 +13,10 @@ FrmFireIce::FrmFireIce(App& app, QWidget* parent) : Form(app, QStringLiteral("Fr
     twips::setRect(this, {0, 0, 7395, 4485});
     setBackColor(QColor(64, 0, 64));
 
-    // Created in stored order, so later controls stand in front of earlier ones.
+    // Created in stored order, so later controls stand in front of earlier
+    // ones: wherever the gunman lands, the three buttons stay clickable.
     cmdReturn = controls::commandButton(this, "cmdReturn", "Main Menu", {2160, 4080, 1695, 375});
     picGuy = controls::pictureBox(this, "picGuy", {2880, 1320, 1590, 1395});
-    picGuy->setBackColor(QColor(46, 164, 64));
     picGuy->setPicture(fireice::gunman());
     picGuy->setVisible(false);
     tmrMovement = app.platform().makeTimer([this] { tmrMovement_Timer(); });
@@ -34,7 +34,7 @@ FrmFireIce::FrmFireIce(App& app, QWidget* parent) : Form(app, QStringLiteral("Fr
 
     setTabOrder(cmdFire, cmdIce);
     setTabOrder(cmdIce, cmdShuffle);
-    // the gunman is only a picture: no keyboard stop between Shuffle and Main Menu
+    // the gunman is only a picture and takes no focus, so Main Menu follows Shuffle
     setTabOrder(cmdShuffle, cmdReturn);
 
     connect(cmdReturn, &QPushButton::clicked, this, &FrmFireIce::cmdReturn_Click);

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -19,10 +20,20 @@ const QColor kWood(172, 104, 46);
 const QColor kSteel(78, 80, 92);
 const QColor kGold(240, 198, 48);
 
-QPainterPath polygon(std::initializer_list<QPointF> points)
+QPainterPath polygon(const QPolygonF& points)
 {
     QPainterPath path;
-    path.addPolygon(QPolygonF(QList<QPointF>(points)));
+    path.addPolygon(points);
+    path.closeSubpath();
+    return path;
+}
+
+// A closed outline of cubic curves, each given by two control points and its end.
+QPainterPath curves(QPointF start, std::initializer_list<std::array<QPointF, 3>> segments)
+{
+    QPainterPath path(start);
+    for (const auto& [c1, c2, end] : segments)
+        path.cubicTo(c1, c2, end);
     path.closeSubpath();
     return path;
 }
@@ -35,10 +46,7 @@ QPainterPath star(QPointF centre, qreal outer, qreal inner, int points)
         const qreal r = i % 2 ? inner : outer;
         poly << centre + QPointF(r * std::cos(angle), r * std::sin(angle));
     }
-    QPainterPath path;
-    path.addPolygon(poly);
-    path.closeSubpath();
-    return path;
+    return polygon(poly);
 }
 
 // Every part is filled and outlined in bold ink, the cartoon way.
@@ -100,9 +108,12 @@ void drawGunman(QPainter& p)
     boot.quadTo(19.5, 82, 22, 79);
     part(p, kLeather, boot);
     part(p, kLeather, boot.translated(18, 0));
-    part(p, QColor(210, 212, 222), star({19.5, 84.5}, 2.4, 1.0, 5));
+    p.save();
+    p.setPen(QPen(kInk, 0.8));
+    part(p, QColor(214, 216, 226), star({17.8, 84}, 2.8, 1.2, 6));
+    p.restore();
 
-    // shirt, open vest, sheriff's star, belt and buckle
+    // shirt, open vest, belt and buckle, bandana
     QPainterPath shirt;
     shirt.moveTo(24, 41);
     shirt.quadTo(35, 35, 46, 41);
@@ -112,7 +123,6 @@ void drawGunman(QPainter& p)
     part(p, kShirt, shirt);
     part(p, kLeather, polygon({{24, 41}, {30, 38.5}, {33, 60}, {25, 61}}));
     part(p, kLeather, polygon({{40, 38.5}, {46, 41}, {46, 61}, {38, 60}}));
-    part(p, kGold, star({42.5, 47.5}, 3.4, 1.4, 5));
     part(p, QColor(74, 42, 20), polygon({{24.5, 56.5}, {46.5, 56.5}, {46.5, 61}, {24.5, 61}}));
     part(p, kGold, polygon({{32.5, 56}, {38, 56}, {38, 61.5}, {32.5, 61.5}}));
     part(p, kGold, polygon({{29, 37}, {44, 37}, {37, 45}}));
@@ -146,22 +156,16 @@ void drawGunman(QPainter& p)
     p.setPen(QPen(kInk, 1.8, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(36.5, 22.2), QPointF(42.5, 23.6));
     p.restore();
-    QPainterPath moustache;
-    moustache.moveTo(45, 31.5);
-    moustache.cubicTo(41.5, 30.5, 38.5, 32.5, 37, 30);
-    moustache.cubicTo(36, 33.8, 40.5, 35.5, 45, 34);
-    moustache.cubicTo(49.5, 35.5, 54, 33.8, 53, 30);
-    moustache.cubicTo(51.5, 32.5, 48.5, 30.5, 45, 31.5);
-    part(p, QColor(96, 56, 26), moustache);
+    part(p, QColor(96, 56, 26), curves({45, 31.5}, {{{{41.5, 30.5}, {38.5, 32.5}, {37, 30}}},
+                                                    {{{36, 33.8}, {40.5, 35.5}, {45, 34}}},
+                                                    {{{49.5, 35.5}, {54, 33.8}, {53, 30}}},
+                                                    {{{51.5, 32.5}, {48.5, 30.5}, {45, 31.5}}}}));
 
     // a ten-gallon hat with a dark band and an upturned brim
-    QPainterPath crown;
-    crown.moveTo(27, 17);
-    crown.cubicTo(26.5, 9, 29, 3, 33, 4);
-    crown.cubicTo(35, 4.5, 36.5, 6.5, 37.5, 6.5);
-    crown.cubicTo(39, 6.5, 41.5, 3, 44, 4);
-    crown.cubicTo(47.5, 5.5, 47.5, 11, 47, 17);
-    crown.closeSubpath();
+    const QPainterPath crown = curves({27, 17}, {{{{26.5, 9}, {29, 3}, {33, 4}}},
+                                                 {{{35, 4.5}, {36.5, 6.5}, {37.5, 6.5}}},
+                                                 {{{39, 6.5}, {41.5, 3}, {44, 4}}},
+                                                 {{{47.5, 5.5}, {47.5, 11}, {47, 17}}}});
     part(p, kHat, crown);
     p.save();
     p.setClipPath(crown);
@@ -169,13 +173,10 @@ void drawGunman(QPainter& p)
     p.restore();
     p.setBrush(Qt::NoBrush);
     p.drawPath(crown);
-    QPainterPath brim;
-    brim.moveTo(13, 12);
-    brim.cubicTo(18, 18.5, 26, 17.5, 37, 17.5);
-    brim.cubicTo(48, 17.5, 56, 18.5, 61, 11);
-    brim.cubicTo(61, 19.5, 52, 22.5, 37, 22.5);
-    brim.cubicTo(22, 22.5, 13, 19.5, 13, 12);
-    part(p, kHat, brim);
+    part(p, kHat, curves({13, 12}, {{{{18, 18.5}, {26, 17.5}, {37, 17.5}}},
+                                    {{{48, 17.5}, {56, 18.5}, {61, 11}}},
+                                    {{{61, 19.5}, {52, 22.5}, {37, 22.5}}},
+                                    {{{22, 22.5}, {13, 19.5}, {13, 12}}}}));
 
     // the shot just fired
     p.setPen(QPen(QColor(214, 74, 20), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

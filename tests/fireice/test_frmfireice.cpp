@@ -11,7 +11,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QtTest>
-#include <algorithm>
 
 namespace {
 
@@ -53,11 +52,6 @@ struct OrderedPlatform : FakePlatform {
     }
 };
 
-bool greenish(const QColor& c)
-{
-    return c.green() > c.red() + 60 && c.green() > c.blue() + 60;
-}
-
 } // namespace
 
 class FrmFireIceTest : public QObject {
@@ -70,41 +64,25 @@ private slots:
         FrmFireIce& f = s.app->form<FrmFireIce>();
         QCOMPARE(twips::rect(&f), (twips::Rect{0, 0, 7395, 4485}));
         QCOMPARE(f.palette().color(QPalette::Window), QColor(64, 0, 64));
-
-        struct Button {
-            QPushButton* button;
-            const char* name;
-            const char* caption;
-            twips::Rect rect;
-            bool enabled;
-        };
-        for (const Button& b : {Button{f.cmdReturn, "cmdReturn", "Main Menu", {2160, 4080, 1695, 375}, true},
-                                Button{f.cmdShuffle, "cmdShuffle", "&Shuffle Those Card!", {240, 3000, 1695, 495}, true},
-                                Button{f.cmdIce, "cmdIce", "&Ice", {4080, 3000, 1575, 495}, false},
-                                Button{f.cmdFire, "cmdFire", "&Fire", {2160, 3000, 1695, 495}, false}}) {
-            QCOMPARE(b.button->objectName(), QString::fromLatin1(b.name));
-            QCOMPARE(b.button->text(), QString::fromLatin1(b.caption));
-            QCOMPARE(twips::rect(b.button), b.rect);
-            QCOMPARE(b.button->isEnabled(), b.enabled);
+        for (auto [button, caption, rect, enabled] :
+             {std::tuple{f.cmdReturn, "Main Menu", twips::Rect{2160, 4080, 1695, 375}, true},
+              std::tuple{f.cmdShuffle, "&Shuffle Those Card!", twips::Rect{240, 3000, 1695, 495}, true},
+              std::tuple{f.cmdIce, "&Ice", twips::Rect{4080, 3000, 1575, 495}, false},
+              std::tuple{f.cmdFire, "&Fire", twips::Rect{2160, 3000, 1695, 495}, false}}) {
+            QCOMPARE(button->text(), QString::fromUtf8(caption));
+            QCOMPARE(twips::rect(button), rect);
+            QCOMPARE(button->isEnabled(), enabled);
         }
-
         QCOMPARE(twips::rect(f.picGuy), (twips::Rect{2880, 1320, 1590, 1395}));
         QVERIFY(f.picGuy->isHidden());
-        QCOMPARE(f.picGuy->picture(), fireice::gunman());
         // the drawing fills the box inside its two-pixel sunken border
         QCOMPARE(f.picGuy->size(), fireice::gunman().size() + QSize(4, 4));
-
         QCOMPARE(twips::rect(f.imgCard), (twips::Rect{1080, 840, 1065, 1440}));
         QVERIFY(f.imgCard->picture().isNull());
         // the card passes beneath the gunman, never over him
         QVERIFY(f.children().indexOf(f.imgCard) < f.children().indexOf(f.picGuy));
-
         QCOMPARE(f.tmrMovement->interval(), 1);
         QVERIFY(!f.tmrMovement->isEnabled());
-        QCOMPARE(f.cardnumber, 0);
-        QCOMPARE(f.stepsize, qint16(0));
-        QVERIFY(!f.stopmoving);
-
         QCOMPARE(f.cmdFire->nextInFocusChain(), f.cmdIce);
         QCOMPARE(f.cmdIce->nextInFocusChain(), f.cmdShuffle);
         QCOMPARE(f.cmdShuffle->nextInFocusChain(), f.cmdReturn);
@@ -116,32 +94,19 @@ private slots:
         FrmFireIce& f = openFromMenu(s);
         const frmCardImages& images = *s.app->existing<frmCardImages>();
         const int reseeds = s.platform.reseeds;
-
-        s.platform.script({face(37)});
-        const int draws = s.platform.draws;
-        f.cmdShuffle_Click();
-        QCOMPARE(s.platform.draws, draws + 1);
-        QCOMPARE(f.cardnumber, 37);
-        QCOMPARE(f.imgCard->picture(), images.Image1(37));
-        QCOMPARE(twips::rect(f.imgCard), (twips::Rect{1080, 840, 1065, 1440}));
-        QCOMPARE(f.stepsize, qint16(200));
-        QVERIFY(f.tmrMovement->isEnabled());
-        QVERIFY(f.cmdFire->isEnabled() && f.cmdIce->isEnabled());
-        QVERIFY(!f.cmdShuffle->isEnabled());
-
         // the lowest and the highest draw still give a face, and every
         // shuffle puts the card back at its start heading right
-        for (const auto& [rnd, card] : {std::pair{0.0f, 1}, std::pair{kJustBelowOne, 52}}) {
-            ticks(f, 30);
-            QVERIFY(f.stepsize < 0);
-            f.cmdIce_Click();
-            ticks(f, 1);
+        for (auto [rnd, card] : {std::pair{face(37), 37}, std::pair{0.0f, 1}, std::pair{kJustBelowOne, 52}}) {
             s.platform.script({rnd});
             f.cmdShuffle_Click();
             QCOMPARE(f.cardnumber, card);
             QCOMPARE(f.imgCard->picture(), images.Image1(card));
-            QCOMPARE(twips::left(f.imgCard), 1080.0);
+            QCOMPARE(twips::rect(f.imgCard), (twips::Rect{1080, 840, 1065, 1440}));
             QCOMPARE(f.stepsize, qint16(200));
+            QVERIFY(f.tmrMovement->isEnabled() && f.cmdFire->isEnabled() && f.cmdIce->isEnabled());
+            QVERIFY(!f.cmdShuffle->isEnabled());
+            ticks(f, 30);
+            f.cmdIce_Click();
         }
         QCOMPARE(s.platform.reseeds, reseeds);
     }
@@ -169,18 +134,16 @@ private slots:
         f.cmdShuffle_Click();
         if (narrowedTo > 0)
             twips::setWidth(&f, narrowedTo);
-
         std::vector<double> lefts;
         for (int i = 0; i < 150; ++i) {
             ticks(f, 1);
             lefts.push_back(twips::left(f.imgCard));
-            QCOMPARE(twips::top(f.imgCard), 840.0);
         }
         QCOMPARE(lefts[firstTurn - 1], right);
         QCOMPARE(lefts[firstTurn], right - 200);
         QCOMPARE(*std::max_element(lefts.begin(), lefts.end()), right);
         QCOMPARE(*std::min_element(lefts.begin(), lefts.end()), -120.0);
-        // and the card keeps swinging: both edges are met more than once
+        // it keeps swinging: both edges are met again
         QVERIFY(std::count(lefts.begin(), lefts.end(), right) >= 2);
         QVERIFY(std::count(lefts.begin(), lefts.end(), -120.0) >= 2);
     }
@@ -213,29 +176,20 @@ private slots:
         f.cmdShuffle_Click();
         ticks(f, 5);
         const double leftAtCall = twips::left(f.imgCard);
-
-        double leftInBox = -1;
-        bool stillRunningInBox = true;
         if (tickWhileBoxOpen) {
             s.platform.onMessage = [&](const QString&) {
                 ticks(f, 3);
-                leftInBox = twips::left(f.imgCard);
-                stillRunningInBox = f.tmrMovement->isEnabled();
+                QCOMPARE(twips::left(f.imgCard), leftAtCall + 200);
+                QVERIFY(!f.tmrMovement->isEnabled());
             };
         }
         fire ? f.cmdFire_Click() : f.cmdIce_Click();
-        if (tickWhileBoxOpen) {
-            QCOMPARE(leftInBox, leftAtCall + 200);
-            QVERIFY(!stillRunningInBox);
-        }
         ticks(f, 5);
 
         QCOMPARE(s.platform.messages, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(twips::left(f.imgCard), leftAtCall + 200);
-        QVERIFY(!f.tmrMovement->isEnabled());
-        QVERIFY(!f.stopmoving);
-        QVERIFY(!f.cmdFire->isEnabled() && !f.cmdIce->isEnabled());
-        QVERIFY(f.cmdShuffle->isEnabled());
+        QVERIFY(!f.tmrMovement->isEnabled() && !f.stopmoving);
+        QVERIFY(!f.cmdFire->isEnabled() && !f.cmdIce->isEnabled() && f.cmdShuffle->isEnabled());
         const bool rightFire = fire && message.isEmpty();
         QCOMPARE(s.platform.wavePlayer.log, rightFire ? kFireSound : QStringList());
         QCOMPARE(f.picGuy->isVisible(), rightFire);
@@ -260,142 +214,85 @@ private slots:
         OrderedPlatform platform;
         App app(platform);
         FrmFireIce& f = app.form<FrmFireIce>();
-
-        // a few wrong calls first: shuffles draw, but never reseed
-        for (int card : {1, 4, 2}) {
+        // wrong calls first: their shuffles draw, but never reseed
+        for (int card : {1, 4}) {
             platform.script({face(card)});
             f.cmdShuffle_Click();
-            f.cmdIce_Click();
-            ticks(f, 1);
+            f.cmdFire_Click();
         }
-        QCOMPARE(platform.calls, (QStringList{"Rnd", "Rnd", "Rnd"}));
-
         platform.script({face(27), rnd, rnd});
         f.cmdShuffle_Click();
         f.cmdFire_Click();
-        QCOMPARE(platform.calls.mid(3), (QStringList{"Rnd", "Randomize", "Rnd", "Rnd"}));
+        QCOMPARE(platform.calls, (QStringList{"Rnd", "Rnd", "Rnd", "Randomize", "Rnd", "Rnd"}));
         QCOMPARE(twips::rect(f.picGuy), (twips::Rect{x, y, 1590, 1395}));
         QVERIFY(!f.picGuy->isHidden());
         QVERIFY(f.rect().contains(f.picGuy->geometry()));
-    }
-
-    void theGunmanStaysInsideTheScreenOpenedFromTheMenu()
-    {
-        StartedApp s;
-        FrmFireIce& f = openFromMenu(s);
-        for (float rnd : {0.0f, kJustBelowOne}) {
-            s.platform.script({face(50), rnd, rnd});
-            f.cmdShuffle_Click();
-            f.cmdFire_Click();
-            const twips::Rect guy = twips::rect(f.picGuy);
-            QVERIFY(guy.left >= 0 && guy.top >= 0);
-            QVERIFY(guy.left + guy.width <= twips::width(&f));
-            QVERIFY(guy.top + guy.height <= twips::height(&f));
-            QVERIFY(f.rect().contains(f.picGuy->geometry()));
-        }
-        // the highest draw puts him right in the bottom corner
-        QCOMPARE(twips::left(f.picGuy), twips::width(&f) - 1590);
-        QCOMPARE(twips::top(f.picGuy), twips::height(&f) - 1395);
     }
 
     void theGunmanIsHiddenByEveryShuffleAndEveryNewVisit()
     {
         StartedApp s;
         FrmFireIce* f = &openFromMenu(s);
-        s.platform.script({face(2)});
-        f->cmdShuffle_Click();
-        f->cmdFire_Click();
-        QVERIFY(f->picGuy->isVisible());
-
-        s.platform.script({face(3)});
-        f->cmdShuffle_Click();
-        QVERIFY(!f->picGuy->isVisible());
-        f->cmdFire_Click();
-        QVERIFY(f->picGuy->isVisible());
-        // every right call sounds anew, and the player is never stopped or closed
+        for (int card : {2, 3}) {
+            s.platform.script({face(card)});
+            f->cmdShuffle_Click();
+            QVERIFY(!f->picGuy->isVisible());
+            f->cmdFire_Click();
+            QVERIFY(f->picGuy->isVisible());
+        }
+        // every right call sounds anew; the player is never stopped or closed
         QCOMPARE(s.platform.wavePlayer.log, kFireSound + kFireSound);
 
-        s.platform.script({face(8)});
-        f->cmdShuffle_Click();
-        f->cmdFire_Click();
-        QVERIFY(!f->picGuy->isVisible());
-
         // leaving mid-slide discards everything; the next visit starts afresh
-        s.platform.script({face(7)});
         f->cmdShuffle_Click();
         QPointer<FrmFireIce> gone = f;
         f->cmdReturn_Click();
         StartedApp::settle();
         QVERIFY(!gone);
         f = &openFromMenu(s);
-        QVERIFY(f->picGuy->isHidden());
-        QVERIFY(f->imgCard->picture().isNull());
-        QCOMPARE(twips::left(f->imgCard), 1080.0);
-        QVERIFY(!f->tmrMovement->isEnabled());
-        QVERIFY(!f->cmdFire->isEnabled() && f->cmdShuffle->isEnabled());
+        QVERIFY(f->picGuy->isHidden() && f->imgCard->picture().isNull());
+        QVERIFY(!f->tmrMovement->isEnabled() && !f->cmdFire->isEnabled() && f->cmdShuffle->isEnabled());
     }
 
     void aShuffleBeforeTheLastStepKeepsTheNewCardMoving()
     {
-        // a quick player can shuffle between a right Fire call and the next
-        // tick; the pending stop belonged to the old card
+        // a quick player can shuffle between a right Fire call and the next tick
         StartedApp s;
         FrmFireIce& f = openFromMenu(s);
         s.platform.script({face(2), 0.5f, 0.5f, face(9)});
         f.cmdShuffle_Click();
-        ticks(f, 4);
         f.cmdFire_Click();
         f.cmdShuffle_Click();
         ticks(f, 3);
         QCOMPARE(twips::left(f.imgCard), 1680.0);
-        QVERIFY(f.tmrMovement->isEnabled());
-        QVERIFY(f.cmdFire->isEnabled() && f.cmdIce->isEnabled());
-        f.cmdIce_Click();
-        ticks(f, 3);
-        QCOMPARE(twips::left(f.imgCard), 1880.0);
-        QCOMPARE(s.platform.messages, QStringList{kLucky});
+        QVERIFY(f.tmrMovement->isEnabled() && f.cmdFire->isEnabled() && f.cmdIce->isEnabled());
     }
 
-    void theGunmanIsACowboyDrawnCrispOnGreen()
+    void theGunmanIsDrawnAnewAt200Percent()
     {
-        const Picture guy = fireice::gunman();
-        QCOMPARE(guy.size(), QSize(102, 89));
-        const QImage one = guy.render(1);
-        const QImage two = guy.render(2);
+        const QImage one = fireice::gunman().render(1);
+        const QImage two = fireice::gunman().render(2);
+        QCOMPARE(one.size(), QSize(102, 89));
         QCOMPARE(two.size(), QSize(204, 178));
-        for (QPoint corner : {QPoint(0, 0), QPoint(101, 0), QPoint(0, 88), QPoint(101, 88)})
-            QVERIFY(greenish(one.pixelColor(corner)));
-
-        // a figure with bold outlines, not a green square
+        // a figure with bold outlines on green
+        const auto green = [](QColor c) { return c.green() > c.red() + 60 && c.green() > c.blue() + 60; };
         int figure = 0, ink = 0;
         for (int y = 0; y < one.height(); ++y) {
             for (int x = 0; x < one.width(); ++x) {
                 const QColor c = one.pixelColor(x, y);
-                figure += !greenish(c);
+                figure += !green(c);
                 ink += std::max({c.red(), c.green(), c.blue()}) < 70;
             }
         }
-        const int area = one.width() * one.height();
-        QVERIFY2(figure > area / 6, qPrintable(QString::number(figure)));
-        QVERIFY2(ink > area / 25, qPrintable(QString::number(ink)));
-
-        // at 200 % it is drawn anew: finer than a pixel-doubled copy of the
-        // 100 % drawing, yet the same picture when averaged back down
+        QVERIFY(green(one.pixelColor(0, 0)) && green(one.pixelColor(101, 88)));
+        QVERIFY(figure > one.width() * one.height() / 6 && ink > one.width() * one.height() / 25);
+        // finer than a pixel-doubled copy of the 100 % drawing
         const QImage doubled = one.scaled(two.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        const QImage halved = two.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         int finer = 0;
-        double drift = 0;
         for (int y = 0; y < two.height(); ++y)
             for (int x = 0; x < two.width(); ++x)
                 finer += two.pixel(x, y) != doubled.pixel(x, y);
-        for (int y = 0; y < one.height(); ++y) {
-            for (int x = 0; x < one.width(); ++x) {
-                const QColor a = one.pixelColor(x, y), b = halved.pixelColor(x, y);
-                drift += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
-            }
-        }
-        QVERIFY2(finer > two.width() * two.height() / 20, qPrintable(QString::number(finer)));
-        QVERIFY2(drift / (3.0 * area) < 12, qPrintable(QString::number(drift / (3.0 * area))));
+        QVERIFY(finer > two.width() * two.height() / 20);
     }
 };
 
