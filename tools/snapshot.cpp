@@ -81,7 +81,11 @@ int main(int argc, char** argv)
             save(step.mid(5));
             pause = 0;
         } else if (QWidget* w = findControl(step)) {
+            // A click that opens a message box returns only once the box is
+            // dismissed, so the step that presses its OK is queued first.
+            QTimer::singleShot(pause, next);
             QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+            return;
         } else {
             std::fprintf(stderr, "cardovia-shot: no visible, enabled control named '%s'\n", qPrintable(step));
             ++failures;
