@@ -1,6 +1,10 @@
 #include "fireice/frmfireice.h"
 
+#include "fireice/fireicerules.h"
+#include "fireice/gunman.h"
 #include "shell/app.h"
+#include "shell/frmcardimages.h"
+#include "shell/frmmusic.h"
 
 #include <QPushButton>
 
@@ -8,8 +12,104 @@ FrmFireIce::FrmFireIce(App& app, QWidget* parent) : Form(app, QStringLiteral("Fr
 {
     twips::setRect(this, {0, 0, 7395, 4485});
     setBackColor(QColor(64, 0, 64));
+
+    // Created in stored order, so later controls stand in front of earlier
+    // ones: wherever the gunman lands, the three buttons stay clickable.
     cmdReturn = controls::commandButton(this, "cmdReturn", "Main Menu", {2160, 4080, 1695, 375});
+    picGuy = controls::pictureBox(this, "picGuy", {2880, 1320, 1590, 1395});
+    picGuy->setPicture(fireice::gunman());
+    picGuy->setVisible(false);
+    tmrMovement = app.platform().makeTimer([this] { tmrMovement_Timer(); });
+    // 1 ms as stored; the desktop timer delivers ticks no faster than the
+    // display's frames (about 60 a second), so the player sees the card slide.
+    tmrMovement->setInterval(1);
+    cmdShuffle = controls::commandButton(this, "cmdShuffle", "&Shuffle Those Card!", {240, 3000, 1695, 495});
+    cmdIce = controls::commandButton(this, "cmdIce", "&Ice", {4080, 3000, 1575, 495});
+    cmdIce->setEnabled(false);
+    cmdFire = controls::commandButton(this, "cmdFire", "&Fire", {2160, 3000, 1695, 495});
+    cmdFire->setEnabled(false);
+    imgCard = controls::image(this, "imgCard", {1080, 840, 1065, 1440});
+    // An image is painted on the form itself, beneath every windowed control.
+    imgCard->lower();
+
+    setTabOrder(cmdFire, cmdIce);
+    setTabOrder(cmdIce, cmdShuffle);
+    // the gunman is only a picture and takes no focus, so Main Menu follows Shuffle
+    setTabOrder(cmdShuffle, cmdReturn);
+
     connect(cmdReturn, &QPushButton::clicked, this, &FrmFireIce::cmdReturn_Click);
+    connect(cmdShuffle, &QPushButton::clicked, this, &FrmFireIce::cmdShuffle_Click);
+    connect(cmdIce, &QPushButton::clicked, this, &FrmFireIce::cmdIce_Click);
+    connect(cmdFire, &QPushButton::clicked, this, &FrmFireIce::cmdFire_Click);
+}
+
+void FrmFireIce::cmdShuffle_Click()
+{
+    twips::setLeft(imgCard, 1080);
+    // no reseed: the generator runs on from wherever it stands
+    cardnumber = randomBetween(app().platform(), 1, 52);
+    imgCard->setPicture(app().form<frmCardImages>().Image1(cardnumber));
+    stepsize = 200;
+    // A call's pending stop belongs to the old card; left set, a shuffle that
+    // beats the tick would freeze the new card with Fire and Ice enabled.
+    stopmoving = false;
+    tmrMovement->setEnabled(true);
+    cmdFire->setEnabled(true);
+    cmdIce->setEnabled(true);
+    cmdShuffle->setEnabled(false);
+    picGuy->setVisible(false);
+}
+
+void FrmFireIce::tmrMovement_Timer()
+{
+    // the width as it is now: the menu gives the screen its place after load
+    const fireice::Slide next =
+        fireice::movecard({twips::left(imgCard), stepsize}, twips::width(this), twips::width(imgCard));
+    twips::setLeft(imgCard, next.left);
+    stepsize = next.stepsize;
+    if (stopmoving) {
+        tmrMovement->setEnabled(false);
+        stopmoving = false;
+    }
+}
+
+void FrmFireIce::cmdIce_Click()
+{
+    stopmoving = true;
+    app().platform().MsgBox(fireice::isIce(cardnumber) ? QStringLiteral("You got lucky punk, Try again, I dare you.")
+                                                       : QStringLiteral("Ya big liar!"));
+    endcall();
+}
+
+void FrmFireIce::cmdFire_Click()
+{
+    stopmoving = true;
+    Platform& platform = app().platform();
+    if (fireice::isFire(cardnumber)) {
+        // sent blind: a missing fire.wav or a silent device changes nothing
+        MediaPlayer& wave = app().form<frmMusic>().MMControl1;
+        wave.setFileName(QStringLiteral("fire.wav"));
+        wave.setCommand(QStringLiteral("open"));
+        wave.setCommand(QStringLiteral("play"));
+        wave.setCommand(QStringLiteral("prev"));
+        platform.Randomize();
+        // anywhere the whole picture fits inside the screen
+        const int x = randomBetween(platform, 0, int(twips::width(this) - twips::width(picGuy)));
+        const int y = randomBetween(platform, 0, int(twips::height(this) - twips::height(picGuy)));
+        twips::setLeft(picGuy, x);
+        twips::setTop(picGuy, y);
+        picGuy->setVisible(true);
+    } else {
+        platform.MsgBox(QStringLiteral("Ya big liar!"));
+    }
+    endcall();
+}
+
+void FrmFireIce::endcall()
+{
+    cmdFire->setEnabled(false);
+    cmdIce->setEnabled(false);
+    cmdShuffle->setEnabled(true);
 }
 
 void FrmFireIce::cmdReturn_Click()

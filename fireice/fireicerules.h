@@ -1,0 +1,26 @@
+#pragma once
+// The rules of Fire & Ice, apart from any widget: which faces are Fire and
+// which are Ice, and how the sliding card moves and turns.
+
+#include <QtGlobal>
+
+namespace fireice {
+
+// Faces run spades, hearts, diamonds, clubs within each rank, so face n is
+// black (Ice) when n mod 4 is 1 or 0 and red (Fire) when it is 2 or 3.
+bool isIce(int cardnumber);
+bool isFire(int cardnumber);
+
+// The sliding card: its Left in twips and the signed distance of its next step.
+struct Slide {
+    double left = 0;
+    qint16 stepsize = 0;
+    bool operator==(const Slide&) const = default;
+};
+
+// One step: move first, then turn if the card has reached the right edge or
+// passed the left one. Testing after the move lets the card overshoot an
+// edge by up to one step before it turns.
+Slide movecard(Slide card, double formWidth, double cardWidth);
+
+} // namespace fireice

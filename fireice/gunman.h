@@ -1,0 +1,12 @@
+#pragma once
+// The gunman who turns up after a right Fire call: a cartoon cowboy with a
+// long rifle, drawn from vectors on green.
+
+#include "shell/toolkit.h"
+
+namespace fireice {
+
+// 102 x 89, the inside of the picture box that shows him.
+Picture gunman();
+
+} // namespace fireice
