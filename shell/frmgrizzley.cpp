@@ -24,6 +24,9 @@ frmGrizzley::frmGrizzley(App& app, QWidget* parent) : Form(app, QStringLiteral("
         optTrack[i] = controls::optionButton(this, controls::indexed("optTrack", i), QString::number(i + 1),
                                              {480.0 * i, 5760, 375, 255});
     optTrack[0]->setChecked(true);
+    // A 375-twip option is narrow: a tighter gap keeps its digit whole.
+    for (QRadioButton* option : optTrack)
+        option->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
 
     // The labels take no focus, so the chain runs Play, the tracks, Stop.
     setTabOrder(Command1, optTrack[0]);
