@@ -176,6 +176,19 @@ void Picture::paint(QPainter& painter, QPointF topLeft) const
 
 // --- Label -----------------------------------------------------------------
 
+namespace {
+
+// A click is a left-button press and release, both on the control.
+bool completesClick(const QWidget* control, const QMouseEvent* release, bool& pressed)
+{
+    const bool click = pressed && release->button() == Qt::LeftButton &&
+                       control->rect().contains(release->position().toPoint());
+    pressed = false;
+    return click;
+}
+
+} // namespace
+
 Label::Label(QWidget* parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
@@ -222,9 +235,7 @@ void Label::mousePressEvent(QMouseEvent* event)
 
 void Label::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
+    if (completesClick(this, event, pressed_))
         emit clicked();
 }
 
@@ -289,9 +300,7 @@ void PictureBox::mousePressEvent(QMouseEvent* event)
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
+    if (completesClick(this, event, pressed_))
         emit clicked();
 }
 
