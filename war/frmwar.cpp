@@ -76,10 +76,11 @@ frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), 
     cmdContinue = controls::commandButton(this, "cmdContinue", "&Click here to continue.", {4560, 1440, 1815, 375});
     cmdContinue->hide();
 
-    const QList<QWidget*> tabOrder = {picYourCards, cmdStart, cmDeckOptions, cmdQuit, picDealerCards, piccard1,
-                                      piccard2,     lblWinner, Label2,       cmdContinue, Label1};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    // Of the designed tab order only the buttons take focus: the piles are
+    // clicked with the mouse and labels never take focus.
+    setTabOrder(cmdStart, cmDeckOptions);
+    setTabOrder(cmDeckOptions, cmdQuit);
+    setTabOrder(cmdQuit, cmdContinue);
 
     connect(cmdStart, &QPushButton::clicked, this, &frmWar::cmdStart_Click);
     connect(picYourCards, &PictureBox::clicked, this, &frmWar::picYourCards_Click);

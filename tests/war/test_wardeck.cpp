@@ -1,7 +1,6 @@
 // War's rules without a screen: the deal, the draw, a round and the end.
 
-#include "support/fakeplatform.h"
-#include "war/wardeck.h"
+#include "wardraws.h"
 
 #include <QtTest>
 #include <vector>
@@ -13,26 +12,6 @@ using war::WarDeck;
 using war::Winner;
 
 namespace {
-
-// Rnd values that draw the cards in order, value before suit.
-std::vector<float> drawing(const std::vector<Card>& cards)
-{
-    std::vector<float> values;
-    for (const Card& c : cards) {
-        values.push_back(rndFor(c.value, 2, 12));
-        values.push_back(rndFor(c.suit, 1, 4));
-    }
-    return values;
-}
-
-std::vector<Card> allCards()
-{
-    std::vector<Card> cards;
-    for (int value = 2; value <= 13; ++value)
-        for (int suit = 1; suit <= 4; ++suit)
-            cards.push_back({value, suit});
-    return cards;
-}
 
 // Every War card is in exactly one hand, apart from those listed as in play.
 void checkConserved(const WarDeck& deck, const std::vector<Card>& inPlay = {})
@@ -91,7 +70,7 @@ private slots:
     void oneCardDrawnTwentySixTimesIsOneCard()
     {
         FakePlatform p;
-        p.script(drawing(std::vector<Card>(26, Card{9, 2})));
+        p.script(dealing({{9, 2}}));
         WarDeck deck;
         deck.dealcards(p);
         QCOMPARE(deck.dealercards.count(), 1);
