@@ -10,6 +10,8 @@ frmDeckOptions::frmDeckOptions(App& app, QWidget* parent) : Form(app, QStringLit
 {
     setDialogFrame(QStringLiteral("DeckOptions"));
     twips::setRect(this, {2310, 3720, 4755, 2700});
+    // The dialog's face, not the frame's green table.
+    setBackColor(QColor(212, 208, 200));
 
     fraOptions = controls::frame(client(), "fraOptions", "Deck Options", {120, 120, 3615, 2415});
     Label1 = controls::label(fraOptions, "Label1", "Card Type:", {240, 600, 1455, 255});
@@ -21,9 +23,14 @@ frmDeckOptions::frmDeckOptions(App& app, QWidget* parent) : Form(app, QStringLit
         {"Emberjack", {240, 1920, 1215, 255}},
     }};
     // Siblings inside one frame: Qt keeps exactly one of them checked.
-    for (std::size_t i = 0; i < options.size(); ++i)
+    for (std::size_t i = 0; i < options.size(); ++i) {
         Optcard[i] = controls::optionButton(fraOptions, controls::indexed("Optcard", int(i)),
                                             options[i].first, options[i].second);
+        // The stand-in face is wider than the original; a caption is never cut.
+        const double needed = Optcard[i]->sizeHint().width() * twips::kPerPixel;
+        if (needed > twips::width(Optcard[i]))
+            twips::setWidth(Optcard[i], needed);
+    }
     Optcard[1]->setChecked(true);
     cmdOkay = controls::commandButton(client(), "cmdOkay", "&Okay", {3960, 2040, 735, 495});
     connect(cmdOkay, &QPushButton::clicked, this, &frmDeckOptions::cmdOkay_Click);

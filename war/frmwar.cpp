@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QPushButton>
 
 namespace {
@@ -43,6 +44,18 @@ void dropQueuedInput()
     QCoreApplication::instance()->removeEventFilter(&swallower);
 }
 
+// The label's height holds one line. The stand-in face runs a little wider
+// than the original one, so the font gives way a pixel at a time until the
+// whole caption fits, instead of wrapping out of sight or losing its end.
+void fitOnOneLine(Label* label)
+{
+    label->setWordWrap(false);
+    QFont font = label->font();
+    while (font.pixelSize() > 6 && QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+}
+
 } // namespace
 
 frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), parent)
@@ -59,13 +72,18 @@ frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), 
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1 = controls::label(this, "Label1", "Click on this picture.", {5160, 3720, 1455, 255});
     Label1->setForeColor(Qt::white);
+    fitOnOneLine(Label1);
 
-    picYourCards = controls::pictureBox(this, "picYourCards", {5280, 4095, 1095, 1475});
-    picDealerCards = controls::pictureBox(this, "picDealerCards", {100, 100, 1095, 1475});
-    piccard1 = controls::pictureBox(this, "piccard1", {1995, 2040, 1095, 1475});
+    // Borderless boxes: a sunken edge would cut two pixels off the card's
+    // right and bottom, where the box leaves just that much room.
+    picYourCards = controls::image(this, "picYourCards", {5280, 4095, 1095, 1475});
+    picDealerCards = controls::image(this, "picDealerCards", {100, 100, 1095, 1475});
+    for (PictureBox* pile : {picYourCards, picDealerCards})
+        pile->setBackColor(QColor(212, 208, 200));
+    piccard1 = controls::image(this, "piccard1", {1995, 2040, 1095, 1475});
     piccard1->setBackColor(QColor(192, 192, 192));
     piccard1->hide();
-    piccard2 = controls::pictureBox(this, "piccard2", {3360, 2040, 1095, 1475});
+    piccard2 = controls::image(this, "piccard2", {3360, 2040, 1095, 1475});
     piccard2->setBackColor(Qt::white);  // the system window colour
     piccard2->hide();
 

@@ -96,6 +96,9 @@ private slots:
         QCOMPARE(war.Label2->text(), QStringLiteral("And the winner is..."));
         QCOMPARE(war.lblWinner->text(), QString());
         QCOMPARE(war.Label1->palette().color(QPalette::WindowText), QColor(Qt::white));
+        // the whole caption on the one line that the label's height holds
+        QVERIFY(!war.Label1->wordWrap());
+        QVERIFY(QFontMetrics(war.Label1->font()).horizontalAdvance(war.Label1->text()) <= war.Label1->width());
         QCOMPARE(war.piccard1->backColor(), QColor(192, 192, 192));
         QCOMPARE(war.palette().color(QPalette::Window), QColor(0, 128, 0));
         QCOMPARE(QFontInfo(war.Label2->font()).family(), fonts::substitute("Jester"));
