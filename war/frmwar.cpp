@@ -11,7 +11,8 @@
 
 namespace {
 
-// Swallows every click, key press and wheel turn that reaches the application.
+// Swallows every click, key stroke, shortcut and wheel turn that reaches the
+// application.
 class InputSwallower : public QObject {
 protected:
     bool eventFilter(QObject*, QEvent* event) override
@@ -21,8 +22,8 @@ protected:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
         case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
+        case QEvent::None:
+        case QEvent::Shortcut:
         case QEvent::Wheel:
             return true;
         default:

@@ -308,12 +308,16 @@ private slots:
         frmWar& war = openWar(s);
         start(s, war, {{8, 2}, {5, 1}, {6, 1}}, {8, 2});
         play(s, war, {13, 1});
-        // the player clicks the pile and Deck Options while Grizzle's next card moves
+        // the player clicks the pile and Deck Options, and presses Space on it,
+        // while Grizzle's next card moves
         bool clicked = false;
         s.platform.onSleep = [&] {
             if (!clicked) {
                 postClick(war.picYourCards);
                 postClick(war.cmDeckOptions);
+                for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+                    QCoreApplication::postEvent(war.cmDeckOptions,
+                                                new QKeyEvent(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
                 clicked = true;
             }
         };
