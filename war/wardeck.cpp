@@ -7,7 +7,31 @@
 namespace war {
 
 namespace {
+
 constexpr int kDealt = 26;  // draws for Grizzle in the deal
+
+// Value first, then suit: two numbers from the generator per card.
+Card randomCard(Platform& platform)
+{
+    const int value = randomBetween(platform, kLowValue, kHighValue);
+    const int suit = randomBetween(platform, 1, kSuits);
+    return {value, suit};
+}
+
+// One side's play: a card from its hand, remembered as that side's card in
+// play. Nothing before the deal.
+std::optional<Card> play(Platform& platform, bool dealt, Hand& hand, int& value, int& suit)
+{
+    if (!dealt)
+        return std::nullopt;
+    const std::optional<Card> card = draw(platform, hand);
+    if (card) {
+        value = card->value;
+        suit = card->suit;
+    }
+    return card;
+}
+
 } // namespace
 
 bool Hand::inDeck(Card card)
@@ -42,18 +66,6 @@ int Hand::count() const
     return int(std::count(held_.begin(), held_.end(), true));
 }
 
-namespace {
-
-// Value first, then suit: two numbers from the generator per card.
-Card randomCard(Platform& platform)
-{
-    const int value = randomBetween(platform, kLowValue, kHighValue);
-    const int suit = randomBetween(platform, 1, kSuits);
-    return {value, suit};
-}
-
-} // namespace
-
 std::optional<Card> draw(Platform& platform, Hand& hand)
 {
     if (hand.count() == 0)
@@ -82,27 +94,13 @@ void WarDeck::dealcards(Platform& platform)
 
 std::optional<Card> WarDeck::dealersplay(Platform& platform)
 {
-    if (!dealerdealt)
-        return std::nullopt;
-    const std::optional<Card> card = draw(platform, dealercards);
-    if (card) {
-        dealervalue = card->value;
-        dealersuit = card->suit;
-    }
-    return card;
+    return play(platform, dealerdealt, dealercards, dealervalue, dealersuit);
 }
 
 std::optional<Card> WarDeck::yourplay(Platform& platform)
 {
     platform.Randomize();
-    if (!yourdealt)
-        return std::nullopt;
-    const std::optional<Card> card = draw(platform, yourcards);
-    if (card) {
-        yourvalue = card->value;
-        yoursuit = card->suit;
-    }
-    return card;
+    return play(platform, yourdealt, yourcards, yourvalue, yoursuit);
 }
 
 Winner WarDeck::settle()
