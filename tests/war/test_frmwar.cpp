@@ -17,6 +17,7 @@
 #include <QtTest>
 
 using war::Card;
+Q_DECLARE_METATYPE(Card)
 
 namespace {
 
@@ -340,72 +341,62 @@ private slots:
         QCOMPARE(war.lblWinner->text(), QStringLiteral("Grizzle!"));
     }
 
-    void winningGrizzlesLastCardEndsTheGame()
+    void aRoundThatEmptiesAHandEndsTheGame_data()
     {
+        QTest::addColumn<std::vector<Card>>("yourHand");  // empty: what the deal left
+        QTest::addColumn<Card>("grizzles");                // Grizzle's last card or one of two
+        QTest::addColumn<Card>("yours");
+        QTest::addColumn<QString>("winner");
+        QTest::addColumn<QString>("message");               // empty: the game goes on
+        QTest::newRow("you win Grizzle's last card")
+            << std::vector<Card>{} << Card{2, 1} << Card{9, 1} << "You!" << "Grizzle is out of cards, You win!";
+        QTest::newRow("Grizzle wins your last card")
+            << std::vector<Card>{{5, 1}} << Card{9, 2} << Card{5, 1} << "Grizzle!"
+            << "You're out of cards, Grizzle wins!";
+        QTest::newRow("Grizzle's last card wins") << std::vector<Card>{} << Card{13, 1} << Card{6, 2} << "Grizzle!"
+                                                  << QString();
+        QTest::newRow("Grizzle's last card ties") << std::vector<Card>{} << Card{13, 1} << Card{13, 2}
+                                                  << "Both of you!" << QString();
+    }
+
+    void aRoundThatEmptiesAHandEndsTheGame()
+    {
+        QFETCH(std::vector<Card>, yourHand);
+        QFETCH(Card, grizzles);
+        QFETCH(Card, yours);
+        QFETCH(QString, winner);
+        QFETCH(QString, message);
         StartedApp s;
         frmWar& war = openWar(s);
-        start(s, war, {{2, 1}}, {2, 1});
-        QCOMPARE(war.deck.dealercards.count(), 0);
+        // Grizzle is dealt only the card it plays, or that one and a three
+        start(s, war, yourHand.empty() ? std::vector<Card>{grizzles} : std::vector<Card>{grizzles, {3, 1}},
+              grizzles);
+        if (!yourHand.empty()) {
+            war.deck.yourcards = war::Hand();
+            for (const Card& c : yourHand)
+                war.deck.yourcards.put(c);
+        }
         int endsWhileShown = -1;
         QString resultWhileShown;
         s.platform.onMessage = [&](const QString&) {
             endsWhileShown = s.platform.ends;
             resultWhileShown = war.lblWinner->text();
         };
-        s.platform.script(drawing({{9, 1}}));
+        if (message.isEmpty()) {
+            play(s, war, yours);
+            QCOMPARE(war.lblWinner->text(), winner);
+            QVERIFY(s.platform.messages.isEmpty());
+            QVERIFY(!war.cmdContinue->isHidden());
+            return;
+        }
+        s.platform.script(drawing({yours}));
         QVERIFY_THROWS_EXCEPTION(ApplicationEnded, war.picYourCards_Click());
-        QCOMPARE(s.platform.messages, QStringList{QStringLiteral("Grizzle is out of cards, You win!")});
+        QCOMPARE(s.platform.messages, QStringList{message});
         QCOMPARE(endsWhileShown, 0);  // the end follows the OK
-        QCOMPARE(resultWhileShown, QStringLiteral("You!"));
+        QCOMPARE(resultWhileShown, winner);
         QCOMPARE(s.platform.ends, 1);
         // nothing of the round runs after the end
         QVERIFY(war.cmdContinue->isHidden());
-    }
-
-    void losingYourLastCardEndsTheGame()
-    {
-        StartedApp s;
-        frmWar& war = openWar(s);
-        start(s, war, {{9, 2}, {3, 1}}, {9, 2});
-        war.deck.yourcards = war::Hand();
-        war.deck.yourcards.put({5, 1});
-        s.platform.script(drawing({{5, 1}}));
-        QVERIFY_THROWS_EXCEPTION(ApplicationEnded, war.picYourCards_Click());
-        QCOMPARE(s.platform.messages, QStringList{QStringLiteral("You're out of cards, Grizzle wins!")});
-        QCOMPARE(war.lblWinner->text(), QStringLiteral("Grizzle!"));
-        QCOMPARE(s.platform.ends, 1);
-        QVERIFY(war.cmdContinue->isHidden());
-    }
-
-    void grizzlesLastCardThatWinsOrTiesGoesOn_data()
-    {
-        QTest::addColumn<int>("yourValue");
-        QTest::addColumn<QString>("winner");
-        QTest::newRow("wins") << 6 << "Grizzle!";
-        QTest::newRow("ties") << 13 << "Both of you!";
-    }
-
-    void grizzlesLastCardThatWinsOrTiesGoesOn()
-    {
-        QFETCH(int, yourValue);
-        QFETCH(QString, winner);
-        StartedApp s;
-        frmWar& war = openWar(s);
-        start(s, war, {{13, 1}}, {13, 1});
-        play(s, war, {yourValue, 2});
-        QCOMPARE(war.lblWinner->text(), winner);
-        QVERIFY(s.platform.messages.isEmpty());
-        QCOMPARE(s.platform.ends, 0);
-        QVERIFY(war.deck.dealercards.holds({13, 1}));
-        QVERIFY(!war.cmdContinue->isHidden());
-    }
-
-    void withBothHandsEmptyGrizzleIsNamed()
-    {
-        StartedApp s;
-        frmWar& war = openWar(s);
-        QVERIFY_THROWS_EXCEPTION(ApplicationEnded, war.checkforend());
-        QCOMPARE(s.platform.messages, QStringList{QStringLiteral("Grizzle is out of cards, You win!")});
     }
 
     void leavingAndComingBackGivesAFreshGame()

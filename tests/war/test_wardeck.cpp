@@ -125,18 +125,6 @@ private slots:
         QCOMPARE(p.draws, 0);
     }
 
-    void nothingIsPlayedBeforeTheDeal()
-    {
-        LoggingPlatform p;
-        WarDeck deck;
-        QVERIFY(!deck.dealersplay(p));
-        QVERIFY(!deck.yourplay(p));
-        // the player's click still reseeds
-        QCOMPARE(p.log, QStringLiteral("R"));
-        QCOMPARE(deck.yourvalue, 0);
-        QCOMPARE(deck.dealervalue, 0);
-    }
-
     void onlyThePlayersTurnReseedsAndItDoesSoFirst()
     {
         LoggingPlatform p;
