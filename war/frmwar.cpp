@@ -37,11 +37,12 @@ protected:
 // click on the pile, enabled again at the end of Grizzle's turn, would then
 // play a card the player never saw coming. Such input is taken from the
 // queue now and dropped, so only what is done after the card stops counts.
+// Timers that fall due meanwhile wait for the end of the turn.
 void dropQueuedInput()
 {
     InputSwallower swallower;
     QCoreApplication::instance()->installEventFilter(&swallower);
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
     QCoreApplication::instance()->removeEventFilter(&swallower);
 }
 

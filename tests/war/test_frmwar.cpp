@@ -14,6 +14,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
+#include <QTimer>
 #include <QtTest>
 
 using war::Card;
@@ -313,8 +315,16 @@ private slots:
         // the player clicks the pile and Deck Options, and presses Space on it,
         // while Grizzle's next card moves
         bool clicked = false;
+        // a timer falls due during the slide, too
+        bool ticked = false;
+        QTimer timer;
+        timer.setSingleShot(true);
+        timer.setInterval(1);
+        connect(&timer, &QTimer::timeout, [&] { ticked = true; });
         s.platform.onSleep = [&] {
             if (!clicked) {
+                timer.start();
+                QThread::msleep(5);
                 postClick(war.picYourCards);
                 postClick(war.cmDeckOptions);
                 for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
@@ -326,7 +336,8 @@ private slots:
         s.platform.script(drawing({{5, 1}}));
         war.cmdContinue_Click();
         s.platform.onSleep = nullptr;
-        QCoreApplication::processEvents();
+        QVERIFY(!ticked);  // it waits for the end of the turn
+        QTRY_VERIFY(ticked);
 
         QVERIFY(clicked);
         QVERIFY(war.piccard2->isHidden());
