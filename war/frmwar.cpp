@@ -1,15 +1,243 @@
 #include "war/frmwar.h"
 
 #include "shell/app.h"
+#include "shell/frmcardimages.h"
+#include "shell/frmdeckoptions.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QPushButton>
+
+namespace {
+
+// Swallows every click, key stroke, shortcut and wheel turn that reaches the
+// application.
+class InputSwallower : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::None:
+        case QEvent::Shortcut:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+// The slide handles no input, but the window system keeps what the player
+// clicked or typed meanwhile and would deliver it once the turn is over: a
+// click on the pile, enabled again at the end of Grizzle's turn, would then
+// play a card the player never saw coming. Such input is taken from the
+// queue now and dropped, so only what is done after the card stops counts.
+// Timers that fall due meanwhile wait for the end of the turn.
+void dropQueuedInput()
+{
+    InputSwallower swallower;
+    QCoreApplication::instance()->installEventFilter(&swallower);
+    QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+    QCoreApplication::instance()->removeEventFilter(&swallower);
+}
+
+// The label's height holds one line. The stand-in face runs a little wider
+// than the original one, so the font gives way a pixel at a time until the
+// whole caption fits, instead of wrapping out of sight or losing its end.
+void fitOnOneLine(Label* label)
+{
+    label->setWordWrap(false);
+    QFont font = label->font();
+    while (font.pixelSize() > 6 && QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+}
+
+} // namespace
 
 frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), parent)
 {
     twips::setRect(this, {0, 0, 6795, 5640});
     setBackColor(QColor(0, 128, 0));
+
+    // Made back to front: the cards in play slide over the piles and labels.
+    lblWinner = controls::label(this, "lblWinner", QString(), {3360, 600, 3015, 615});
+    lblWinner->setFont(fonts::font("Challenge Extra Bold", 20.25, fonts::Bold));
+    lblWinner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label2 = controls::label(this, "Label2", "And the winner is...", {3360, 120, 2985, 435});
+    Label2->setFont(fonts::font("Jester", 15.75, fonts::Bold));
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1 = controls::label(this, "Label1", "Click on this picture.", {5160, 3720, 1455, 255});
+    Label1->setForeColor(Qt::white);
+    fitOnOneLine(Label1);
+
+    // Borderless boxes: a sunken edge would cut two pixels off the card's
+    // right and bottom, where the box leaves just that much room.
+    picYourCards = controls::image(this, "picYourCards", {5280, 4095, 1095, 1475});
+    picDealerCards = controls::image(this, "picDealerCards", {100, 100, 1095, 1475});
+    for (PictureBox* pile : {picYourCards, picDealerCards})
+        pile->setBackColor(QColor(212, 208, 200));
+    piccard1 = controls::image(this, "piccard1", {1995, 2040, 1095, 1475});
+    piccard1->setBackColor(QColor(192, 192, 192));
+    piccard1->hide();
+    piccard2 = controls::image(this, "piccard2", {3360, 2040, 1095, 1475});
+    piccard2->setBackColor(Qt::white);  // the system window colour
+    piccard2->hide();
+
+    cmDeckOptions = controls::commandButton(this, "cmDeckOptions", "&Deck Options", {1560, 5160, 1455, 375});
+    cmdStart = controls::commandButton(this, "cmdStart", "&Start", {120, 5160, 1455, 375});
     cmdQuit = controls::commandButton(this, "cmdQuit", "&Main Menu", {3000, 5160, 1455, 375});
+    cmdQuit->setEnabled(false);
+    cmdContinue = controls::commandButton(this, "cmdContinue", "&Click here to continue.", {4560, 1440, 1815, 375});
+    cmdContinue->hide();
+
+    // Of the designed tab order only the buttons take focus: the piles are
+    // clicked with the mouse and labels never take focus.
+    setTabOrder(cmdStart, cmDeckOptions);
+    setTabOrder(cmDeckOptions, cmdQuit);
+    setTabOrder(cmdQuit, cmdContinue);
+
+    connect(cmdStart, &QPushButton::clicked, this, &frmWar::cmdStart_Click);
+    connect(picYourCards, &PictureBox::clicked, this, &frmWar::picYourCards_Click);
+    connect(cmdContinue, &QPushButton::clicked, this, &frmWar::cmdContinue_Click);
+    connect(cmDeckOptions, &QPushButton::clicked, this, &frmWar::cmDeckOptions_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmWar::cmdQuit_Click);
+}
+
+void frmWar::Form_Load()
+{
+    app().platform().Randomize();
+    returncard();
+}
+
+void frmWar::returncard()
+{
+    const Picture back = app().form<frmCardImages>().PictureClip1(app().cardtype);
+    if (back.isNull())
+        return;
+    picYourCards->setPicture(back);
+    picDealerCards->setPicture(back);
+}
+
+Picture frmWar::face(war::Card card)
+{
+    return app().form<frmCardImages>().cardpicture(qint16(card.value), qint16(card.suit));
+}
+
+void frmWar::dealersturn()
+{
+    if (const std::optional<war::Card> card = deck.dealersplay(app().platform())) {
+        piccard1->setPicture(face(*card));
+        piccard1->setVisible(true);
+        movedcard();
+    }
+    picYourCards->setEnabled(true);
+}
+
+void frmWar::movedcard()
+{
+    slide(piccard1, picDealerCards, kSlideStep);
+}
+
+void frmWar::moveycard()
+{
+    slide(piccard2, picYourCards, -kSlideStep);
+}
+
+void frmWar::slide(PictureBox* card, PictureBox* pile, double step)
+{
+    twips::Rect at = twips::rect(card);
+    at.left = twips::left(pile);
+    at.top = twips::top(pile);
+    twips::setRect(card, at);
+    for (int i = 0; i < kSlideSteps; ++i) {
+        pile->refresh();
+        at.left += step;
+        at.top += step;
+        twips::setRect(card, at);
+        // The immediate repaint also draws the area the card has just left.
+        card->refresh();
+        app().platform().sleep(kSlideStepMs);
+    }
+    dropQueuedInput();
+}
+
+void frmWar::checkwinner()
+{
+    switch (deck.settle()) {
+    case war::Winner::You:
+        lblWinner->setText(QStringLiteral("You!"));
+        break;
+    case war::Winner::Grizzle:
+        lblWinner->setText(QStringLiteral("Grizzle!"));
+        break;
+    case war::Winner::Both:
+        lblWinner->setText(QStringLiteral("Both of you!"));
+        break;
+    }
+    checkforend();
+    cmdContinue->setEnabled(true);
+    cmdContinue->setVisible(true);
+    cmdContinue->setFocus();
+}
+
+void frmWar::checkforend()
+{
+    switch (deck.ending()) {
+    case war::Ending::None:
+        return;
+    case war::Ending::GrizzleOut:
+        app().platform().MsgBox(QStringLiteral("Grizzle is out of cards, You win!"));
+        break;
+    case war::Ending::YouOut:
+        app().platform().MsgBox(QStringLiteral("You're out of cards, Grizzle wins!"));
+        break;
+    }
+    app().platform().End();
+}
+
+void frmWar::cmdStart_Click()
+{
+    deck.dealcards(app().platform());
+    dealersturn();
+    cmdStart->setEnabled(false);
+    cmdQuit->setEnabled(true);
+}
+
+void frmWar::picYourCards_Click()
+{
+    const std::optional<war::Card> card = deck.yourplay(app().platform());
+    if (!card)
+        return;
+    piccard2->setPicture(face(*card));
+    piccard2->setVisible(true);
+    moveycard();
+    picYourCards->setEnabled(false);
+    checkwinner();
+}
+
+void frmWar::cmdContinue_Click()
+{
+    piccard2->setVisible(false);
+    lblWinner->setText(QString());
+    cmdContinue->setVisible(false);
+    dealersturn();
+}
+
+void frmWar::cmDeckOptions_Click()
+{
+    frmDeckOptions& dialog = app().form<frmDeckOptions>();
+    dialog.setVisible(true);
+    dialog.setEnabled(true);
+    // The dialog may be older than this screen, which would then cover it.
+    dialog.raise();
+    setEnabled(false);
+    app().theform = this;
 }
 
 void frmWar::cmdQuit_Click()

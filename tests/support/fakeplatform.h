@@ -78,6 +78,8 @@ public:
     {
         sleeps.push_back(milliseconds);
         clock = clock.addMSecs(milliseconds);
+        if (onSleep)
+            onSleep();
     }
     std::unique_ptr<Timer> makeTimer(std::function<void()> onTick) override;
     MediaPlayer& sequencer() override { return sequencerPlayer; }
@@ -86,6 +88,8 @@ public:
     QStringList messages;
     // Runs inside each message box, while it is "open".
     std::function<void(const QString&)> onMessage;
+    // Runs at the end of each sleep: a look at the screen between two steps.
+    std::function<void()> onSleep;
     int ends = 0;
     int reseeds = 0;
     int draws = 0;

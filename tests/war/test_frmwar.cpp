@@ -1,0 +1,437 @@
+// The War screen: its controls, the turns and their slides, the rounds, the
+// end of the game and leaving it.
+
+#include "shell/frmcardimages.h"
+#include "shell/frmdeckoptions.h"
+#include "shell/frmmain.h"
+#include "shell/frmmainmenu.h"
+#include "support/started.h"
+#include "war/frmwar.h"
+#include "wardraws.h"
+
+#include <QFontInfo>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+#include <QtTest>
+
+using war::Card;
+Q_DECLARE_METATYPE(Card)
+
+namespace {
+
+frmWar& openWar(StartedApp& s)
+{
+    s.app->existing<frmMainMenu>()->cmdWar_Click();
+    return *s.app->existing<frmWar>();
+}
+
+Picture face(StartedApp& s, Card c)
+{
+    return s.app->form<frmCardImages>().cardpicture(qint16(c.value), qint16(c.suit));
+}
+
+Picture back(StartedApp& s, int design)
+{
+    return s.app->form<frmCardImages>().PictureClip1(design);
+}
+
+// Start with a deal that gives Grizzle these cards; Grizzle then plays `first`.
+void start(StartedApp& s, frmWar& war, const std::vector<Card>& grizzles, Card first)
+{
+    s.platform.script(dealing(grizzles));
+    s.platform.script(drawing({first}));
+    war.cmdStart_Click();
+}
+
+// The player's click on the pile, drawing `card`.
+void play(StartedApp& s, frmWar& war, Card card)
+{
+    s.platform.script(drawing({card}));
+    war.picYourCards_Click();
+}
+
+void postClick(QWidget* widget)
+{
+    const QPointF at = widget->rect().center();
+    const QPointF global = widget->mapToGlobal(at);
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                                                        Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                                                        Qt::NoButton, Qt::NoModifier));
+}
+
+} // namespace
+
+class WarScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theScreenAsLoaded()
+    {
+        StartedApp s;
+        const int reseeds = s.platform.reseeds;
+        frmWar& war = openWar(s);
+        QCOMPARE(s.platform.reseeds, reseeds + 1);
+
+        const struct {
+            QWidget* control;
+            twips::Rect rect;
+        } layout[] = {
+            {war.cmdContinue, {4560, 1440, 1815, 375}}, {war.cmdQuit, {3000, 5160, 1455, 375}},
+            {war.cmdStart, {120, 5160, 1455, 375}},     {war.cmDeckOptions, {1560, 5160, 1455, 375}},
+            {war.piccard2, {3360, 2040, 1095, 1475}},   {war.piccard1, {1995, 2040, 1095, 1475}},
+            {war.picDealerCards, {100, 100, 1095, 1475}}, {war.picYourCards, {5280, 4095, 1095, 1475}},
+            {war.Label1, {5160, 3720, 1455, 255}},      {war.Label2, {3360, 120, 2985, 435}},
+            {war.lblWinner, {3360, 600, 3015, 615}},
+        };
+        for (const auto& [control, rect] : layout)
+            QCOMPARE(twips::rect(control), rect);
+
+        QCOMPARE(war.cmdContinue->text(), QStringLiteral("&Click here to continue."));
+        QCOMPARE(war.cmdQuit->text(), QStringLiteral("&Main Menu"));
+        QCOMPARE(war.cmdStart->text(), QStringLiteral("&Start"));
+        QCOMPARE(war.cmDeckOptions->text(), QStringLiteral("&Deck Options"));
+        QCOMPARE(war.Label1->text(), QStringLiteral("Click on this picture."));
+        QCOMPARE(war.Label2->text(), QStringLiteral("And the winner is..."));
+        QCOMPARE(war.lblWinner->text(), QString());
+        QCOMPARE(war.Label1->palette().color(QPalette::WindowText), QColor(Qt::white));
+        // the whole caption on the one line that the label's height holds
+        QVERIFY(!war.Label1->wordWrap());
+        QVERIFY(QFontMetrics(war.Label1->font()).horizontalAdvance(war.Label1->text()) <= war.Label1->width());
+        QCOMPARE(war.piccard1->backColor(), QColor(192, 192, 192));
+        QCOMPARE(war.palette().color(QPalette::Window), QColor(0, 128, 0));
+        QCOMPARE(QFontInfo(war.Label2->font()).family(), fonts::substitute("Jester"));
+        QVERIFY(war.Label2->font().bold());
+        QCOMPARE(QFontInfo(war.lblWinner->font()).family(), fonts::substitute("Challenge Extra Bold"));
+        QVERIFY(war.lblWinner->font().pixelSize() > war.Label2->font().pixelSize());
+
+        // the lifecycle's first row; Main Menu waits for Start
+        QVERIFY(war.cmdStart->isEnabled());
+        QVERIFY(!war.cmdQuit->isEnabled());
+        QVERIFY(war.cmDeckOptions->isEnabled());
+        QVERIFY(war.cmdContinue->isHidden());
+        QVERIFY(war.picYourCards->isEnabled());
+        QVERIFY(war.piccard1->isHidden() && war.piccard2->isHidden());
+        QCOMPARE(war.picYourCards->picture(), back(s, 1));
+        QCOMPARE(war.picDealerCards->picture(), back(s, 1));
+
+        // the keyboard visits the buttons in their designed order
+        QList<QWidget*> visited;
+        for (QWidget* w = war.cmdStart->nextInFocusChain(); visited.size() < 3; w = w->nextInFocusChain())
+            if (qobject_cast<QPushButton*>(w) && w->parent() == &war)
+                visited << w;
+        QCOMPARE(visited, (QList<QWidget*>{war.cmDeckOptions, war.cmdQuit, war.cmdContinue}));
+
+        // a card in play slides over the piles and the label above them
+        const auto inFront = [&](QWidget* card, QWidget* under) {
+            return war.children().indexOf(card) > war.children().indexOf(under);
+        };
+        QVERIFY(inFront(war.piccard1, war.picDealerCards));
+        QVERIFY(inFront(war.piccard2, war.picYourCards));
+        QVERIFY(inFront(war.piccard2, war.Label1));
+    }
+
+    void returncardShowsOnlyTheFiveDesigns()
+    {
+        StartedApp s;
+        frmWar& war = openWar(s);
+        s.app->cardtype = 3;
+        war.returncard();
+        QCOMPARE(war.picYourCards->picture(), back(s, 3));
+        QCOMPARE(war.picDealerCards->picture(), back(s, 3));
+        for (qint16 design : {qint16(5), qint16(-1), qint16(32767)}) {
+            s.app->cardtype = design;
+            war.returncard();
+            QCOMPARE(war.picYourCards->picture(), back(s, 3));
+            QCOMPARE(war.picDealerCards->picture(), back(s, 3));
+        }
+    }
+
+    void beforeStartThePileAndMainMenuDoNothing()
+    {
+        StartedApp s;
+        frmWar& war = openWar(s);
+        const int reseeds = s.platform.reseeds;
+        const int draws = s.platform.draws;
+        const std::size_t slept = s.platform.sleeps.size();
+        QTest::mouseClick(war.picYourCards, Qt::LeftButton);
+        QCOMPARE(s.platform.reseeds, reseeds + 1);
+        QCOMPARE(s.platform.draws, draws);
+        QVERIFY(war.piccard2->isHidden());
+        QCOMPARE(s.platform.sleeps.size(), slept);
+        QCOMPARE(war.deck.yourcards.count() + war.deck.dealercards.count(), 0);
+
+        QTest::mouseClick(war.cmdQuit, Qt::LeftButton);
+        QVERIFY(!war.isHidden());
+        QVERIFY(s.app->existing<frmMainMenu>()->isHidden());
+    }
+
+    void startDealsThenGrizzlesCardSlidesOut()
+    {
+        StartedApp s;
+        frmWar& war = openWar(s);
+        const std::size_t sleptBefore = s.platform.sleeps.size();
+        // Start changes the buttons only once the card has finished sliding
+        int stepsWithStartEnabled = 0;
+        s.platform.onSleep = [&] { stepsWithStartEnabled += war.cmdStart->isEnabled() && !war.cmdQuit->isEnabled(); };
+        start(s, war, {{9, 2}, {4, 4}, {11, 1}}, {11, 1});
+        s.platform.onSleep = nullptr;
+
+        QCOMPARE(war.deck.dealercards.count(), 2);
+        QCOMPARE(war.deck.yourcards.count(), 45);
+        QCOMPARE(war.deck.dealervalue, 11);
+        QCOMPARE(war.deck.dealersuit, 1);
+        QVERIFY(!war.piccard1->isHidden());
+        QCOMPARE(war.piccard1->picture(), face(s, {11, 1}));
+        QCOMPARE(twips::rect(war.piccard1), (twips::Rect{2100, 2100, 1095, 1475}));
+        QCOMPARE(s.platform.sleeps.size() - sleptBefore, std::size_t(frmWar::kSlideSteps));
+        QCOMPARE(stepsWithStartEnabled, frmWar::kSlideSteps);
+        QCOMPARE(s.platform.sleeps.back(), frmWar::kSlideStepMs);
+
+        QVERIFY(!war.cmdStart->isEnabled());
+        QVERIFY(war.cmdQuit->isEnabled());
+        QVERIFY(war.cmDeckOptions->isEnabled());
+        QVERIFY(war.picYourCards->isEnabled());
+        QVERIFY(war.cmdContinue->isHidden());
+        QVERIFY(war.piccard2->isHidden());
+    }
+
+    void aRoundMovesTheCardsToItsWinner_data()
+    {
+        QTest::addColumn<int>("yourValue");
+        QTest::addColumn<int>("yourSuit");
+        QTest::addColumn<QString>("winner");
+        QTest::addColumn<int>("grizzleAfter");
+        QTest::addColumn<int>("youAfter");
+        // Grizzle plays the eight of hearts from a hand of two
+        QTest::newRow("a king beats it") << 13 << 1 << "You!" << 1 << 47;
+        QTest::newRow("a two loses") << 2 << 3 << "Grizzle!" << 3 << 45;
+        QTest::newRow("equal values") << 8 << 4 << "Both of you!" << 2 << 46;
+    }
+
+    void aRoundMovesTheCardsToItsWinner()
+    {
+        QFETCH(int, yourValue);
+        QFETCH(int, yourSuit);
+        QFETCH(QString, winner);
+        QFETCH(int, grizzleAfter);
+        QFETCH(int, youAfter);
+        StartedApp s;
+        frmWar& war = openWar(s);
+        start(s, war, {{8, 2}, {5, 1}}, {8, 2});
+        const std::size_t sleptBefore = s.platform.sleeps.size();
+        play(s, war, {yourValue, yourSuit});
+
+        QCOMPARE(war.lblWinner->text(), winner);
+        QCOMPARE(war.deck.dealercards.count(), grizzleAfter);
+        QCOMPARE(war.deck.yourcards.count(), youAfter);
+        QCOMPARE(war.deck.dealercards.holds({8, 2}) + war.deck.yourcards.holds({8, 2}), 1);
+        QCOMPARE(war.piccard2->picture(), face(s, {yourValue, yourSuit}));
+        QCOMPARE(war.piccard1->picture(), face(s, {8, 2}));
+        QCOMPARE(twips::rect(war.piccard2), (twips::Rect{3280, 2095, 1095, 1475}));
+        QCOMPARE(s.platform.sleeps.size() - sleptBefore, std::size_t(frmWar::kSlideSteps));
+
+        QVERIFY(!war.piccard1->isHidden() && !war.piccard2->isHidden());
+        QVERIFY(!war.picYourCards->isEnabled());
+        QVERIFY(!war.cmdContinue->isHidden() && war.cmdContinue->isEnabled());
+        QCOMPARE(war.focusWidget(), war.cmdContinue);
+        QVERIFY(s.platform.messages.isEmpty());
+
+        // while the result shows, the pile takes no click
+        QTest::mouseClick(war.picYourCards, Qt::LeftButton);
+        QCOMPARE(war.deck.dealercards.count() + war.deck.yourcards.count(), 48);
+    }
+
+    void continueClearsTheRoundBeforeGrizzlesNextCardMoves()
+    {
+        StartedApp s;
+        frmWar& war = openWar(s);
+        start(s, war, {{8, 2}, {5, 1}}, {8, 2});
+        play(s, war, {13, 1});
+        bool clearedFirst = false;
+        bool pileOffWhileSliding = true;
+        s.platform.onSleep = [&] {
+            if (!clearedFirst)
+                clearedFirst = war.piccard2->isHidden() && war.lblWinner->text().isEmpty() &&
+                               war.cmdContinue->isHidden();
+            pileOffWhileSliding = pileOffWhileSliding && !war.picYourCards->isEnabled();
+        };
+        s.platform.script(drawing({{5, 1}}));
+        war.cmdContinue_Click();
+        s.platform.onSleep = nullptr;
+
+        QVERIFY(clearedFirst);
+        QVERIFY(pileOffWhileSliding);
+        QVERIFY(war.picYourCards->isEnabled());
+        QCOMPARE(war.piccard1->picture(), face(s, {5, 1}));
+        QCOMPARE(twips::rect(war.piccard1), (twips::Rect{2100, 2100, 1095, 1475}));
+        QVERIFY(war.piccard2->isHidden());
+
+        // and the next round is played as the first
+        play(s, war, {3, 3});
+        QCOMPARE(war.lblWinner->text(), QStringLiteral("Grizzle!"));
+        QCOMPARE(war.piccard2->picture(), face(s, {3, 3}));
+    }
+
+    void eachStepOfASlideReachesTheScreen()
+    {
+        StartedApp s;
+        frmWar& war = openWar(s);
+        frmMain& main = s.app->main();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        int step = 0;
+        int stale = 0;
+        int leftBehind = 0;
+        QRect before;
+        s.platform.onSleep = [&] {
+            ++step;
+            const QImage screen = QGuiApplication::primaryScreen()->grabWindow(main.winId()).toImage();
+            const QRect card(war.piccard1->mapTo(&main, QPoint(0, 0)), war.piccard1->size());
+            const QImage drawn = war.piccard1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            stale += screen.copy(card).convertToFormat(QImage::Format_RGB32) != drawn;
+            // once clear of the pile, the corner the card has just left shows the table
+            const QPoint vacated = before.topLeft() + QPoint(1, 1);
+            if (step > 25 && screen.pixelColor(vacated) != QColor(0, 128, 0))
+                ++leftBehind;
+            before = card;
+        };
+        start(s, war, {{12, 3}}, {12, 3});
+        s.platform.onSleep = nullptr;
+        QCOMPARE(step, frmWar::kSlideSteps);
+        QCOMPARE(stale, 0);
+        QCOMPARE(leftBehind, 0);
+    }
+
+    void clicksQueuedDuringASlideAreDropped()
+    {
+        StartedApp s;
+        frmWar& war = openWar(s);
+        start(s, war, {{8, 2}, {5, 1}, {6, 1}}, {8, 2});
+        play(s, war, {13, 1});
+        // the player clicks the pile and Deck Options, and presses Space on it,
+        // while Grizzle's next card moves
+        bool clicked = false;
+        // a timer falls due during the slide, too
+        bool ticked = false;
+        QTimer timer;
+        timer.setSingleShot(true);
+        timer.setInterval(1);
+        connect(&timer, &QTimer::timeout, [&] { ticked = true; });
+        s.platform.onSleep = [&] {
+            if (!clicked) {
+                timer.start();
+                QThread::msleep(5);
+                postClick(war.picYourCards);
+                postClick(war.cmDeckOptions);
+                for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+                    QCoreApplication::postEvent(war.cmDeckOptions,
+                                                new QKeyEvent(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
+                clicked = true;
+            }
+        };
+        s.platform.script(drawing({{5, 1}}));
+        war.cmdContinue_Click();
+        s.platform.onSleep = nullptr;
+        QVERIFY(!ticked);  // it waits for the end of the turn
+        QTRY_VERIFY(ticked);
+
+        QVERIFY(clicked);
+        QVERIFY(war.piccard2->isHidden());
+        QCOMPARE(war.deck.yourcards.count(), 46);
+        QVERIFY(!s.app->existing<frmDeckOptions>());
+        QVERIFY(war.isEnabled());
+
+        // a click once the card has stopped plays as usual
+        s.platform.script(drawing({{2, 1}}));
+        QTest::mouseClick(war.picYourCards, Qt::LeftButton);
+        QVERIFY(!war.piccard2->isHidden());
+        QCOMPARE(war.lblWinner->text(), QStringLiteral("Grizzle!"));
+    }
+
+    void aRoundThatEmptiesAHandEndsTheGame_data()
+    {
+        QTest::addColumn<std::vector<Card>>("yourHand");  // empty: what the deal left
+        QTest::addColumn<Card>("grizzles");                // Grizzle's last card or one of two
+        QTest::addColumn<Card>("yours");
+        QTest::addColumn<QString>("winner");
+        QTest::addColumn<QString>("message");               // empty: the game goes on
+        QTest::newRow("you win Grizzle's last card")
+            << std::vector<Card>{} << Card{2, 1} << Card{9, 1} << "You!" << "Grizzle is out of cards, You win!";
+        QTest::newRow("Grizzle wins your last card")
+            << std::vector<Card>{{5, 1}} << Card{9, 2} << Card{5, 1} << "Grizzle!"
+            << "You're out of cards, Grizzle wins!";
+        QTest::newRow("Grizzle's last card wins") << std::vector<Card>{} << Card{13, 1} << Card{6, 2} << "Grizzle!"
+                                                  << QString();
+        QTest::newRow("Grizzle's last card ties") << std::vector<Card>{} << Card{13, 1} << Card{13, 2}
+                                                  << "Both of you!" << QString();
+    }
+
+    void aRoundThatEmptiesAHandEndsTheGame()
+    {
+        QFETCH(std::vector<Card>, yourHand);
+        QFETCH(Card, grizzles);
+        QFETCH(Card, yours);
+        QFETCH(QString, winner);
+        QFETCH(QString, message);
+        StartedApp s;
+        frmWar& war = openWar(s);
+        // Grizzle is dealt only the card it plays, or that one and a three
+        start(s, war, yourHand.empty() ? std::vector<Card>{grizzles} : std::vector<Card>{grizzles, {3, 1}},
+              grizzles);
+        if (!yourHand.empty()) {
+            war.deck.yourcards = war::Hand();
+            for (const Card& c : yourHand)
+                war.deck.yourcards.put(c);
+        }
+        int endsWhileShown = -1;
+        QString resultWhileShown;
+        s.platform.onMessage = [&](const QString&) {
+            endsWhileShown = s.platform.ends;
+            resultWhileShown = war.lblWinner->text();
+        };
+        if (message.isEmpty()) {
+            play(s, war, yours);
+            QCOMPARE(war.lblWinner->text(), winner);
+            QVERIFY(s.platform.messages.isEmpty());
+            QVERIFY(!war.cmdContinue->isHidden());
+            return;
+        }
+        s.platform.script(drawing({yours}));
+        QVERIFY_THROWS_EXCEPTION(ApplicationEnded, war.picYourCards_Click());
+        QCOMPARE(s.platform.messages, QStringList{message});
+        QCOMPARE(endsWhileShown, 0);  // the end follows the OK
+        QCOMPARE(resultWhileShown, winner);
+        QCOMPARE(s.platform.ends, 1);
+        // nothing of the round runs after the end
+        QVERIFY(war.cmdContinue->isHidden());
+    }
+
+    void leavingAndComingBackGivesAFreshGame()
+    {
+        StartedApp s;
+        frmWar& first = openWar(s);
+        start(s, first, {{8, 2}, {5, 1}}, {8, 2});
+        play(s, first, {13, 1});
+        QPointer<frmWar> gone = &first;
+        QTest::mouseClick(first.cmdQuit, Qt::LeftButton);
+        QVERIFY(!s.app->existing<frmMainMenu>()->isHidden());
+        StartedApp::settle();
+        QVERIFY(!gone);
+
+        frmWar& war = openWar(s);
+        QCOMPARE(war.deck.dealercards.count() + war.deck.yourcards.count(), 0);
+        QVERIFY(!war.deck.dealerdealt && !war.deck.yourdealt);
+        QCOMPARE(war.deck.yourvalue + war.deck.dealervalue, 0);
+        QVERIFY(war.cmdStart->isEnabled() && !war.cmdQuit->isEnabled());
+        QVERIFY(war.piccard1->isHidden() && war.piccard2->isHidden() && war.cmdContinue->isHidden());
+        QCOMPARE(war.lblWinner->text(), QString());
+        QCOMPARE(twips::rect(war.piccard1), (twips::Rect{1995, 2040, 1095, 1475}));
+    }
+};
+
+QTEST_MAIN(WarScreenTest)
+#include "test_frmwar.moc"
