@@ -26,7 +26,7 @@ frmMain::frmMain(App& app) : app_(app)
     controls::setBackColor(client_, QColor(0, 128, 0));
     setCentralWidget(client_);
 
-    // the designed place; the size is chosen at start-up
+    // the frame's stored place; the size is chosen at start-up
     move(twips::toPixels(2385), twips::toPixels(2430));
     setSize(width_, height_);
 }

@@ -87,7 +87,7 @@ namespace fonts {
 
 QString substitute(const QString& designFamily)
 {
-    // Metric-compatible faces where the design's face is a plain one, faces
+    // Metric-compatible faces where the screens name a plain face, faces
     // of the same spirit for its display faces.
     static const QHash<QString, QString> map = {
         {"MS Sans Serif", "Liberation Sans"},

@@ -1,8 +1,8 @@
 #pragma once
-// The toolkit layer: positions in twips, the design's font families, picture
+// The toolkit layer: positions in twips, the font families the screens name, picture
 // values, and the few control kinds that Qt lacks (a clickable label, the
 // picture box and image). Screens build their controls with the factories at
-// the bottom, which give each control its design name and accessible name.
+// the bottom, which give each control its control name and accessible name.
 
 #include <QFont>
 #include <QLabel>
@@ -50,10 +50,10 @@ namespace fonts {
 
 enum Style { Regular = 0, Bold = 1, Italic = 2 };
 
-// The installed face that stands in for a family named by the design.
+// The installed face that stands in for a family the screens name.
 QString substitute(const QString& designFamily);
 
-// Sizes are the design's points at 96 dots per inch, so text keeps its
+// Sizes are the screens' points at 96 dots per inch, so text keeps its
 // place in a twip layout whatever the screen's own dots per inch.
 QFont font(const QString& designFamily, double points, int style = Regular);
 
@@ -87,7 +87,7 @@ private:
 };
 
 // A label whose background can be opaque or transparent and which raises
-// Click, as the design's labels do.
+// Click, as the classic labels do.
 class Label : public QLabel {
     Q_OBJECT
 public:

@@ -96,7 +96,7 @@ frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), 
     cmdContinue = controls::commandButton(this, "cmdContinue", "&Click here to continue.", {4560, 1440, 1815, 375});
     cmdContinue->hide();
 
-    // Of the designed tab order only the buttons take focus: the piles are
+    // Of the stored tab order only the buttons take focus: the piles are
     // clicked with the mouse and labels never take focus.
     setTabOrder(cmdStart, cmDeckOptions);
     setTabOrder(cmDeckOptions, cmdQuit);

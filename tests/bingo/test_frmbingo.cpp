@@ -101,7 +101,7 @@ private slots:
         QVERIFY(f.lblBall->text().isEmpty());
         QCOMPARE(f.tmrBall->interval(), 2000);
         QCOMPARE(f.tmrGrizzle->interval(), 1000);
-        // centred on the screen's designed size, before the menu placed it
+        // centred on the screen's stored size, before the menu placed it
         QCOMPARE(twips::left(f.Frame1), 1237.5);
         QCOMPARE(twips::top(f.Frame1), 1740.0);
         QCOMPARE(markedCells(f), kCentresOnly);

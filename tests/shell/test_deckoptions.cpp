@@ -44,7 +44,7 @@ class DeckOptionsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theDialogAsDesigned()
+    void theDialogAsLaidOut()
     {
         StartedApp s;
         frmWar& war = openWar(s);
@@ -68,7 +68,7 @@ private slots:
             QCOMPARE(r.left, 240.0);
             QCOMPARE(r.top, 960 + 240.0 * i);
             QCOMPARE(r.height, 255.0);
-            // as designed, or wide enough for the whole caption
+            // as stored, or wide enough for the whole caption
             QVERIFY(r.width == widths[i] || r.width == dialog.Optcard[i]->sizeHint().width() * twips::kPerPixel);
             QVERIFY(dialog.Optcard[i]->width() >= dialog.Optcard[i]->sizeHint().width());
         }

@@ -26,7 +26,7 @@ class MusicPanelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void panelControlsAsDesigned()
+    void panelControlsAsLaidOut()
     {
         StartedApp s;
         frmGrizzley& panel = *s.app->existing<frmGrizzley>();

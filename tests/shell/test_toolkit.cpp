@@ -1,5 +1,5 @@
 // The toolkit layer and the platform seam: twips, captions, fonts, random
-// numbers, and the menu's controls as designed.
+// numbers, and the menu's controls as laid out.
 
 #include "shell/desktopplatform.h"
 #include "shell/frmmainmenu.h"
@@ -93,7 +93,7 @@ private slots:
             QVERIFY2(std::abs(c - n / 9) < 600, qPrintable(QString::number(c)));  // > 6 sigma
     }
 
-    void menuControlsAsDesigned()
+    void menuControlsAsLaidOut()
     {
         StartedApp s;
         frmMainMenu& menu = *s.app->existing<frmMainMenu>();

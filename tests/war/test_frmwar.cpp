@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(war.picYourCards->picture(), back(s, 1));
         QCOMPARE(war.picDealerCards->picture(), back(s, 1));
 
-        // the keyboard visits the buttons in their designed order
+        // the keyboard visits the buttons in their stored order
         QList<QWidget*> visited;
         for (QWidget* w = war.cmdStart->nextInFocusChain(); visited.size() < 3; w = w->nextInFocusChain())
             if (qobject_cast<QPushButton*>(w) && w->parent() == &war)
