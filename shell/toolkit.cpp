@@ -85,7 +85,7 @@ void setHeight(QWidget* widget, double value)
 
 namespace fonts {
 
-QString substitute(const QString& designFamily)
+QString substitute(const QString& family)
 {
     // Metric-compatible faces where the screens name a plain face, faces
     // of the same spirit for its display faces.
@@ -98,18 +98,18 @@ QString substitute(const QString& designFamily)
         {"Challenge Extra Bold", "Lobster Two"},
         {"Wide Latin", "DejaVu Serif"},
     };
-    return map.value(designFamily, designFamily);
+    return map.value(family, family);
 }
 
-QFont font(const QString& designFamily, double points, int style)
+QFont font(const QString& family, double points, int style)
 {
     QFont f;
     // A missing face falls back to DejaVu Sans, then to whatever fontconfig offers.
-    f.setFamilies({substitute(designFamily), QStringLiteral("DejaVu Sans")});
+    f.setFamilies({substitute(family), QStringLiteral("DejaVu Sans")});
     f.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
     f.setBold(style & Bold);
     f.setItalic(style & Italic);
-    if (designFamily == QLatin1String("Wide Latin")) {
+    if (family == QLatin1String("Wide Latin")) {
         // Wide Latin is an extended fat face: a heavy serif drawn half as wide again.
         f.setWeight(QFont::Black);
         f.setStretch(150);

@@ -4,7 +4,7 @@
 //   cardovia-shot OUT.png [STEP...]
 //
 // A STEP is the accessible name of a control to click (its caption without
-// "&", or its design name), "wait:MS" to let the game run for a while, or
+// "&", or its control name), "wait:MS" to let the game run for a while, or
 // "shot:FILE.png" to save an extra picture on the way. Controls are looked
 // for in every window, so the OK of a message box can be pressed too.
 
