@@ -22,7 +22,6 @@ protected:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
         case QEvent::KeyPress:
-        case QEvent::None:
         case QEvent::Shortcut:
         case QEvent::Wheel:
             return true;
