@@ -85,28 +85,32 @@ void frmMainMenu::loadtheform()
     setVisible(false);
 }
 
+template <class Game>
+void frmMainMenu::choose()
+{
+    // the game is recorded before it is loaded, as loadtheform expects
+    app().theform = &app().instance<Game>();
+    loadtheform();
+}
+
 void frmMainMenu::cmdFireIce_Click()
 {
-    app().theform = &app().instance<FrmFireIce>();
-    loadtheform();
+    choose<FrmFireIce>();
 }
 
 void frmMainMenu::cmdWar_Click()
 {
-    app().theform = &app().instance<frmWar>();
-    loadtheform();
+    choose<frmWar>();
 }
 
 void frmMainMenu::cmdTicTacToe_Click()
 {
-    app().theform = &app().instance<frmTicTacToe>();
-    loadtheform();
+    choose<frmTicTacToe>();
 }
 
 void frmMainMenu::cmdBingo_Click()
 {
-    app().theform = &app().instance<frmBingo>();
-    loadtheform();
+    choose<frmBingo>();
 }
 
 void frmMainMenu::cmdQuit_Click()

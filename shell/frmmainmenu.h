@@ -24,4 +24,8 @@ public:
     QPushButton* cmdTicTacToe;
     QPushButton* cmdBingo;
     QPushButton* cmdQuit;
+
+private:
+    template <class Game>
+    void choose();
 };
