@@ -4,8 +4,8 @@ namespace fireice {
 
 bool isIce(int cardnumber)
 {
-    const int suit = cardnumber % 4;
-    return suit == 0 || suit == 1;
+    const int remainder = cardnumber % 4;
+    return remainder == 0 || remainder == 1;
 }
 
 bool isFire(int cardnumber)

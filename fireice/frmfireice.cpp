@@ -87,11 +87,7 @@ void FrmFireIce::cmdFire_Click()
     Platform& platform = app().platform();
     if (fireice::isFire(cardnumber)) {
         // sent blind: a missing fire.wav or a silent device changes nothing
-        MediaPlayer& wave = app().form<frmMusic>().MMControl1;
-        wave.setFileName(QStringLiteral("fire.wav"));
-        wave.setCommand(QStringLiteral("open"));
-        wave.setCommand(QStringLiteral("play"));
-        wave.setCommand(QStringLiteral("prev"));
+        app().form<frmMusic>().MMControl1.playFile(QStringLiteral("fire.wav"));
         platform.Randomize();
         // anywhere the whole picture fits inside the screen
         const int x = randomBetween(platform, 0, int(twips::width(this) - twips::width(picGuy)));

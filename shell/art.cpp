@@ -33,6 +33,16 @@ QPainterPath raven(const QRectF& box)
     return t.map(p);
 }
 
+void drawRaven(QPainter& painter, const QRectF& box, const QColor& body, const QColor& eye, qreal eyeRadius)
+{
+    painter.setBrush(body);
+    painter.drawPath(raven(box));
+    // the eye sits where the grid puts the raven's head
+    painter.setBrush(eye);
+    painter.drawEllipse(QPointF(box.left() + box.width() * 0.70, box.top() + box.height() * 0.23), eyeRadius,
+                        eyeRadius);
+}
+
 namespace {
 
 void drawCard(QPainter& painter, const QRectF& r, qreal angle, const QString& suit, const QColor& ink)
@@ -68,10 +78,7 @@ void drawLogo(QPainter& painter)
     drawCard(painter, cardBox.translated(0, 4), 0, QStringLiteral("\u2665"), QColor(200, 20, 30));
     drawCard(painter, cardBox.translated(6, 6), 18, QStringLiteral("\u2666"), QColor(200, 20, 30));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(10, 10, 14));
-    painter.drawPath(raven(QRectF(18, 2, 40, 36)));
-    painter.setBrush(QColor(240, 200, 60));
-    painter.drawEllipse(QPointF(18 + 40 * 0.70, 2 + 36 * 0.23), 1.4, 1.4);
+    drawRaven(painter, QRectF(18, 2, 40, 36), QColor(10, 10, 14), QColor(240, 200, 60), 1.4);
 
     QFont name(QStringLiteral("DejaVu Serif"));
     name.setPixelSize(23);
@@ -102,10 +109,7 @@ void drawIcon(QPainter& painter)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 160));
     painter.drawRoundedRect(QRectF(8, 4, 16, 24), 2, 2);
-    painter.setBrush(QColor(10, 10, 14));
-    painter.drawPath(raven(QRectF(4, 5, 26, 24)));
-    painter.setBrush(QColor(255, 255, 0));
-    painter.drawEllipse(QPointF(4 + 26 * 0.70, 5 + 24 * 0.23), 1.1, 1.1);
+    drawRaven(painter, QRectF(4, 5, 26, 24), QColor(10, 10, 14), QColor(255, 255, 0), 1.1);
 }
 
 } // namespace

@@ -14,5 +14,7 @@ Picture logo();
 QIcon menuIcon();
 // Corvane's raven, facing right, fitted to the given box.
 QPainterPath raven(const QRectF& box);
+// The raven filled in its colour, with its eye, in the painter's current pen.
+void drawRaven(QPainter& painter, const QRectF& box, const QColor& body, const QColor& eye, qreal eyeRadius);
 
 } // namespace art

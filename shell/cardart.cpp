@@ -721,11 +721,7 @@ void drawMossgrave(QPainter& painter)
 void drawRavenMark(QPainter& painter, const QRectF& box, const QColor& body, const QColor& eye)
 {
     painter.setPen(Qt::NoPen);
-    painter.setBrush(body);
-    painter.drawPath(art::raven(box));
-    painter.setBrush(eye);
-    painter.drawEllipse(QPointF(box.left() + box.width() * 0.70, box.top() + box.height() * 0.23),
-                        box.width() * 0.025, box.width() * 0.025);
+    art::drawRaven(painter, box, body, eye, box.width() * 0.025);
 }
 
 // Corvane: a gold trellis on midnight blue with the raven in a medallion.

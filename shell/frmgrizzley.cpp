@@ -46,22 +46,16 @@ void frmGrizzley::Form_Load()
 void frmGrizzley::Command1_Click()
 {
     MediaPlayer& player = app().form<frmMusic>().MMControl2;
-    player.setCommand(QStringLiteral("stop"));
-    player.setCommand(QStringLiteral("close"));
+    player.stopAndClose();
     for (int i = 0; i < int(optTrack.size()); ++i) {
-        if (!optTrack[i]->isChecked())
-            continue;
-        player.setFileName(QStringLiteral("%1.mid").arg(i + 1));
-        player.setCommand(QStringLiteral("open"));
-        player.setCommand(QStringLiteral("play"));
-        player.setCommand(QStringLiteral("prev"));
-        return;
+        if (optTrack[i]->isChecked()) {
+            player.playFile(QStringLiteral("%1.mid").arg(i + 1));
+            return;
+        }
     }
 }
 
 void frmGrizzley::Command2_Click()
 {
-    MediaPlayer& player = app().form<frmMusic>().MMControl2;
-    player.setCommand(QStringLiteral("stop"));
-    player.setCommand(QStringLiteral("close"));
+    app().form<frmMusic>().MMControl2.stopAndClose();
 }

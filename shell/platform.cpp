@@ -2,6 +2,20 @@
 
 #include <cmath>
 
+void MediaPlayer::playFile(const QString& fileName)
+{
+    setFileName(fileName);
+    setCommand(QStringLiteral("open"));
+    setCommand(QStringLiteral("play"));
+    setCommand(QStringLiteral("prev"));
+}
+
+void MediaPlayer::stopAndClose()
+{
+    setCommand(QStringLiteral("stop"));
+    setCommand(QStringLiteral("close"));
+}
+
 int randomBetween(Platform& platform, int low, int high)
 {
     // double keeps (high - low + 1) * Rnd below high + 1 for every Rnd < 1

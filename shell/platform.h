@@ -17,6 +17,11 @@ public:
     virtual ~MediaPlayer() = default;
     virtual void setFileName(const QString& fileName) = 0;
     virtual void setCommand(const QString& command) = 0;
+
+    // Both players play a file alike: FileName, then "open", "play", "prev".
+    void playFile(const QString& fileName);
+    // "stop", then "close".
+    void stopAndClose();
 };
 
 // A timer control: while enabled it raises its Timer event every interval

@@ -104,10 +104,11 @@ void exercise(MediaPlayer& player, const QString& file)
         player.setCommand(QString::fromLatin1(word));
 }
 
-// What SDL's disk driver has written: 16-bit stereo at the mixer's rate.
+// SDL's disk driver pointed at a fresh file, and what it has written there:
+// 16-bit stereo at the mixer's rate. Made before the SdlAudio that uses it.
 class DiskOutput {
 public:
-    explicit DiskOutput(QString path) : path_(std::move(path)) {}
+    DiskOutput() : path_(dir_.filePath(QStringLiteral("out.raw"))) { useDriver("disk", QFile::encodeName(path_)); }
     qint64 mark() const { return QFileInfo(path_).size() / 4 * 4; }
     double rms(qint64 from, qint64 to) const
     {
@@ -156,6 +157,7 @@ public:
     }
 
 private:
+    QTemporaryDir dir_;
     QString path_;
 };
 
@@ -208,13 +210,10 @@ private slots:
 
     void badFilesOnAWorkingDeviceStaySilent()
     {
-        QTemporaryDir out;
-        const QString raw = out.filePath("out.raw");
-        useDriver("disk", QFile::encodeName(raw));
+        DiskOutput disk;
         BadFiles bad;
         SdlAudio audio;
         QVERIFY(audio.ready());  // the disk driver announces itself here, before the capture
-        DiskOutput disk(raw);
         SdlPlayer music(audio, SdlPlayer::Device::Sequencer, {});
         SdlPlayer sound(audio, SdlPlayer::Device::WaveAudio, {});
 
@@ -337,12 +336,9 @@ private slots:
 
     void playAfterStopStartsTheSongAgain()
     {
-        QTemporaryDir out;
-        const QString raw = out.filePath("out.raw");
-        useDriver("disk", QFile::encodeName(raw));
+        DiskOutput disk;
         SdlAudio audio;
         SdlPlayer music(audio, SdlPlayer::Device::Sequencer, kData);
-        DiskOutput disk(raw);
         music.setFileName("2.mid");
         music.setCommand("open");
         const auto playFor = [&](int ms) {
@@ -362,13 +358,10 @@ private slots:
 
     void musicAndFireSoundComeOut()
     {
-        QTemporaryDir out;
-        const QString raw = out.filePath("out.raw");
-        useDriver("disk", QFile::encodeName(raw));
+        DiskOutput disk;
         SdlAudio audio;
         SdlPlayer music(audio, SdlPlayer::Device::Sequencer, kData);
         SdlPlayer sound(audio, SdlPlayer::Device::WaveAudio, kData);
-        DiskOutput disk(raw);
 
         for (const char* track : {"1.mid", "4.mid"}) {
             music.setFileName(QString::fromLatin1(track));
