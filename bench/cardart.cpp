@@ -1,8 +1,8 @@
 // Times drawing every card face and back from scratch at 100 % and 200 %:
 // what the first deal of a game costs before the pictures are cached.
 
-#include "shell/cardart.h"
-#include "shell/cards.h"
+#include "cards/cardart.h"
+#include "cards/cards.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

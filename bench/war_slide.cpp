@@ -3,8 +3,8 @@
 // travelling. Run under a display (offscreen or Xvfb):
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_war_slide
 
-#include "shell/app.h"
-#include "shell/desktopplatform.h"
+#include "platform/desktopplatform.h"
+#include "shell/cardovia.h"
 #include "shell/frmloading.h"
 #include "shell/frmmainmenu.h"
 #include "war/frmwar.h"
@@ -17,7 +17,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     DesktopPlatform platform;
-    App app(platform);
+    Cardovia app(platform);
     app.start();
     while (app.existing<frmLoading>())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);

@@ -1,7 +1,7 @@
 #pragma once
 // Bingo's own artwork.
 
-#include "shell/toolkit.h"
+#include "toolkit/picture.h"
 
 namespace bingoart {
 

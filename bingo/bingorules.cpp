@@ -1,14 +1,14 @@
 #include "bingo/bingorules.h"
 
-#include "shell/platform.h"
+#include "platform/random.h"
 
 #include <algorithm>
 
 namespace bingo {
 
-Card deal(Platform& platform)
+Card deal(Random& random)
 {
-    platform.Randomize();
+    random.Randomize();
     Card card{};
     // The scratch list is kept from column to column: its leftovers lie in
     // another column's range and so never refuse a number of this one.
@@ -18,7 +18,7 @@ Card deal(Platform& platform)
         for (int& slot : a) {
             int n = 0;
             do
-                n = randomBetween(platform, low, low + 14);
+                n = randomBetween(random, low, low + 14);
             while (std::find(a.begin(), a.end(), n) != a.end());
             slot = n;
         }
@@ -41,11 +41,11 @@ void BallBag::refill()
     ballcount = 0;
 }
 
-int BallBag::call(Platform& platform)
+int BallBag::call(Random& random)
 {
-    platform.Randomize();
+    random.Randomize();
     for (;;) {
-        const int b = randomBetween(platform, 1, kBalls);
+        const int b = randomBetween(random, 1, kBalls);
         if (ballfree[b]) {
             ballfree[b] = false;
             ++ballcount;

@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-class Platform;
+class Random;
 
 namespace bingo {
 
@@ -25,7 +25,7 @@ using Card = std::array<int, kCardCells>;
 // Reseeds, then draws the five columns from 1-15, 16-30, 31-45, 46-60 and
 // 61-75, distinct within a column and kept in the order drawn. Column N
 // draws five numbers like the others but shows only the first four.
-Card deal(Platform& platform);
+Card deal(Random& random);
 
 // The balls of one game.
 struct BallBag {
@@ -37,7 +37,7 @@ struct BallBag {
     void refill();
     // Reseeds and draws until a free ball turns up; that ball is called and
     // returned. Once all 75 have been called it draws once and returns 0.
-    int call(Platform& platform);
+    int call(Random& random);
 };
 
 // "B7", "O75": the column letter followed by the number; a null string

@@ -1,7 +1,7 @@
 #include "bingo/frmbingo.h"
 
 #include "bingo/bingoart.h"
-#include "shell/app.h"
+#include "toolkit/app.h"
 
 #include <QGroupBox>
 #include <QPushButton>

@@ -4,8 +4,8 @@
 // cells themselves: a cell's caption is its number, an opaque cell is marked.
 
 #include "bingo/bingorules.h"
-#include "shell/form.h"
-#include "shell/platform.h"
+#include "platform/platform.h"
+#include "toolkit/form.h"
 
 #include <array>
 #include <memory>

@@ -1,11 +1,12 @@
 #include "fireice/fireicerules.h"
 
+#include "cards/cards.h"
+
 namespace fireice {
 
 bool isIce(int cardnumber)
 {
-    const int remainder = cardnumber % 4;
-    return remainder == 0 || remainder == 1;
+    return !cards::isRed(cards::suitOfFace(cardnumber));
 }
 
 bool isFire(int cardnumber)

@@ -6,8 +6,7 @@
 
 namespace fireice {
 
-// Faces run spades, hearts, diamonds, clubs within each rank, so face n is
-// black (Ice) when n mod 4 is 1 or 0 and red (Fire) when it is 2 or 3.
+// A face of a black suit is Ice, one of a red suit Fire.
 bool isIce(int cardnumber);
 bool isFire(int cardnumber);
 

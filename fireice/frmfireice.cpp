@@ -1,10 +1,10 @@
 #include "fireice/frmfireice.h"
 
+#include "cards/frmcardimages.h"
 #include "fireice/fireicerules.h"
 #include "fireice/gunman.h"
-#include "shell/app.h"
-#include "shell/frmcardimages.h"
-#include "shell/frmmusic.h"
+#include "toolkit/app.h"
+#include "toolkit/frmmusic.h"
 
 #include <QPushButton>
 

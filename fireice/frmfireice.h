@@ -2,8 +2,8 @@
 // Fire & Ice: a random card slides back and forth and the player calls Fire
 // for a red card or Ice for a black one.
 
-#include "shell/form.h"
-#include "shell/platform.h"
+#include "platform/platform.h"
+#include "toolkit/form.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 // The gunman who turns up after a right Fire call: a cartoon cowboy with a
 // long rifle, drawn from vectors on green.
 
-#include "shell/toolkit.h"
+#include "toolkit/picture.h"
 
 namespace fireice {
 

@@ -1,47 +1,12 @@
 #include "shell/art.h"
 
+#include "cards/raven.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
 
 namespace art {
-
-QPainterPath raven(const QRectF& box)
-{
-    // Drawn on a 100 x 100 grid: a perched raven with a heavy beak and a
-    // long wedge tail, the mark of Corvane.
-    QPainterPath p;
-    p.moveTo(92, 30);            // beak tip
-    p.cubicTo(84, 26, 78, 22, 72, 22);
-    p.cubicTo(66, 16, 56, 16, 52, 24);  // crown
-    p.cubicTo(46, 30, 40, 34, 30, 38);  // back
-    p.cubicTo(20, 42, 12, 50, 4, 66);   // tail top
-    p.lineTo(8, 70);
-    p.lineTo(22, 62);
-    p.cubicTo(30, 66, 40, 70, 50, 68);  // belly
-    p.lineTo(50, 82);                   // leg
-    p.lineTo(44, 88);
-    p.lineTo(58, 88);
-    p.lineTo(55, 82);
-    p.lineTo(56, 66);
-    p.cubicTo(66, 60, 70, 48, 70, 38);  // breast
-    p.cubicTo(74, 34, 82, 33, 92, 30);  // throat back to the beak
-    p.closeSubpath();
-    QTransform t;
-    t.translate(box.left(), box.top());
-    t.scale(box.width() / 100.0, box.height() / 100.0);
-    return t.map(p);
-}
-
-void drawRaven(QPainter& painter, const QRectF& box, const QColor& body, const QColor& eye, qreal eyeRadius)
-{
-    painter.setBrush(body);
-    painter.drawPath(raven(box));
-    // the eye sits where the grid puts the raven's head
-    painter.setBrush(eye);
-    painter.drawEllipse(QPointF(box.left() + box.width() * 0.70, box.top() + box.height() * 0.23), eyeRadius,
-                        eyeRadius);
-}
 
 namespace {
 
@@ -78,7 +43,7 @@ void drawLogo(QPainter& painter)
     drawCard(painter, cardBox.translated(0, 4), 0, QStringLiteral("\u2665"), QColor(200, 20, 30));
     drawCard(painter, cardBox.translated(6, 6), 18, QStringLiteral("\u2666"), QColor(200, 20, 30));
     painter.setPen(Qt::NoPen);
-    drawRaven(painter, QRectF(18, 2, 40, 36), QColor(10, 10, 14), QColor(240, 200, 60), 1.4);
+    raven::draw(painter, QRectF(18, 2, 40, 36), QColor(10, 10, 14), QColor(240, 200, 60), 1.4);
 
     QFont name(QStringLiteral("DejaVu Serif"));
     name.setPixelSize(23);
@@ -109,7 +74,7 @@ void drawIcon(QPainter& painter)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 160));
     painter.drawRoundedRect(QRectF(8, 4, 16, 24), 2, 2);
-    drawRaven(painter, QRectF(4, 5, 26, 24), QColor(10, 10, 14), QColor(255, 255, 0), 1.1);
+    raven::draw(painter, QRectF(4, 5, 26, 24), QColor(10, 10, 14), QColor(255, 255, 0), 1.1);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "shell/frmgrizzley.h"
 
-#include "shell/app.h"
+#include "platform/platform.h"
+#include "shell/cardovia.h"
 #include "shell/frmmain.h"
-#include "shell/frmmusic.h"
-#include "shell/platform.h"
+#include "toolkit/frmmusic.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,7 +40,7 @@ frmGrizzley::frmGrizzley(App& app, QWidget* parent) : Form(app, QStringLiteral("
 
 void frmGrizzley::Form_Load()
 {
-    twips::setHeight(this, app().main().Height());
+    twips::setHeight(this, Cardovia::of(*this).main().Height());
 }
 
 void frmGrizzley::Command1_Click()

@@ -2,7 +2,7 @@
 // The opponent panel at the right of the frame: Grizzle's (empty) picture
 // area and the music controls.
 
-#include "shell/form.h"
+#include "toolkit/form.h"
 
 #include <array>
 

@@ -1,13 +1,13 @@
 #include "shell/frmloading.h"
 
-#include "shell/app.h"
-#include "shell/appinfo.h"
+#include "cards/frmcardimages.h"
+#include "platform/appinfo.h"
 #include "shell/art.h"
-#include "shell/frmcardimages.h"
+#include "shell/cardovia.h"
 #include "shell/frmgrizzley.h"
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
-#include "shell/frmmusic.h"
+#include "toolkit/frmmusic.h"
 
 #include <QTimer>
 
@@ -42,7 +42,7 @@ frmLoading::frmLoading(App& app, QWidget* parent) : Form(app, QStringLiteral("fr
 
 void frmLoading::Form_Load()
 {
-    const frmMain& main = app().main();
+    const frmMain& main = Cardovia::of(*this).main();
     twips::setLeft(this, (main.Width() - twips::width(this)) / 2);
     twips::setTop(this, (main.Height() - twips::height(this)) / 2);
 }
@@ -84,6 +84,6 @@ void frmLoading::Form_Activate()
     grizzley.setVisible(true);
     grizzley.setEnabled(true);
 
-    app().main().setEnabled(true);
+    Cardovia::of(*this).main().setEnabled(true);
     app().unload(*this);
 }

@@ -2,7 +2,7 @@
 // The loading screen, shown while the hidden screens, the menu and the
 // opponent panel are loaded.
 
-#include "shell/form.h"
+#include "toolkit/form.h"
 
 class frmLoading : public Form {
     Q_OBJECT

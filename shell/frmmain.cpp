@@ -1,14 +1,14 @@
 #include "shell/frmmain.h"
 
-#include "shell/app.h"
-#include "shell/appinfo.h"
+#include "platform/appinfo.h"
 #include "shell/art.h"
+#include "shell/cardovia.h"
 #include "shell/frmloading.h"
 
 #include <QMenuBar>
 #include <QScreen>
 
-frmMain::frmMain(App& app) : app_(app)
+frmMain::frmMain(Cardovia& app) : app_(app)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(appinfo::kTitle));

@@ -4,13 +4,13 @@
 
 #include <QMainWindow>
 
-class App;
+class Cardovia;
 class QAction;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMain(App& app);
+    explicit frmMain(Cardovia& app);
 
     void Form_Load();
     void loadforms();
@@ -26,7 +26,7 @@ public:
 private:
     void setSize(double width, double height);
 
-    App& app_;
+    Cardovia& app_;
     QWidget* client_;
     QAction* mnuQuit_;
     double width_ = 6615;

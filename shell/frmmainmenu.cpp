@@ -1,13 +1,11 @@
 #include "shell/frmmainmenu.h"
 
-#include "bingo/frmbingo.h"
-#include "fireice/frmfireice.h"
-#include "shell/app.h"
-#include "shell/appinfo.h"
+#include "cards/frmcardimages.h"
+#include "platform/appinfo.h"
+#include "platform/platform.h"
 #include "shell/art.h"
+#include "shell/cardovia.h"
 #include "shell/frmmain.h"
-#include "tictactoe/frmtictactoe.h"
-#include "war/frmwar.h"
 
 #include <QPushButton>
 
@@ -19,10 +17,10 @@ frmMainMenu::frmMainMenu(App& app, QWidget* parent) : Form(app, QStringLiteral("
     setFont(fonts::font("MS Sans Serif", 8.25, fonts::Bold));
 
     const QFont buttons = fonts::font("MS Sans Serif", 8.25);
-    cmdFireIce = controls::commandButton(this, "cmdFireIce", "&Fire && Ice", {720, 1800, 1215, 375});
-    cmdWar = controls::commandButton(this, "cmdWar", "&War", {2040, 1800, 1215, 375});
-    cmdTicTacToe = controls::commandButton(this, "cmdTicTacToe", "&Tic Tac Toe", {3360, 1800, 1215, 375});
-    cmdBingo = controls::commandButton(this, "cmdBingo", "&Bingo", {4680, 1800, 1215, 375});
+    cmdFireIce = gameButton(games::FireIce);
+    cmdWar = gameButton(games::War);
+    cmdTicTacToe = gameButton(games::TicTacToe);
+    cmdBingo = gameButton(games::Bingo);
     cmdQuit = controls::commandButton(this, "cmdQuit", "Quit", {2760, 2400, 1095, 375});
     for (QPushButton* b : {cmdFireIce, cmdWar, cmdTicTacToe, cmdBingo, cmdQuit})
         b->setFont(buttons);
@@ -67,50 +65,55 @@ frmMainMenu::frmMainMenu(App& app, QWidget* parent) : Form(app, QStringLiteral("
     web->setForeColor(Qt::white);
 }
 
+QPushButton* frmMainMenu::gameButton(games::Id game)
+{
+    const games::Game& g = games::kGames[game];
+    return controls::commandButton(this, g.button, g.caption, g.place);
+}
+
 void frmMainMenu::Form_Load()
 {
-    const frmMain& main = app().main();
+    const frmMain& main = Cardovia::of(*this).main();
     twips::setRect(this, {0, 0, main.Width() - 3000, main.Height()});
-    app().cardtype = 1;
+    app().form<frmCardImages>().cardtype = 1;
 }
 
 void frmMainMenu::loadtheform()
 {
     Form* form = app().theform;
     app().load(*form);
-    const frmMain& main = app().main();
+    const frmMain& main = Cardovia::of(*this).main();
     twips::setRect(form, {0, 0, main.Width() - 3000, main.Height()});
     form->setEnabled(true);
     form->setVisible(true);
     setVisible(false);
 }
 
-template <class Game>
-void frmMainMenu::choose()
+void frmMainMenu::choose(games::Id game)
 {
     // the game is recorded before it is loaded, as loadtheform expects
-    app().theform = &app().instance<Game>();
+    app().theform = &games::kGames[game].screen(app());
     loadtheform();
 }
 
 void frmMainMenu::cmdFireIce_Click()
 {
-    choose<FrmFireIce>();
+    choose(games::FireIce);
 }
 
 void frmMainMenu::cmdWar_Click()
 {
-    choose<frmWar>();
+    choose(games::War);
 }
 
 void frmMainMenu::cmdTicTacToe_Click()
 {
-    choose<frmTicTacToe>();
+    choose(games::TicTacToe);
 }
 
 void frmMainMenu::cmdBingo_Click()
 {
-    choose<frmBingo>();
+    choose(games::Bingo);
 }
 
 void frmMainMenu::cmdQuit_Click()

@@ -1,7 +1,8 @@
 #pragma once
 // The main menu: the four games, Quit, the titles and the maker's note.
 
-#include "shell/form.h"
+#include "shell/games.h"
+#include "toolkit/form.h"
 
 class QPushButton;
 
@@ -26,6 +27,7 @@ public:
     QPushButton* cmdQuit;
 
 private:
-    template <class Game>
-    void choose();
+    QPushButton* gameButton(games::Id game);
+    // Records the game's screen in theform, then opens it.
+    void choose(games::Id game);
 };

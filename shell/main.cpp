@@ -1,8 +1,8 @@
 // Corvane's Cardovia: the frame window with the games against Grizzle.
 
-#include "shell/app.h"
-#include "shell/appinfo.h"
-#include "shell/desktopplatform.h"
+#include "platform/appinfo.h"
+#include "platform/desktopplatform.h"
+#include "shell/cardovia.h"
 #include "shell/frmmain.h"
 
 #include <QApplication>
@@ -34,7 +34,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QString::fromUtf8(appinfo::kTitle));
 
     DesktopPlatform platform;
-    App app(platform);
+    Cardovia app(platform);
     platform.setMessageParent(&app.main());
     app.start();
     return QApplication::exec();

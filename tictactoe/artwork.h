@@ -2,7 +2,7 @@
 // The pictures of the Tic Tac Toe screen, drawn from vectors so that they
 // stay crisp at any scale. Sizes are in logical pixels (15 twips each).
 
-#include "shell/toolkit.h"
+#include "toolkit/picture.h"
 
 namespace tictactoe {
 

@@ -48,7 +48,7 @@ std::optional<int> blockingMove(const Board& board, const FreeCell& isFree)
     return std::nullopt;
 }
 
-std::optional<int> randomFreeCell(Platform& platform, const FreeCell& isFree)
+std::optional<int> randomFreeCell(Random& random, const FreeCell& isFree)
 {
     bool any = false;
     for (int cell = 1; cell <= 9; ++cell)
@@ -56,8 +56,8 @@ std::optional<int> randomFreeCell(Platform& platform, const FreeCell& isFree)
     if (!any)
         return std::nullopt;
     for (;;) {
-        platform.Randomize();
-        const int pick = randomBetween(platform, 1, 9);
+        random.Randomize();
+        const int pick = randomBetween(random, 1, 9);
         if (isFree(pick))
             return pick;
     }

@@ -4,7 +4,7 @@
 // cell. Whether a cell is free is asked of the caller, because the screen
 // keeps that flag on the cell's image, not on the board.
 
-#include "shell/platform.h"
+#include "platform/random.h"
 
 #include <QtGlobal>
 #include <array>
@@ -61,6 +61,6 @@ std::optional<int> blockingMove(const Board& board, const FreeCell& isFree);
 // Draws cells until one is free, reseeding before every draw, which gives
 // each free cell the same chance. No cell at all when none is free, so a
 // full board cannot hang the game.
-std::optional<int> randomFreeCell(Platform& platform, const FreeCell& isFree);
+std::optional<int> randomFreeCell(Random& random, const FreeCell& isFree);
 
 } // namespace tictactoe

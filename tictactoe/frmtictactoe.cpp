@@ -1,7 +1,7 @@
 #include "tictactoe/frmtictactoe.h"
 
-#include "shell/app.h"
 #include "tictactoe/artwork.h"
+#include "toolkit/app.h"
 
 #include <QPushButton>
 

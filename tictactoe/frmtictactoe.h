@@ -3,8 +3,8 @@
 // paper, with the scores of the visit. A free cell is an enabled image; the
 // board array mirrors what the images show.
 
-#include "shell/form.h"
 #include "tictactoe/board.h"
+#include "toolkit/form.h"
 
 #include <array>
 

@@ -3,8 +3,8 @@
 //
 //   cardovia-cardsheet OUT.png [SCALE]   (SCALE 1 or 2, default 1)
 
-#include "shell/cardart.h"
-#include "shell/cards.h"
+#include "cards/cardart.h"
+#include "cards/cards.h"
 
 #include <QGuiApplication>
 #include <QImage>

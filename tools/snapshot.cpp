@@ -8,8 +8,8 @@
 // "shot:FILE.png" to save an extra picture on the way. Controls are looked
 // for in every window, so the OK of a message box can be pressed too.
 
-#include "shell/app.h"
-#include "shell/desktopplatform.h"
+#include "platform/desktopplatform.h"
+#include "shell/cardovia.h"
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
 
@@ -62,7 +62,7 @@ int main(int argc, char** argv)
         steps << QString::fromLocal8Bit(argv[i]);
 
     DesktopPlatform platform;
-    App app(platform);
+    Cardovia app(platform);
     platform.setMessageParent(&app.main());
     app.start();
 

@@ -1,63 +1,11 @@
 #include "war/frmwar.h"
 
-#include "shell/app.h"
-#include "shell/frmcardimages.h"
-#include "shell/frmdeckoptions.h"
+#include "cards/frmcardimages.h"
+#include "cards/frmdeckoptions.h"
+#include "toolkit/app.h"
+#include "toolkit/input.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QFontMetrics>
 #include <QPushButton>
-
-namespace {
-
-// Swallows every click, key stroke, shortcut and wheel turn that reaches the
-// application.
-class InputSwallower : public QObject {
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::Shortcut:
-        case QEvent::Wheel:
-            return true;
-        default:
-            return false;
-        }
-    }
-};
-
-// The slide handles no input, but the window system keeps what the player
-// clicked or typed meanwhile and would deliver it once the turn is over: a
-// click on the pile, enabled again at the end of Grizzle's turn, would then
-// play a card the player never saw coming. Such input is taken from the
-// queue now and dropped, so only what is done after the card stops counts.
-// Timers that fall due meanwhile wait for the end of the turn.
-void dropQueuedInput()
-{
-    InputSwallower swallower;
-    QCoreApplication::instance()->installEventFilter(&swallower);
-    QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
-    QCoreApplication::instance()->removeEventFilter(&swallower);
-}
-
-// The label's height holds one line. The stand-in face runs a little wider
-// than the original one, so the font gives way a pixel at a time until the
-// whole caption fits, instead of wrapping out of sight or losing its end.
-void fitOnOneLine(Label* label)
-{
-    label->setWordWrap(false);
-    QFont font = label->font();
-    while (font.pixelSize() > 6 && QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
-        font.setPixelSize(font.pixelSize() - 1);
-    label->setFont(font);
-}
-
-} // namespace
 
 frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), parent)
 {
@@ -73,7 +21,7 @@ frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), 
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1 = controls::label(this, "Label1", "Click on this picture.", {5160, 3720, 1455, 255});
     Label1->setForeColor(Qt::white);
-    fitOnOneLine(Label1);
+    Label1->fitOnOneLine();
 
     // Borderless boxes: a sunken edge would cut two pixels off the card's
     // right and bottom, where the box leaves just that much room.
@@ -116,7 +64,8 @@ void frmWar::Form_Load()
 
 void frmWar::returncard()
 {
-    const Picture back = app().form<frmCardImages>().PictureClip1(app().cardtype);
+    const frmCardImages& images = app().form<frmCardImages>();
+    const Picture back = images.PictureClip1(images.cardtype);
     if (back.isNull())
         return;
     picYourCards->setPicture(back);
@@ -163,6 +112,8 @@ void frmWar::slide(PictureBox* card, PictureBox* pile, double step)
         card->refresh();
         app().platform().sleep(kSlideStepMs);
     }
+    // A click on the pile made while Grizzle's card slid would otherwise
+    // play a card the player never saw coming.
     dropQueuedInput();
 }
 

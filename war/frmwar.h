@@ -2,7 +2,7 @@
 // The War screen: Grizzle's pile top left, the player's pile bottom right,
 // the two cards in play sliding out between them, and the round's result.
 
-#include "shell/form.h"
+#include "toolkit/form.h"
 #include "war/wardeck.h"
 
 class QPushButton;

@@ -1,6 +1,6 @@
 #include "war/wardeck.h"
 
-#include "shell/platform.h"
+#include "platform/random.h"
 
 #include <algorithm>
 
@@ -11,20 +11,20 @@ namespace {
 constexpr int kDealt = 26;  // draws for Grizzle in the deal
 
 // Value first, then suit: two numbers from the generator per card.
-Card randomCard(Platform& platform)
+Card randomCard(Random& random)
 {
-    const int value = randomBetween(platform, kLowValue, kHighValue);
-    const int suit = randomBetween(platform, 1, kSuits);
+    const int value = randomBetween(random, kLowValue, kHighValue);
+    const int suit = randomBetween(random, 1, kSuits);
     return {value, suit};
 }
 
 // One side's play: a card from its hand, remembered as that side's card in
 // play. Nothing before the deal.
-std::optional<Card> play(Platform& platform, bool dealt, Hand& hand, int& value, int& suit)
+std::optional<Card> play(Random& random, bool dealt, Hand& hand, int& value, int& suit)
 {
     if (!dealt)
         return std::nullopt;
-    const std::optional<Card> card = draw(platform, hand);
+    const std::optional<Card> card = draw(random, hand);
     if (card) {
         value = card->value;
         suit = card->suit;
@@ -66,12 +66,12 @@ int Hand::count() const
     return int(std::count(held_.begin(), held_.end(), true));
 }
 
-std::optional<Card> draw(Platform& platform, Hand& hand)
+std::optional<Card> draw(Random& random, Hand& hand)
 {
     if (hand.count() == 0)
         return std::nullopt;
     for (;;) {
-        const Card card = randomCard(platform);
+        const Card card = randomCard(random);
         if (hand.holds(card)) {
             hand.take(card);
             return card;
@@ -79,11 +79,11 @@ std::optional<Card> draw(Platform& platform, Hand& hand)
     }
 }
 
-void WarDeck::dealcards(Platform& platform)
+void WarDeck::dealcards(Random& random)
 {
-    platform.Randomize();
+    random.Randomize();
     for (int i = 0; i < kDealt; ++i)
-        dealercards.put(randomCard(platform));
+        dealercards.put(randomCard(random));
     for (int value = kLowValue; value <= kHighValue; ++value)
         for (int suit = 1; suit <= kSuits; ++suit)
             if (!dealercards.holds({value, suit}))
@@ -92,15 +92,15 @@ void WarDeck::dealcards(Platform& platform)
     yourdealt = true;
 }
 
-std::optional<Card> WarDeck::dealersplay(Platform& platform)
+std::optional<Card> WarDeck::dealersplay(Random& random)
 {
-    return play(platform, dealerdealt, dealercards, dealervalue, dealersuit);
+    return play(random, dealerdealt, dealercards, dealervalue, dealersuit);
 }
 
-std::optional<Card> WarDeck::yourplay(Platform& platform)
+std::optional<Card> WarDeck::yourplay(Random& random)
 {
-    platform.Randomize();
-    return play(platform, yourdealt, yourcards, yourvalue, yoursuit);
+    random.Randomize();
+    return play(random, yourdealt, yourcards, yourvalue, yoursuit);
 }
 
 Winner WarDeck::settle()

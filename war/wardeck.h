@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <optional>
 
-class Platform;
+class Random;
 
 namespace war {
 
@@ -40,7 +40,7 @@ private:
 // Takes a random card out of the hand: value then suit are drawn, again and
 // again until the hand holds the card, so every held card is equally likely.
 // An empty hand gives nothing instead of drawing for ever.
-std::optional<Card> draw(Platform& platform, Hand& hand);
+std::optional<Card> draw(Random& random, Hand& hand);
 
 enum class Winner { You, Grizzle, Both };
 enum class Ending { None, GrizzleOut, YouOut };
@@ -59,13 +59,13 @@ struct WarDeck {
     // Reseeds, then draws 26 cards for Grizzle with replacement (a card drawn
     // twice stays one card), so Grizzle holds 1 to 26 cards and the player
     // every other one. It relies on the empty hands of a fresh game.
-    void dealcards(Platform& platform);
+    void dealcards(Random& random);
     // Grizzle's play: a card from its hand, without reseeding. Nothing
     // before the deal.
-    std::optional<Card> dealersplay(Platform& platform);
+    std::optional<Card> dealersplay(Random& random);
     // The player's play: reseeds, then a card from the player's hand.
     // Nothing before the deal.
-    std::optional<Card> yourplay(Platform& platform);
+    std::optional<Card> yourplay(Random& random);
     // The higher value takes both cards in play; on equal values each card
     // goes back to the hand it came from. Suits never decide.
     Winner settle();

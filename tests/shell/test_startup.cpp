@@ -1,15 +1,15 @@
 // Start-up, the layout of the frame and navigation between menu and games.
 
 #include "bingo/frmbingo.h"
+#include "cards/frmcardimages.h"
 #include "fireice/frmfireice.h"
-#include "shell/frmcardimages.h"
 #include "shell/frmgrizzley.h"
 #include "shell/frmloading.h"
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
-#include "shell/frmmusic.h"
 #include "support/started.h"
 #include "tictactoe/frmtictactoe.h"
+#include "toolkit/frmmusic.h"
 #include "war/frmwar.h"
 
 #include <QPointer>
@@ -23,7 +23,7 @@ private slots:
     void startupLeavesMenuAndPanelInPlace()
     {
         StartedApp s;
-        App& app = *s.app;
+        Cardovia& app = *s.app;
         QCOMPARE(app.main().Width(), 9600.0);
         QCOMPARE(app.main().Height(), 7200.0);
         QVERIFY(app.main().isEnabled());
@@ -42,7 +42,7 @@ private slots:
 
         QVERIFY(app.existing<frmCardImages>() && app.existing<frmCardImages>()->isHidden());
         QVERIFY(app.existing<frmMusic>() && app.existing<frmMusic>()->isHidden());
-        QCOMPARE(app.cardtype, qint16(1));
+        QCOMPARE(app.existing<frmCardImages>()->cardtype, qint16(1));
     }
 
     void loadingWaitsForTheNextSecondWithoutSpinning()
@@ -90,7 +90,7 @@ private slots:
     {
         QFETCH(int, game);
         StartedApp s;
-        App& app = *s.app;
+        Cardovia& app = *s.app;
         frmMainMenu& menu = *app.existing<frmMainMenu>();
         const auto open = [&]() -> Form* {
             switch (game) {

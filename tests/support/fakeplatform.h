@@ -4,7 +4,7 @@
 // that moves only when slept on, timers that tick only when told, and media
 // players that record their commands.
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 #include <QStringList>
 #include <deque>
@@ -51,10 +51,15 @@ public:
     void script(const std::vector<float>& values) { scripted_.insert(scripted_.end(), values.begin(), values.end()); }
     std::size_t scriptLeft() const { return scripted_.size(); }
 
-    void Randomize() override { ++reseeds; }
+    void Randomize() override
+    {
+        ++reseeds;
+        randomLog += QLatin1Char('R');
+    }
     float Rnd() override
     {
         ++draws;
+        randomLog += QLatin1Char('r');
         if (!scripted_.empty()) {
             const float v = scripted_.front();
             scripted_.pop_front();
@@ -93,6 +98,8 @@ public:
     int ends = 0;
     int reseeds = 0;
     int draws = 0;
+    // The order of reseeds and draws: "R" for each reseed, "r" for each draw.
+    QString randomLog;
     QTime clock{10, 0, 0, 300};
     std::vector<int> sleeps;
     RecordingPlayer sequencerPlayer;

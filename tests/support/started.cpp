@@ -3,7 +3,7 @@
 #include "shell/frmloading.h"
 #include "shell/frmmainmenu.h"
 
-StartedApp::StartedApp() : app(std::make_unique<App>(platform))
+StartedApp::StartedApp() : app(std::make_unique<Cardovia>(platform))
 {
     app->start();
     // the loading screen finishes once it has been painted

@@ -2,7 +2,7 @@
 // Starts a whole application on a fake platform, as the player would see it
 // after the loading screen.
 
-#include "shell/app.h"
+#include "shell/cardovia.h"
 #include "support/fakeplatform.h"
 
 #include <QCoreApplication>
@@ -11,7 +11,7 @@
 
 struct StartedApp {
     FakePlatform platform;
-    std::unique_ptr<App> app;
+    std::unique_ptr<Cardovia> app;
 
     StartedApp();
     ~StartedApp();

@@ -1,8 +1,8 @@
 // The War screen: its controls, the turns and their slides, the rounds, the
 // end of the game and leaving it.
 
-#include "shell/frmcardimages.h"
-#include "shell/frmdeckoptions.h"
+#include "cards/frmcardimages.h"
+#include "cards/frmdeckoptions.h"
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
 #include "support/started.h"
@@ -139,12 +139,12 @@ private slots:
     {
         StartedApp s;
         frmWar& war = openWar(s);
-        s.app->cardtype = 3;
+        s.app->form<frmCardImages>().cardtype = 3;
         war.returncard();
         QCOMPARE(war.picYourCards->picture(), back(s, 3));
         QCOMPARE(war.picDealerCards->picture(), back(s, 3));
         for (qint16 design : {qint16(5), qint16(-1), qint16(32767)}) {
-            s.app->cardtype = design;
+            s.app->form<frmCardImages>().cardtype = design;
             war.returncard();
             QCOMPARE(war.picYourCards->picture(), back(s, 3));
             QCOMPARE(war.picDealerCards->picture(), back(s, 3));

@@ -25,21 +25,6 @@ void checkConserved(const WarDeck& deck, const std::vector<Card>& inPlay = {})
     QCOMPARE(deck.dealercards.count() + deck.yourcards.count() + int(inPlay.size()), 48);
 }
 
-// Records the order of reseeds and draws.
-struct LoggingPlatform : FakePlatform {
-    QString log;
-    void Randomize() override
-    {
-        log += QLatin1Char('R');
-        FakePlatform::Randomize();
-    }
-    float Rnd() override
-    {
-        log += QLatin1Char('r');
-        return FakePlatform::Rnd();
-    }
-};
-
 } // namespace
 
 class WarDeckTest : public QObject {
@@ -127,24 +112,24 @@ private slots:
 
     void onlyThePlayersTurnReseedsAndItDoesSoFirst()
     {
-        LoggingPlatform p;
+        FakePlatform p;
         WarDeck deck;
         deck.dealcards(p);
-        QCOMPARE(p.log, QStringLiteral("R") + QString(52, QLatin1Char('r')));
+        QCOMPARE(p.randomLog, QStringLiteral("R") + QString(52, QLatin1Char('r')));
 
         WarDeck table;
         table.dealercards.put({4, 1});
         table.yourcards.put({9, 3});
         table.dealerdealt = table.yourdealt = true;
-        p.log.clear();
+        p.randomLog.clear();
         p.script(drawing({{4, 1}, {9, 3}}));
         QCOMPARE(*table.dealersplay(p), (Card{4, 1}));
-        QCOMPARE(p.log, QStringLiteral("rr"));
+        QCOMPARE(p.randomLog, QStringLiteral("rr"));
         QCOMPARE(table.dealervalue, 4);
         QCOMPARE(table.dealersuit, 1);
-        p.log.clear();
+        p.randomLog.clear();
         QCOMPARE(*table.yourplay(p), (Card{9, 3}));
-        QCOMPARE(p.log, QStringLiteral("Rrr"));
+        QCOMPARE(p.randomLog, QStringLiteral("Rrr"));
         QCOMPARE(table.yourvalue, 9);
         QCOMPARE(table.yoursuit, 3);
         QCOMPARE(table.yourcards.count() + table.dealercards.count(), 0);

@@ -1,0 +1,27 @@
+#include "cards/cards.h"
+
+namespace cards {
+
+namespace {
+bool isFace(int n) { return n >= 1 && n <= kFaces; }
+} // namespace
+
+int rankOfFace(int n)
+{
+    return isFace(n) ? (n - 1) / 4 + 1 : 0;
+}
+
+int suitOfFace(int n)
+{
+    return isFace(n) ? (n - 1) % 4 + 1 : 0;
+}
+
+int faceNumber(int value, int suit)
+{
+    if (value < 2 || value > 14 || suit < Spades || suit > Clubs)
+        return 0;
+    // the ace is valued highest in play but its faces come first
+    return value == 14 ? suit : 4 * (value - 1) + suit;
+}
+
+} // namespace cards

@@ -1,0 +1,17 @@
+#pragma once
+// Corvane's raven, the maker's mark: on the Corvane card backs, the logo and
+// the icon.
+
+#include <QPainterPath>
+
+class QColor;
+class QPainter;
+
+namespace raven {
+
+// The raven, facing right, fitted to the given box.
+QPainterPath outline(const QRectF& box);
+// The raven filled in its colour, with its eye, in the painter's current pen.
+void draw(QPainter& painter, const QRectF& box, const QColor& body, const QColor& eye, qreal eyeRadius);
+
+} // namespace raven

@@ -1,0 +1,37 @@
+#pragma once
+// The platform of a real desktop session: Qt message boxes and timers, the
+// system clock, a clock-seeded generator and the audio players.
+
+#include "platform/platform.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <random>
+
+class SdlAudio;
+
+class DesktopPlatform : public Platform {
+public:
+    DesktopPlatform();
+    ~DesktopPlatform() override;
+
+    // Message boxes are centred over this window.
+    void setMessageParent(QWidget* parent) { messageParent_ = parent; }
+
+    void Randomize() override;
+    float Rnd() override;
+    void MsgBox(const QString& text) override;
+    [[noreturn]] void End() override;
+    QTime timeOfDay() override;
+    void sleep(int milliseconds) override;
+    std::unique_ptr<Timer> makeTimer(std::function<void()> onTick) override;
+    MediaPlayer& sequencer() override;
+    MediaPlayer& waveAudio() override;
+
+private:
+    std::mt19937 engine_;
+    QPointer<QWidget> messageParent_;
+    std::unique_ptr<SdlAudio> audio_;  // outlives the players, which use it
+    std::unique_ptr<MediaPlayer> sequencer_;
+    std::unique_ptr<MediaPlayer> waveAudio_;
+};

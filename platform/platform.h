@@ -1,0 +1,62 @@
+#pragma once
+// The one seam between the screens and the machine: random numbers, message
+// boxes, ending the application, the clock, timers and the two media players.
+// Screens reach all of these through Platform, so tests can swap in recorders
+// and seeded generators.
+
+#include "platform/random.h"
+
+#include <QString>
+#include <QTime>
+#include <functional>
+#include <memory>
+
+// A multimedia player driven by command words ("open", "play", "prev",
+// "stop", "close"). The application writes FileName and Command and never
+// reads anything back: every command may fail without consequence.
+class MediaPlayer {
+public:
+    virtual ~MediaPlayer() = default;
+    virtual void setFileName(const QString& fileName) = 0;
+    virtual void setCommand(const QString& command) = 0;
+
+    // Both players play a file alike: FileName, then "open", "play", "prev".
+    void playFile(const QString& fileName);
+    // "stop", then "close".
+    void stopAndClose();
+};
+
+// A timer control: while enabled it raises its Timer event every interval
+// milliseconds on the user-interface thread.
+class Timer {
+public:
+    virtual ~Timer() = default;
+    virtual void setEnabled(bool enabled) = 0;
+    virtual bool isEnabled() const = 0;
+    virtual void setInterval(int milliseconds) = 0;
+    virtual int interval() const = 0;
+};
+
+class Platform : public Random {
+public:
+    // Modal box with the text and a single OK; returns when it is dismissed.
+    virtual void MsgBox(const QString& text) = 0;
+
+    // Ends the application at once. It never returns, so no later step of
+    // the handler that called it (or of any other) runs.
+    [[noreturn]] virtual void End() = 0;
+
+    virtual QTime timeOfDay() = 0;
+    // Blocks the calling thread for about the given time without spinning.
+    virtual void sleep(int milliseconds) = 0;
+
+    // A new timer, disabled, that calls onTick on each Timer event.
+    virtual std::unique_ptr<Timer> makeTimer(std::function<void()> onTick) = 0;
+
+    virtual MediaPlayer& sequencer() = 0;   // MIDI music, "Sequencer"
+    virtual MediaPlayer& waveAudio() = 0;   // sound effects, "WaveAudio"
+};
+
+// Returns as soon as the seconds field of the time of day differs from its
+// value at entry; it sleeps up to the next second instead of spinning.
+void waitsecond(Platform& platform);

@@ -1,0 +1,31 @@
+#include "shell/cardovia.h"
+
+#include "shell/frmmain.h"
+#include "shell/frmmainmenu.h"
+
+Cardovia::Cardovia(Platform& platform) : App(platform), main_(std::make_unique<frmMain>(*this))
+{
+}
+
+Cardovia::~Cardovia()
+{
+    // Forms are children of the frame; drop the registry before they go.
+    forgetForms();
+}
+
+void Cardovia::start()
+{
+    main_->Form_Load();
+}
+
+void Cardovia::returnToMenu(Form& game)
+{
+    game.setVisible(false);
+    form<frmMainMenu>().setVisible(true);
+    unload(game);
+}
+
+QWidget* Cardovia::formParent() const
+{
+    return main_->clientArea();
+}

@@ -1,0 +1,28 @@
+#include "shell/games.h"
+
+#include "bingo/frmbingo.h"
+#include "fireice/frmfireice.h"
+#include "tictactoe/frmtictactoe.h"
+#include "toolkit/app.h"
+#include "war/frmwar.h"
+
+namespace games {
+
+namespace {
+
+template <class Screen>
+Form& screen(App& app)
+{
+    return app.instance<Screen>();
+}
+
+} // namespace
+
+const std::array<Game, 4> kGames{{
+    {"cmdFireIce", "&Fire && Ice", {720, 1800, 1215, 375}, screen<FrmFireIce>},
+    {"cmdWar", "&War", {2040, 1800, 1215, 375}, screen<frmWar>},
+    {"cmdTicTacToe", "&Tic Tac Toe", {3360, 1800, 1215, 375}, screen<frmTicTacToe>},
+    {"cmdBingo", "&Bingo", {4680, 1800, 1215, 375}, screen<frmBingo>},
+}};
+
+} // namespace games

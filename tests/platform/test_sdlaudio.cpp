@@ -1,0 +1,394 @@
+// The real SDL players. Without an audio device, and with every kind of bad
+// file, they stay closed or silent and write nothing to standard error; with
+// SDL's disk driver the generated music and fire sound really come out.
+
+#include "platform/sdlaudio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace {
+
+const QString kData = QStringLiteral(CARDOVIA_TEST_DATA);
+
+void useDriver(const char* driver, const QByteArray& diskFile = {})
+{
+    qputenv("SDL_AUDIODRIVER", driver);
+    qputenv("SDL_DISKAUDIOFILE", diskFile);
+}
+
+// Collects what is written to standard error while it lives.
+class StderrCapture {
+public:
+    StderrCapture() : file_(QDir::temp().filePath(QStringLiteral("cardovia-stderr-XXXXXX")))
+    {
+        file_.open();
+        std::fflush(stderr);
+        saved_ = dup(STDERR_FILENO);
+        dup2(file_.handle(), STDERR_FILENO);
+    }
+    ~StderrCapture() { restore(); }
+    QString text()
+    {
+        restore();
+        file_.seek(0);
+        return QString::fromLocal8Bit(file_.readAll());
+    }
+
+private:
+    void restore()
+    {
+        if (saved_ < 0)
+            return;
+        std::fflush(stderr);
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+        saved_ = -1;
+    }
+    QTemporaryFile file_;
+    int saved_ = -1;
+};
+
+// The broken files a player may meet, each under a name it could be given.
+struct BadFiles {
+    QTemporaryDir dir;
+    QStringList names;
+
+    BadFiles()
+    {
+        const auto write = [&](const QString& name, const QByteArray& bytes) {
+            QFile f(dir.filePath(name));
+            f.open(QIODevice::WriteOnly);
+            f.write(bytes);
+            names << f.fileName();
+        };
+        QFile track(kData + "/1.mid");
+        track.open(QIODevice::ReadOnly);
+        const QByteArray midi = track.readAll();
+        QFile fire(kData + "/fire.wav");
+        fire.open(QIODevice::ReadOnly);
+        const QByteArray wave = fire.readAll();
+
+        for (const char* ext : {"mid", "wav"}) {
+            write(QStringLiteral("empty.%1").arg(ext), {});
+            write(QStringLiteral("garbage.%1").arg(ext), QByteArray(5000, '\x5a'));
+            // a directory that carries a file's name
+            QDir(dir.path()).mkdir(QStringLiteral("folder.%1").arg(ext));
+            names << dir.filePath(QStringLiteral("folder.%1").arg(ext));
+            names << dir.filePath(QStringLiteral("missing.%1").arg(ext));
+        }
+        write("truncated.mid", midi.left(200));
+        write("header-only.mid", midi.left(14));
+        write("garbage-track.mid", midi.left(22) + QByteArray(5000, '\x7f'));
+        write("truncated.wav", wave.left(40));  // ends inside the header
+        QByteArray unknownFormat = wave;
+        unknownFormat[20] = '\x99';  // no such sample format
+        write("unknown-format.wav", unknownFormat);
+    }
+};
+
+// Every command word, in the orders the application sends them and in
+// orders it never does.
+void exercise(MediaPlayer& player, const QString& file)
+{
+    player.setFileName(file);
+    for (const char* word : {"open", "play", "prev", "open", "play", "stop", "prev", "play", "stop", "close", "close",
+                             "play", "prev", "stop", "open"})
+        player.setCommand(QString::fromLatin1(word));
+}
+
+// SDL's disk driver pointed at a fresh file, and what it has written there:
+// 16-bit stereo at the mixer's rate. Made before the SdlAudio that uses it.
+class DiskOutput {
+public:
+    DiskOutput() : path_(dir_.filePath(QStringLiteral("out.raw"))) { useDriver("disk", QFile::encodeName(path_)); }
+    qint64 mark() const { return QFileInfo(path_).size() / 4 * 4; }
+    double rms(qint64 from, qint64 to) const
+    {
+        QFile f(path_);
+        f.open(QIODevice::ReadOnly);
+        f.seek(from);
+        const QByteArray bytes = f.read(to - from);
+        const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
+        const qsizetype n = bytes.size() / 2;
+        double sum = 0;
+        for (qsizetype i = 0; i < n; ++i)
+            sum += double(samples[i]) * samples[i];
+        return n ? std::sqrt(sum / double(n)) : 0.0;
+    }
+    // Waits until the driver has written `ms` milliseconds after `from`; it
+    // writes in real time, or later on a busy machine.
+    qint64 await(qint64 from, int ms) const
+    {
+        const qint64 until = from + qint64(ms) * 441 / 10 * 4;
+        for (int waited = 0; mark() < until && waited < 20000; waited += 20)
+            QThread::msleep(20);
+        return mark();
+    }
+    // The output of the next `ms` milliseconds, skipping the first tenth of a
+    // second, which may still hold what went before.
+    double rmsOver(int ms) const
+    {
+        const qint64 from = await(mark(), 100);
+        return rms(from, await(from, ms));
+    }
+
+    // The `ms` milliseconds that follow the first sound after `from`.
+    QList<qint16> soundAfter(qint64 from, int ms) const
+    {
+        QFile f(path_);
+        f.open(QIODevice::ReadOnly);
+        f.seek(from);
+        const QByteArray bytes = f.readAll();
+        const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
+        const qsizetype n = bytes.size() / 2;
+        qsizetype start = 0;
+        while (start < n && std::abs(samples[start]) < 50)
+            ++start;
+        start -= start % 2;
+        return QList<qint16>(samples + start, samples + std::min(n, start + qsizetype(ms) * 441 / 10 * 2));
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+} // namespace
+
+class SdlAudioTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void withoutADeviceEveryFileStaysClosedAndQuiet_data()
+    {
+        QTest::addColumn<QByteArray>("driver");
+        QTest::addColumn<QByteArray>("device");
+        QTest::addColumn<QByteArray>("diskFile");
+        QTest::newRow("no such driver") << QByteArray("nosuchdriver") << QByteArray() << QByteArray();
+        QTest::newRow("ALSA without the card") << QByteArray("alsa") << QByteArray("hw:99") << QByteArray();
+        QTest::newRow("disk that cannot be written")
+            << QByteArray("disk") << QByteArray() << QByteArray("/nonexistent-dir/out.raw");
+    }
+
+    void withoutADeviceEveryFileStaysClosedAndQuiet()
+    {
+        QFETCH(QByteArray, driver);
+        QFETCH(QByteArray, device);
+        QFETCH(QByteArray, diskFile);
+        useDriver(driver.constData(), diskFile);
+        qputenv("AUDIODEV", device);
+        BadFiles bad;
+        StderrCapture err;
+        {
+            SdlAudio audio;
+            SdlPlayer music(audio, SdlPlayer::Device::Sequencer, {});
+            SdlPlayer sound(audio, SdlPlayer::Device::WaveAudio, {});
+            for (const QString& file : QStringList{kData + "/1.mid", kData + "/fire.wav"} + bad.names) {
+                for (SdlPlayer* p : {&music, &sound}) {
+                    p->setFileName(file);
+                    p->setCommand("open");
+                    p->setCommand("play");
+                    p->setCommand("prev");
+                    QVERIFY2(!p->isOpen() && !p->isPlaying(), qPrintable(file));
+                    exercise(*p, file);
+                    QVERIFY(!p->isOpen());
+                }
+            }
+            QVERIFY(!audio.ready());
+        }
+        qunsetenv("AUDIODEV");
+        QCOMPARE(err.text(), QString());
+    }
+
+    void badFilesOnAWorkingDeviceStaySilent()
+    {
+        DiskOutput disk;
+        BadFiles bad;
+        SdlAudio audio;
+        QVERIFY(audio.ready());  // the disk driver announces itself here, before the capture
+        SdlPlayer music(audio, SdlPlayer::Device::Sequencer, {});
+        SdlPlayer sound(audio, SdlPlayer::Device::WaveAudio, {});
+
+        StderrCapture err;
+        const qint64 from = disk.mark();
+        for (const QString& file : bad.names) {
+            for (SdlPlayer* p : {&music, &sound}) {
+                p->setFileName(file);
+                p->setCommand("open");
+                p->setCommand("play");
+                p->setCommand("prev");
+                QThread::msleep(30);
+                exercise(*p, file);
+                p->setCommand("play");
+            }
+        }
+        // whatever FluidSynth made of the broken songs has had time to sound
+        QVERIFY2(disk.rms(from, disk.await(disk.mark(), 300)) < 1.0, "a broken file made a sound");
+        for (const QString& name : bad.names)
+            if (!name.endsWith(QLatin1String(".mid")))
+                for (SdlPlayer* p : {&music, &sound}) {
+                    p->setFileName(name);
+                    p->setCommand("open");
+                    QVERIFY2(!p->isOpen(), qPrintable(name));
+                }
+        QCOMPARE(err.text(), QString());
+    }
+
+    void commandsToAClosedPlayerDoNothing()
+    {
+        useDriver("dummy");
+        SdlAudio audio;
+        for (auto device : {SdlPlayer::Device::Sequencer, SdlPlayer::Device::WaveAudio}) {
+            SdlPlayer p(audio, device, {});
+            for (const char* word : {"play", "prev", "stop", "close", "eject", "", "open", "play"})
+                p.setCommand(QString::fromLatin1(word));  // "open" without a file name
+            QVERIFY(!p.isOpen() && !p.isPlaying());
+        }
+    }
+
+    void theCommandWordsDriveTheDevice_data()
+    {
+        QTest::addColumn<int>("device");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("Sequencer") << int(SdlPlayer::Device::Sequencer) << kData + "/1.mid";
+        QTest::newRow("WaveAudio") << int(SdlPlayer::Device::WaveAudio) << kData + "/fire.wav";
+    }
+
+    void theCommandWordsDriveTheDevice()
+    {
+        QFETCH(int, device);
+        QFETCH(QString, file);
+        useDriver("dummy");
+        SdlAudio audio;
+        SdlPlayer p(audio, SdlPlayer::Device(device), {});
+        p.setFileName(file);
+        p.setCommand("open");
+        QVERIFY(p.isOpen() && !p.isPlaying());
+        p.setCommand("play");
+        QVERIFY(p.isPlaying());
+        p.setCommand("prev");
+        QVERIFY(p.isPlaying());
+        p.setCommand("stop");
+        QVERIFY(p.isOpen() && !p.isPlaying());
+        p.setCommand("prev");
+        QVERIFY(!p.isPlaying());
+        p.setCommand("play");
+        QVERIFY(p.isPlaying());
+        // opening again while it plays releases the first file, as every
+        // fire sound of Fire & Ice does
+        for (int i = 0; i < 3; ++i)
+            for (const char* word : {"open", "play", "prev"})
+                p.setCommand(QString::fromLatin1(word));
+        QVERIFY(p.isPlaying());
+        p.setCommand("close");
+        QVERIFY(!p.isOpen() && !p.isPlaying());
+    }
+
+    void filesAreFoundHereFirstThenInTheDataFolder()
+    {
+        useDriver("dummy");
+        QTemporaryDir here;
+        QTemporaryDir data;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(here.path());
+        SdlAudio audio;
+        SdlPlayer sound(audio, SdlPlayer::Device::WaveAudio, data.path());
+        const auto openFire = [&] {
+            sound.setFileName("fire.wav");
+            sound.setCommand("open");
+            return sound.isOpen();
+        };
+        const auto place = [](const QTemporaryDir& dir, bool good) {
+            QFile::remove(dir.filePath("fire.wav"));
+            QDir(dir.path()).rmdir("fire.wav");
+            if (good)
+                QFile::copy(kData + "/fire.wav", dir.filePath("fire.wav"));
+            else
+                QDir(dir.path()).mkdir("fire.wav");
+        };
+
+        QVERIFY(!openFire());  // in neither
+        place(data, true);
+        QVERIFY(openFire());   // only in the data folder
+        place(here, false);
+        QVERIFY(openFire());   // a directory here does not hide the data folder's file
+        place(data, false);
+        place(here, true);
+        QVERIFY(openFire());   // only here
+        // here comes first: a broken file here is not replaced by a good one there
+        QFile::remove("fire.wav");
+        QFile broken("fire.wav");
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("not a wave");
+        broken.close();
+        place(data, true);
+        QVERIFY(!openFire());
+        QDir::setCurrent(before);
+    }
+
+    void playAfterStopStartsTheSongAgain()
+    {
+        DiskOutput disk;
+        SdlAudio audio;
+        SdlPlayer music(audio, SdlPlayer::Device::Sequencer, kData);
+        music.setFileName("2.mid");
+        music.setCommand("open");
+        const auto playFor = [&](int ms) {
+            const qint64 from = disk.mark();
+            music.setCommand("play");
+            const qint64 played = disk.await(from, ms);
+            music.setCommand("stop");
+            disk.await(played, 200);
+            return disk.soundAfter(from, 500);
+        };
+        const QList<qint16> first = playFor(1500);
+        const QList<qint16> again = playFor(800);
+        QCOMPARE(first.size(), 44100);
+        // the synthesiser is deterministic: the same start gives the same samples
+        QCOMPARE(again, first);
+    }
+
+    void musicAndFireSoundComeOut()
+    {
+        DiskOutput disk;
+        SdlAudio audio;
+        SdlPlayer music(audio, SdlPlayer::Device::Sequencer, kData);
+        SdlPlayer sound(audio, SdlPlayer::Device::WaveAudio, kData);
+
+        for (const char* track : {"1.mid", "4.mid"}) {
+            music.setFileName(QString::fromLatin1(track));
+            for (const char* word : {"open", "play", "prev"})
+                music.setCommand(QString::fromLatin1(word));
+            // the intro bars hold chords and bass, so sound starts at once
+            const double loud = disk.rmsOver(1200);
+            QVERIFY2(loud > 300.0, qPrintable(QStringLiteral("%1: rms %2").arg(track).arg(loud)));
+            music.setCommand("stop");
+            music.setCommand("close");
+            const double quiet = disk.rmsOver(300);
+            QVERIFY2(quiet < 1.0, qPrintable(QStringLiteral("after stop: rms %1").arg(quiet)));
+        }
+
+        sound.setFileName("fire.wav");
+        for (const char* word : {"open", "play", "prev"})
+            sound.setCommand(QString::fromLatin1(word));
+        const qint64 from = disk.mark();
+        const qint64 shotEnd = disk.await(from, 350);
+        const double shot = disk.rms(from, shotEnd);
+        QVERIFY2(shot > 1000.0, qPrintable(QStringLiteral("fire: rms %1").arg(shot)));
+        // it fades out by itself
+        disk.await(shotEnd, 800);
+        QVERIFY(!sound.isPlaying());
+        QVERIFY(disk.rmsOver(200) < 1.0);
+    }
+};
+
+QTEST_GUILESS_MAIN(SdlAudioTest)
+#include "test_sdlaudio.moc"

@@ -1,0 +1,40 @@
+#pragma once
+// The factories that screens build their controls with. Each gives its
+// control the design's control name and a place in twips.
+
+#include "toolkit/fonts.h"
+#include "toolkit/twips.h"
+#include "toolkit/widgets.h"
+
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace controls {
+
+// The caption as read aloud: "&" marks an access key and "&&" is one "&".
+QString plainCaption(const QString& caption);
+
+QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption,
+                           const twips::Rect& rect);
+Label* label(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& rect);
+QRadioButton* optionButton(QWidget* parent, const QString& name, const QString& caption,
+                           const twips::Rect& rect);
+QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& rect);
+// A picture box: sunken border and the window background colour.
+PictureBox* pictureBox(QWidget* parent, const QString& name, const twips::Rect& rect);
+// An image: transparent, and without a border unless asked for one.
+PictureBox* image(QWidget* parent, const QString& name, const twips::Rect& rect,
+                  PictureBox::Border border = PictureBox::Border::None);
+QScrollBar* hScrollBar(QWidget* parent, const QString& name, const twips::Rect& rect);
+Shape* line(QWidget* parent, const QString& name, double x1, double y1, double x2, double y2);
+Shape* rectangle(QWidget* parent, const QString& name, const twips::Rect& rect);
+
+// A control-array element is named like "lblNumber(7)".
+QString indexed(const QString& name, int index);
+
+// Sets the background colour of a form, frame or other plain widget.
+void setBackColor(QWidget* widget, const QColor& color);
+
+} // namespace controls

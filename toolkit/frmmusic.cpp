@@ -1,0 +1,11 @@
+#include "toolkit/frmmusic.h"
+
+#include "toolkit/app.h"
+
+frmMusic::frmMusic(App& app, QWidget* parent)
+    : Form(app, QStringLiteral("frmMusic"), parent),
+      MMControl1(app.platform().waveAudio()),
+      MMControl2(app.platform().sequencer())
+{
+    setWindowTitle(QStringLiteral("Form1"));
+}

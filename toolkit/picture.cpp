@@ -1,0 +1,52 @@
+#include "toolkit/picture.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+struct Picture::Data {
+    QString key;
+    QSize size;
+    Draw draw;
+    // The last rendering, reused while the device pixel ratio stays the same.
+    QPixmap cache;
+};
+
+Picture::Picture(QString key, QSize size, Draw draw)
+    : data_(std::make_shared<Data>(Data{std::move(key), size, std::move(draw), {}}))
+{
+}
+
+QString Picture::key() const
+{
+    return data_ ? data_->key : QString();
+}
+
+QSize Picture::size() const
+{
+    return data_ ? data_->size : QSize();
+}
+
+QImage Picture::render(qreal devicePixelRatio) const
+{
+    if (!data_)
+        return {};
+    QImage image(data_->size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    data_->draw(painter);
+    return image;
+}
+
+void Picture::paint(QPainter& painter, QPointF topLeft) const
+{
+    if (!data_)
+        return;
+    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (data_->cache.isNull() || !qFuzzyCompare(data_->cache.devicePixelRatioF(), dpr))
+        data_->cache = QPixmap::fromImage(render(dpr));
+    painter.drawPixmap(topLeft, data_->cache);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Picture values: immutable artwork drawn from vectors at the resolution of
+// the device it is painted on, so it stays crisp at any scale.
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QPainter;
+
+// Two pictures are equal when they show the same artwork (the same key).
+class Picture {
+public:
+    using Draw = std::function<void(QPainter&)>;
+
+    Picture() = default;
+    Picture(QString key, QSize size, Draw draw);
+
+    bool isNull() const { return !data_; }
+    QString key() const;
+    QSize size() const;  // in logical pixels
+
+    void paint(QPainter& painter, QPointF topLeft) const;
+    QImage render(qreal devicePixelRatio) const;
+
+    friend bool operator==(const Picture& a, const Picture& b) { return a.key() == b.key(); }
+
+private:
+    struct Data;
+    std::shared_ptr<Data> data_;
+};

@@ -1,0 +1,94 @@
+#pragma once
+// The control kinds that Qt lacks: a label that raises Click and can be
+// opaque or transparent, the picture box and image, and drawn shapes.
+
+#include "toolkit/picture.h"
+
+#include <QLabel>
+#include <QWidget>
+
+// Raises Click on its control the way the classic labels, picture boxes and
+// images did: a left-button press and release, both on the control.
+class ClickSource : public QObject {
+    Q_OBJECT
+public:
+    explicit ClickSource(QWidget* control);
+
+signals:
+    void clicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* control_;
+    bool pressed_ = false;
+};
+
+// A label whose background can be opaque or transparent and which raises Click.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent);
+
+    void setOpaque(bool opaque);
+    bool isOpaque() const { return autoFillBackground(); }
+    void setBackColor(const QColor& color);
+    QColor backColor() const;
+    void setForeColor(const QColor& color);
+    void setBorder(bool single);
+    // The label's height holds one line. Where the stand-in face runs wider
+    // than the original one, the font gives way a pixel at a time until the
+    // whole caption fits, instead of wrapping out of sight or losing its end.
+    void fitOnOneLine();
+
+signals:
+    void clicked();
+};
+
+// The picture box and the image: a picture drawn from the top-left corner of
+// the client area, an optional border and background, and Click.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    enum class Border { None, Single, Sunken };
+
+    PictureBox(QWidget* parent, Border border);
+
+    void setPicture(const Picture& picture);
+    const Picture& picture() const { return picture_; }
+    void setBackColor(const QColor& color);  // an invalid colour is transparent
+    QColor backColor() const { return backColor_; }
+    // Redraws at once, before the caller's next step.
+    void refresh();
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Border border_;
+    Picture picture_;
+    QColor backColor_;
+};
+
+// A line or rectangle drawn as stored; it takes no clicks.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Line, Rectangle };
+    Shape(QWidget* parent, Kind kind);
+    // For a line: its two ends in the parent's twips.
+    void setLine(double x1, double y1, double x2, double y2);
+    void setColor(const QColor& color);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Kind kind_;
+    QLineF line_;  // in twips, relative to the parent
+    QColor color_ = Qt::black;
+};
