@@ -10,6 +10,14 @@ namespace twips {
 namespace {
 constexpr char kRectProperty[] = "twipsRect";
 constexpr char kFrameProperty[] = "twipsFrameMargins";
+
+// Changes one of the four values and keeps the other three.
+void setPart(QWidget* widget, double Rect::*part, double value)
+{
+    Rect r = rect(widget);
+    r.*part = value;
+    setRect(widget, r);
+}
 } // namespace
 
 int toPixels(double twips)
@@ -45,33 +53,10 @@ double top(const QWidget* widget) { return rect(widget).top; }
 double width(const QWidget* widget) { return rect(widget).width; }
 double height(const QWidget* widget) { return rect(widget).height; }
 
-void setLeft(QWidget* widget, double value)
-{
-    Rect r = rect(widget);
-    r.left = value;
-    setRect(widget, r);
-}
-
-void setTop(QWidget* widget, double value)
-{
-    Rect r = rect(widget);
-    r.top = value;
-    setRect(widget, r);
-}
-
-void setWidth(QWidget* widget, double value)
-{
-    Rect r = rect(widget);
-    r.width = value;
-    setRect(widget, r);
-}
-
-void setHeight(QWidget* widget, double value)
-{
-    Rect r = rect(widget);
-    r.height = value;
-    setRect(widget, r);
-}
+void setLeft(QWidget* widget, double value) { setPart(widget, &Rect::left, value); }
+void setTop(QWidget* widget, double value) { setPart(widget, &Rect::top, value); }
+void setWidth(QWidget* widget, double value) { setPart(widget, &Rect::width, value); }
+void setHeight(QWidget* widget, double value) { setPart(widget, &Rect::height, value); }
 
 void setFrameMargins(QWidget* widget, const QMargins& margins)
 {
