@@ -1,0 +1,14 @@
+#pragma once
+// Turns a song into a Standard MIDI File: a conductor track for tempo and
+// metre, then melody, chords, bass and (if the song has them) drums.
+
+#include "song.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace music {
+
+std::vector<std::uint8_t> midiFile(const Song& song);
+
+} // namespace music

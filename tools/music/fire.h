@@ -1,0 +1,11 @@
+#pragma once
+// The fire sound, a gunshot, as a 16-bit mono WAV file.
+
+#include <cstdint>
+#include <vector>
+
+namespace music {
+
+std::vector<std::uint8_t> fireWav();
+
+} // namespace music

@@ -1,0 +1,12 @@
+#pragma once
+// The collection's six songs, 1.mid to 6.mid.
+
+#include "song.h"
+
+#include <vector>
+
+namespace music {
+
+const std::vector<const Song*>& songs();
+
+} // namespace music
