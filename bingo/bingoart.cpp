@@ -44,7 +44,7 @@ void drawBall(QPainter& painter)
 
 Picture ball()
 {
-    return Picture(QStringLiteral("bingo-ball"), QSize(150, 150), drawBall);
+    return Picture(QStringLiteral("bingo-ball"), QSize(150, 150), drawBall, QStringLiteral("Bingo ball"));
 }
 
 } // namespace bingoart

@@ -1,6 +1,7 @@
 #include "bingo/frmbingo.h"
 
 #include "bingo/bingoart.h"
+#include "toolkit/accessible.h"
 #include "toolkit/app.h"
 
 #include <QGroupBox>
@@ -49,7 +50,7 @@ void addName(QWidget* form, const QString& front, const QString& back, const QSt
 
 } // namespace
 
-frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBingo"), parent)
+frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBingo"), QStringLiteral("Bingo"), parent)
 {
     twips::setRect(this, {870, 555, 6690, 6015});
     setBackColor(QColor(0, 128, 0));
@@ -74,6 +75,8 @@ frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBin
     picDCard = controls::pictureBox(this, "picDCard", {360, 3000, 2655, 2895});
     picYCard = controls::pictureBox(this, "picYCard", {3480, 3000, 2655, 2895});
     picYCard->setBackColor(QColor(128, 255, 255));
+    accessible::setName(picDCard, QStringLiteral("Grizzle's card"));
+    accessible::setName(picYCard, QStringLiteral("Your card"));
     addLetters(picDCard, 1, 1);
     addLetters(picYCard, 10, -1);
 
@@ -90,6 +93,14 @@ frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBin
         lblNumber[k] = l;
         connect(l, &Label::clicked, this, [this, k] { lblNumber_Click(k); });
     }
+    // The player's cells, and only those, are played from the keyboard too;
+    // a click with the mouse gives them no focus, so the card looks the same.
+    std::vector<QWidget*> yours;
+    for (int k = kPlayerCard + 1; k <= kPlayerCard + bingo::kCardCells; ++k) {
+        lblNumber[k]->setFocusPolicy(Qt::TabFocus);
+        yours.push_back(lblNumber[k]);
+    }
+    new ArrowKeys(std::move(yours), 5);
     // Made after the opponent's cells, so it lies in front and takes their clicks.
     lblBlocker = controls::label(picDCard, "lblBlocker", QString(), {0, 0, 2535, 2895});
 
@@ -109,6 +120,8 @@ frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBin
     Label* speed = controls::label(Frame1, "Label13", "Call Speed", {2280, 480, 1575, 255});
     speed->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     scrSpeed = controls::hScrollBar(Frame1, "scrSpeed", {2280, 840, 1575, 255});
+    // the caption above the bar is its name for a screen reader
+    speed->setBuddy(scrSpeed);
     scrSpeed->setRange(2000, 10000);
     scrSpeed->setSingleStep(250);
     scrSpeed->setPageStep(1000);
@@ -180,6 +193,7 @@ void frmBingo::showcard(int offset, const bingo::Card& card)
     for (int cell = 1; cell <= bingo::kCardCells; ++cell) {
         const int n = card[cell - 1];
         lblNumber[offset + cell]->setText(cell == bingo::kCentre ? kFreeSpace : QString::number(n));
+        nameCell(offset + cell);
     }
     setMarked(offset + bingo::kCentre, true);
 }
@@ -234,6 +248,28 @@ bool frmBingo::marked(int cell) const
 void frmBingo::setMarked(int cell, bool on)
 {
     lblNumber[cell]->setOpaque(on);
+    nameCell(cell);
+}
+
+void frmBingo::nameCell(int cell)
+{
+    const Label* l = lblNumber[cell];
+    const int column = (cell - 1) % 5;
+    QString name = l->text() == kFreeSpace ? QStringLiteral("Free space")
+                                           : QStringLiteral("%1 %2").arg(QStringLiteral("BINGO").mid(column, 1), l->text());
+    if (marked(cell))
+        name += QStringLiteral(", marked");
+    accessible::setName(lblNumber[cell], name);
+}
+
+QWidget* frmBingo::firstFocus()
+{
+    // With the options panel up, the pattern in play comes first.
+    if (Frame1->isVisible())
+        for (QRadioButton* option : {Option1, Option2, Option3, Option4})
+            if (option->isChecked())
+                return option;
+    return Form::firstFocus();
 }
 
 void frmBingo::lblNumber_Click(int Index)
@@ -301,6 +337,7 @@ void frmBingo::cmdOptions_Click()
     setRunning(false);
     centreOptions();
     Frame1->show();
+    focusFirst();
 }
 
 void frmBingo::cmdOkay_Click()
@@ -317,12 +354,19 @@ void frmBingo::cmdOkay_Click()
     setRunning(true);
     cmdStart->setEnabled(false);
     restart();
+    playerCardFocus();
 }
 
 void frmBingo::cmdCancel_Click()
 {
     Frame1->hide();
     setRunning(true);
+    playerCardFocus();
+}
+
+void frmBingo::playerCardFocus()
+{
+    lblNumber[kPlayerCard + 1]->setFocus(Qt::OtherFocusReason);
 }
 
 void frmBingo::setRunning(bool on)

@@ -70,10 +70,18 @@ public:
     bingo::BallBag balls;
     qint16 curball = 0;
 
+protected:
+    QWidget* firstFocus() override;
+
 private:
     // Writes a dealt card into the 25 cells after `offset` and marks its centre.
     void showcard(int offset, const bingo::Card& card);
     void setMarked(int cell, bool on);
+    // Names the cell by its column, its number and its mark: "B 7",
+    // "N 40, marked", "Free space, marked".
+    void nameCell(int cell);
+    // The game goes on: the keyboard is on the player's card, top left.
+    void playerCardFocus();
     bool haspattern(int offset) const;
     // Turns on or off everything a running game uses: both timers,
     // cmdOptions, cmdStart and cmdBingo.

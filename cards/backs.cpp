@@ -358,7 +358,8 @@ Picture back(int design)
                                                                 drawSaltwick, drawEmberjack};
     if (design < 0 || design >= cards::kBacks)
         return {};
-    return Picture(QStringLiteral("back %1").arg(design), backSizeOf(design).toSize(), designs[design]);
+    return Picture(QStringLiteral("back %1").arg(design), backSizeOf(design).toSize(), designs[design],
+                   QStringLiteral("Card back"));
 }
 
 } // namespace cardart

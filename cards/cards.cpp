@@ -24,4 +24,17 @@ int faceNumber(int value, int suit)
     return value == 14 ? suit : 4 * (value - 1) + suit;
 }
 
+QString faceName(int n)
+{
+    if (!isFace(n))
+        return {};
+    static const char* const courts[] = {"Jack", "Queen", "King"};
+    static const char* const suits[] = {"Spades", "Hearts", "Diamonds", "Clubs"};
+    const int rank = rankOfFace(n);
+    const QString name = rank == 1 ? QStringLiteral("Ace")
+                         : rank > 10 ? QString::fromLatin1(courts[rank - 11])
+                                     : QString::number(rank);
+    return QStringLiteral("%1 of %2").arg(name, QLatin1String(suits[suitOfFace(n) - 1]));
+}
+
 } // namespace cards

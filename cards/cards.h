@@ -3,6 +3,8 @@
 // 13 king, 14 ace), a suit 1 to 4 (spades, hearts, diamonds, clubs) and the
 // face number 1 to 52 that indexes the face pictures.
 
+#include <QString>
+
 namespace cards {
 
 inline constexpr int kFaces = 52;
@@ -18,6 +20,10 @@ int rankOfFace(int n);
 int suitOfFace(int n);
 // Face number of a card value 2 to 14 and suit 1 to 4; 0 for any other pair.
 int faceNumber(int value, int suit);
+
+// The card of face n as the player names it: "Ace of Spades", "10 of Clubs",
+// "Queen of Hearts"; empty when n is not a face number.
+QString faceName(int n);
 
 constexpr bool isRed(int suit) { return suit == Hearts || suit == Diamonds; }
 

@@ -162,7 +162,8 @@ Picture face(int n)
 {
     if (cards::rankOfFace(n) == 0)
         return {};
-    return Picture(QStringLiteral("face %1").arg(n), kCardSize.toSize(), [n](QPainter& p) { drawFace(p, n); });
+    return Picture(QStringLiteral("face %1").arg(n), kCardSize.toSize(), [n](QPainter& p) { drawFace(p, n); },
+                   cards::faceName(n));
 }
 
 } // namespace cardart

@@ -2,7 +2,8 @@
 
 #include "cards/cardart.h"
 
-frmCardImages::frmCardImages(App& app, QWidget* parent) : Form(app, QStringLiteral("frmCardImages"), parent)
+frmCardImages::frmCardImages(App& app, QWidget* parent)
+    : Form(app, QStringLiteral("frmCardImages"), QString(), parent)
 {
     setWindowTitle(QStringLiteral("Form2"));
     for (int n = 1; n <= cards::kFaces; ++n)

@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-frmDeckOptions::frmDeckOptions(App& app, QWidget* parent) : Form(app, QStringLiteral("frmDeckOptions"), parent)
+frmDeckOptions::frmDeckOptions(App& app, QWidget* parent)
+    : Form(app, QStringLiteral("frmDeckOptions"), QStringLiteral("Deck Options"), parent)
 {
     setDialogFrame(QStringLiteral("DeckOptions"));
     twips::setRect(this, {2310, 3720, 4755, 2700});
@@ -52,10 +53,14 @@ void frmDeckOptions::cmdOkay_Click()
             images.cardtype = qint16(i);
     // The opener stays disabled while the dialog is open, so it is normally
     // still there; if it is not, there is nothing to re-enable or redraw.
-    if (Form* opener = app().theform) {
+    Form* opener = app().theform;
+    if (opener) {
         opener->setEnabled(true);
         QMetaObject::invokeMethod(opener, "returncard", Qt::DirectConnection);
     }
     setEnabled(false);
     setVisible(false);
+    // The keyboard goes on where the player opened the dialog.
+    if (opener)
+        opener->restoreFocus();
 }

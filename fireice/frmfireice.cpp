@@ -8,7 +8,8 @@
 
 #include <QPushButton>
 
-FrmFireIce::FrmFireIce(App& app, QWidget* parent) : Form(app, QStringLiteral("FrmFireIce"), parent)
+FrmFireIce::FrmFireIce(App& app, QWidget* parent)
+    : Form(app, QStringLiteral("FrmFireIce"), QStringLiteral("Fire & Ice"), parent)
 {
     twips::setRect(this, {0, 0, 7395, 4485});
     setBackColor(QColor(64, 0, 64));
@@ -58,6 +59,8 @@ void FrmFireIce::cmdShuffle_Click()
     cmdIce->setEnabled(true);
     cmdShuffle->setEnabled(false);
     picGuy->setVisible(false);
+    // the call comes next; left alone, the focus would fall to Main Menu
+    cmdFire->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmFireIce::tmrMovement_Timer()
@@ -106,6 +109,7 @@ void FrmFireIce::endcall()
     cmdFire->setEnabled(false);
     cmdIce->setEnabled(false);
     cmdShuffle->setEnabled(true);
+    cmdShuffle->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmFireIce::cmdReturn_Click()

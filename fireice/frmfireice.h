@@ -36,6 +36,7 @@ public:
     bool stopmoving = false;
 
 private:
-    // After either call: no second call until the next shuffle.
+    // After either call: no second call until the next shuffle, and the
+    // keyboard is back on Shuffle.
     void endcall();
 };

@@ -187,7 +187,7 @@ void drawGunman(QPainter& p)
 
 Picture gunman()
 {
-    return Picture(QStringLiteral("gunman"), QSize(102, 89), drawGunman);
+    return Picture(QStringLiteral("gunman"), QSize(102, 89), drawGunman, QStringLiteral("Gunman"));
 }
 
 } // namespace fireice

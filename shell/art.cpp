@@ -81,7 +81,7 @@ void drawIcon(QPainter& painter)
 
 Picture logo()
 {
-    return Picture(QStringLiteral("logo"), QSize(192, 72), drawLogo);
+    return Picture(QStringLiteral("logo"), QSize(192, 72), drawLogo, QStringLiteral("Corvane logo"));
 }
 
 QIcon menuIcon()

@@ -21,7 +21,10 @@ void Cardovia::start()
 void Cardovia::returnToMenu(Form& game)
 {
     game.setVisible(false);
-    form<frmMainMenu>().setVisible(true);
+    frmMainMenu& menu = form<frmMainMenu>();
+    menu.setVisible(true);
+    // back on the button that opened the game
+    menu.restoreFocus();
     unload(game);
 }
 

@@ -3,18 +3,21 @@
 #include "platform/platform.h"
 #include "shell/cardovia.h"
 #include "shell/frmmain.h"
+#include "toolkit/accessible.h"
 #include "toolkit/frmmusic.h"
 
 #include <QPushButton>
 #include <QRadioButton>
 
-frmGrizzley::frmGrizzley(App& app, QWidget* parent) : Form(app, QStringLiteral("frmGrizzley"), parent)
+frmGrizzley::frmGrizzley(App& app, QWidget* parent)
+    : Form(app, QStringLiteral("frmGrizzley"), QStringLiteral("Opponent panel"), parent)
 {
     twips::setRect(this, {0, 0, 3000, 6465});
     setBackColor(QColor(192, 192, 192));
 
     // Grizzle's picture is still to be drawn: the framed area stays empty.
     imgGrizzle = controls::image(this, "imgGrizzle", {480, 360, 1815, 2535}, PictureBox::Border::Single);
+    accessible::setName(imgGrizzle, QStringLiteral("Grizzle's picture"));
     Label1 = controls::label(this, "Label1", "This is where the picture of Grizzle will go.", {480, 3120, 1815, 375});
     Label2 = controls::label(this, "Label2", "Other cool stuff will go here!", {360, 3960, 2175, 495});
     Command1 = controls::commandButton(this, "Command1", "Play some music.", {720, 4800, 1575, 375});

@@ -11,7 +11,8 @@
 
 #include <QTimer>
 
-frmLoading::frmLoading(App& app, QWidget* parent) : Form(app, QStringLiteral("frmLoading"), parent)
+frmLoading::frmLoading(App& app, QWidget* parent)
+    : Form(app, QStringLiteral("frmLoading"), QStringLiteral("Loading"), parent)
 {
     twips::setRect(this, {0, 0, 5145, 2850});
     setDialogFrame(QString());
@@ -85,5 +86,6 @@ void frmLoading::Form_Activate()
     grizzley.setEnabled(true);
 
     Cardovia::of(*this).main().setEnabled(true);
+    menu.focusFirst();
     app().unload(*this);
 }

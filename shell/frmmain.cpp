@@ -5,8 +5,11 @@
 #include "shell/cardovia.h"
 #include "shell/frmloading.h"
 
+#include <QAbstractButton>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 
 frmMain::frmMain(Cardovia& app) : app_(app)
 {
@@ -15,11 +18,15 @@ frmMain::frmMain(Cardovia& app) : app_(app)
     setWindowIcon(art::menuIcon());
     setFont(fonts::standard());
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuQuit_ = mnuFile->addAction(QStringLiteral("&Quit"));
+    mnuFile_ = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile_->setObjectName(QStringLiteral("mnuFile"));
+    mnuQuit_ = mnuFile_->addAction(QStringLiteral("&Quit"));
     mnuQuit_->setObjectName(QStringLiteral("mnuQuit"));
     connect(mnuQuit_, &QAction::triggered, this, &frmMain::mnuQuit_Click);
+    // F10 opens the menu bar's first menu, also where a screen's button has
+    // taken the menu's access key.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(mnuFile_->menuAction()); });
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("frmMain.client"));
@@ -61,6 +68,38 @@ void frmMain::loadforms()
     loading.setVisible(true);
     loading.setEnabled(true);
     setEnabled(false);
+}
+
+QAbstractButton* frmMain::screenButtonFor(const QKeyEvent* key) const
+{
+    if (!(key->modifiers() & Qt::AltModifier))
+        return nullptr;
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction* menu : menuBar()->actions())
+        if (QKeySequence::mnemonic(menu->text()) == pressed)
+            return controls::accessKeyButton(client_, pressed);
+    return nullptr;
+}
+
+bool frmMain::event(QEvent* event)
+{
+    // Asked before the key goes to the shortcuts: taking it here keeps the
+    // menu bar from sharing it, and the key press follows.
+    if (event->type() == QEvent::ShortcutOverride && screenButtonFor(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    if (QAbstractButton* button = screenButtonFor(event)) {
+        // as the access key itself does
+        button->animateClick();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void frmMain::mnuQuit_Click()

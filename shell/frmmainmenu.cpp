@@ -9,7 +9,8 @@
 
 #include <QPushButton>
 
-frmMainMenu::frmMainMenu(App& app, QWidget* parent) : Form(app, QStringLiteral("frmMainMenu"), parent)
+frmMainMenu::frmMainMenu(App& app, QWidget* parent)
+    : Form(app, QStringLiteral("frmMainMenu"), QStringLiteral("Main menu"), parent)
 {
     setWindowTitle(QStringLiteral("Main Menu"));
     setWindowIcon(art::menuIcon());
@@ -86,6 +87,9 @@ void frmMainMenu::loadtheform()
     twips::setRect(form, {0, 0, main.Width() - 3000, main.Height()});
     form->setEnabled(true);
     form->setVisible(true);
+    // Before the menu goes: hiding the focused button would hand the focus
+    // to the opponent panel.
+    form->focusFirst();
     setVisible(false);
 }
 

@@ -36,7 +36,7 @@ Picture ringO()
         path.addEllipse(QRectF(0, 0, kMark, kMark));
         path.addEllipse(QRectF(5, 5, kMark - 10, kMark - 10));
         painter.fillPath(path, Qt::black);
-    });
+    }, QStringLiteral("O"));
 }
 
 Picture crossX()
@@ -48,7 +48,7 @@ Picture crossX()
         painter.setPen(QPen(Qt::black, 6, Qt::SolidLine, Qt::SquareCap));
         painter.drawLine(QPointF(0, 0), QPointF(kMark, kMark));
         painter.drawLine(QPointF(kMark, 0), QPointF(0, kMark));
-    });
+    }, QStringLiteral("X"));
 }
 
 } // namespace tictactoe

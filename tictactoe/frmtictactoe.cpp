@@ -1,6 +1,7 @@
 #include "tictactoe/frmtictactoe.h"
 
 #include "tictactoe/artwork.h"
+#include "toolkit/accessible.h"
 #include "toolkit/app.h"
 
 #include <QPushButton>
@@ -34,7 +35,8 @@ Label* score(QWidget* parent, const QString& name, const twips::Rect& rect)
 
 } // namespace
 
-frmTicTacToe::frmTicTacToe(App& app, QWidget* parent) : Form(app, QStringLiteral("frmTicTacToe"), parent)
+frmTicTacToe::frmTicTacToe(App& app, QWidget* parent)
+    : Form(app, QStringLiteral("frmTicTacToe"), QStringLiteral("Tic Tac Toe"), parent)
 {
     twips::setRect(this, {0, 0, 6510, 5925});
     setBackColor(QColor(0, 128, 0));
@@ -44,6 +46,7 @@ frmTicTacToe::frmTicTacToe(App& app, QWidget* parent) : Form(app, QStringLiteral
     Picture1 = controls::pictureBox(this, "Picture1", {1320, 600, 3855, 4455});
     Picture1->setBackColor(Qt::white);
     Picture1->setPicture(tictactoe::ruledPaper());
+    accessible::setName(Picture1, QStringLiteral("Board"));
     auto* paper = new QWidget(Picture1);
     paper->setObjectName(QStringLiteral("Picture1.client"));
     twips::setRect(paper, {kSunkenEdge, kSunkenEdge, 3855 - 2 * kSunkenEdge, 4455 - 2 * kSunkenEdge});
@@ -59,13 +62,20 @@ frmTicTacToe::frmTicTacToe(App& app, QWidget* parent) : Form(app, QStringLiteral
         const double left = columns[std::size_t((n - 1) % 3)];
         const double top = rows[std::size_t((n - 1) / 3)];
         Image1[n] = controls::image(paper, controls::indexed("Image1", n), {left, top, 675, 675});
+        // from the keyboard only, so that a click leaves no focus frame behind
+        Image1[n]->setFocusPolicy(Qt::TabFocus);
         connect(Image1[n], &PictureBox::clicked, this, [this, n] { Image1_Click(n); });
+        nameCell(n);
     }
+    new ArrowKeys({Image1.begin() + 1, Image1.end()}, 3);
 
     cmdQuit = controls::commandButton(this, "cmdQuit", "&Main Menu", {3480, 5400, 975, 375});
 
     scr2 = score(this, "scr2", {5520, 720, 735, 255});
     scr1 = score(this, "scr1", {240, 720, 735, 255});
+    // A score reads as its number; the description says whose it is.
+    scr1->setAccessibleDescription(QStringLiteral("Your score"));
+    scr2->setAccessibleDescription(QStringLiteral("Grizzle's score"));
 
     // Each heading is drawn twice; the yellow copy stands in front of the
     // black italic one 120 twips to its right, which reads as its shadow.
@@ -84,8 +94,12 @@ frmTicTacToe::frmTicTacToe(App& app, QWidget* parent) : Form(app, QStringLiteral
     imgX->setPicture(tictactoe::crossX());
     imgX->hide();
 
-    // Of the controls that take the focus, Main Menu comes before Restart.
-    setTabOrder(cmdQuit, cmdRestart);
+    // Of the controls that take the focus, Main Menu comes before the paper
+    // with its cells, then Restart.
+    setTabOrder(cmdQuit, Image1[1]);
+    for (int n = 2; n <= 9; ++n)
+        setTabOrder(Image1[std::size_t(n - 1)], Image1[std::size_t(n)]);
+    setTabOrder(Image1[9], cmdRestart);
 
     connect(cmdRestart, &QPushButton::clicked, this, &frmTicTacToe::cmdRestart_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmTicTacToe::cmdQuit_Click);
@@ -110,6 +124,16 @@ void frmTicTacToe::mark(int cell, const PictureBox* from, qint16 who)
     image->setPicture(from->picture());
     image->setEnabled(false);
     board(cell) = who;
+    nameCell(cell);
+}
+
+void frmTicTacToe::nameCell(int cell)
+{
+    static const char* const places[] = {"Top left",    "Top centre", "Top right",    "Middle left", "Centre",
+                                         "Middle right", "Bottom left", "Bottom centre", "Bottom right"};
+    PictureBox* image = Image1[std::size_t(cell)];
+    const QString mark = image->picture().isNull() ? QStringLiteral("empty") : image->picture().description();
+    accessible::setName(image, QStringLiteral("%1, %2").arg(QLatin1String(places[cell - 1]), mark));
 }
 
 void frmTicTacToe::Image1_Click(int Index)
@@ -161,6 +185,7 @@ void frmTicTacToe::cmdRestart_Click()
         board(n) = tictactoe::kEmpty;
         Image1[std::size_t(n)]->setEnabled(true);
         Image1[std::size_t(n)]->setPicture(Picture());
+        nameCell(n);
     }
 }
 

@@ -49,4 +49,6 @@ public:
 private:
     bool isFree(int cell) const;
     void mark(int cell, const PictureBox* from, qint16 who);
+    // Names the cell by its place and what it shows: "Centre, O", "Top left, empty".
+    void nameCell(int cell);
 };

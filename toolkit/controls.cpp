@@ -1,6 +1,7 @@
 #include "toolkit/controls.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -9,14 +10,41 @@ namespace controls {
 
 namespace {
 
+// The control name is for the code only: a screen reader reads what the
+// control shows (a caption, a label's text, a picture's description).
 template <class W>
-W* named(W* widget, const QString& name, const QString& caption, const twips::Rect& rect)
+W* named(W* widget, const QString& name, const twips::Rect& rect)
 {
     widget->setObjectName(name);
-    widget->setAccessibleName(caption.isEmpty() ? name : plainCaption(caption));
     twips::setRect(widget, rect);
     return widget;
 }
+
+// Enter on a focused button presses it, as Space does; Qt leaves Enter to
+// the default button of a dialog, which the screens do not have.
+class EnterPresses : public QObject {
+public:
+    explicit EnterPresses(QPushButton* button) : QObject(button), button_(button)
+    {
+        button->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        if (!key->isAutoRepeat())
+            button_->click();
+        return true;
+    }
+
+private:
+    QPushButton* button_;
+};
 
 } // namespace
 
@@ -36,42 +64,48 @@ QString plainCaption(const QString& caption)
 QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption,
                            const twips::Rect& rect)
 {
-    return named(new QPushButton(caption, parent), name, caption, rect);
+    auto* button = new QPushButton(caption, parent);
+    new EnterPresses(button);
+    return named(button, name, rect);
 }
 
 Label* label(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& rect)
 {
     auto* l = new Label(parent);
     l->setText(caption);
-    return named(l, name, caption, rect);
+    return named(l, name, rect);
 }
 
 QRadioButton* optionButton(QWidget* parent, const QString& name, const QString& caption,
                            const twips::Rect& rect)
 {
-    return named(new QRadioButton(caption, parent), name, caption, rect);
+    return named(new QRadioButton(caption, parent), name, rect);
 }
 
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& rect)
 {
-    return named(new QGroupBox(caption, parent), name, caption, rect);
+    return named(new QGroupBox(caption, parent), name, rect);
 }
 
 PictureBox* pictureBox(QWidget* parent, const QString& name, const twips::Rect& rect)
 {
     auto* box = new PictureBox(parent, PictureBox::Border::Sunken);
     box->setBackColor(QColor(212, 208, 200));
-    return named(box, name, QString(), rect);
+    return named(box, name, rect);
 }
 
 PictureBox* image(QWidget* parent, const QString& name, const twips::Rect& rect, PictureBox::Border border)
 {
-    return named(new PictureBox(parent, border), name, QString(), rect);
+    return named(new PictureBox(parent, border), name, rect);
 }
 
 QScrollBar* hScrollBar(QWidget* parent, const QString& name, const twips::Rect& rect)
 {
-    return named(new QScrollBar(Qt::Horizontal, parent), name, QString(), rect);
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    // The arrow keys move it; the style draws no focus of its own on a bar.
+    bar->setFocusPolicy(Qt::StrongFocus);
+    new FocusFrame(bar);
+    return named(bar, name, rect);
 }
 
 Shape* line(QWidget* parent, const QString& name, double x1, double y1, double x2, double y2)
@@ -84,7 +118,15 @@ Shape* line(QWidget* parent, const QString& name, double x1, double y1, double x
 
 Shape* rectangle(QWidget* parent, const QString& name, const twips::Rect& rect)
 {
-    return named(new Shape(parent, Shape::Kind::Rectangle), name, QString(), rect);
+    return named(new Shape(parent, Shape::Kind::Rectangle), name, rect);
+}
+
+QAbstractButton* accessKeyButton(QWidget* root, const QKeySequence& key)
+{
+    for (QAbstractButton* button : root->findChildren<QAbstractButton*>())
+        if (button->isVisible() && button->isEnabled() && QKeySequence::mnemonic(button->text()) == key)
+            return button;
+    return nullptr;
 }
 
 QString indexed(const QString& name, int index)

@@ -1,12 +1,16 @@
 #pragma once
 // The factories that screens build their controls with. Each gives its
-// control the design's control name and a place in twips.
+// control the design's control name and a place in twips, and makes it
+// usable from the keyboard: Enter presses a focused button as Space does,
+// the scroll bar takes the focus and shows it.
 
 #include "toolkit/fonts.h"
 #include "toolkit/twips.h"
 #include "toolkit/widgets.h"
 
+class QAbstractButton;
 class QGroupBox;
+class QKeySequence;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -30,6 +34,10 @@ PictureBox* image(QWidget* parent, const QString& name, const twips::Rect& rect,
 QScrollBar* hScrollBar(QWidget* parent, const QString& name, const twips::Rect& rect);
 Shape* line(QWidget* parent, const QString& name, double x1, double y1, double x2, double y2);
 Shape* rectangle(QWidget* parent, const QString& name, const twips::Rect& rect);
+
+// The button under `root` that the player can press now (shown, enabled)
+// whose caption's access key is `key`, such as Alt+F for "&Fire"; or none.
+QAbstractButton* accessKeyButton(QWidget* root, const QKeySequence& key);
 
 // A control-array element is named like "lblNumber(7)".
 QString indexed(const QString& name, int index);

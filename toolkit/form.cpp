@@ -1,20 +1,56 @@
 #include "toolkit/form.h"
 
+#include "toolkit/accessible.h"
+
+#include <QApplication>
 #include <QLinearGradient>
 #include <QPainter>
 
 namespace {
 constexpr int kBorder = 3;
 constexpr int kCaption = 18;
+
+bool canTakeFocus(const QWidget* w)
+{
+    return (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisible();
+}
 } // namespace
 
-Form::Form(App& app, const QString& name, QWidget* parent) : QWidget(parent), app_(app), client_(this)
+Form::Form(App& app, const QString& name, const QString& title, QWidget* parent)
+    : QWidget(parent), app_(app), client_(this)
 {
+    accessible::install();
     setObjectName(name);
-    setAccessibleName(name);
+    setAccessibleName(title);
     // A loaded form stays hidden until its Visible is set.
     hide();
     setFont(fonts::standard());
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && isAncestorOf(now))
+            lastFocus_ = now;
+    });
+}
+
+QWidget* Form::firstFocus()
+{
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (isAncestorOf(w) && canTakeFocus(w))
+            return w;
+    return nullptr;
+}
+
+void Form::focusFirst()
+{
+    if (QWidget* first = firstFocus())
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+void Form::restoreFocus()
+{
+    if (lastFocus_ && canTakeFocus(lastFocus_))
+        lastFocus_->setFocus(Qt::OtherFocusReason);
+    else
+        focusFirst();
 }
 
 void Form::setDialogFrame(const QString& caption)

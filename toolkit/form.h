@@ -4,6 +4,7 @@
 
 #include "toolkit/controls.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class App;
@@ -11,7 +12,10 @@ class App;
 class Form : public QWidget {
     Q_OBJECT
 public:
-    Form(App& app, const QString& name, QWidget* parent);
+    // `name` is the form's name in the code; `title` is what the player
+    // calls the screen, and what a screen reader says for it ("War"). A form
+    // that is never shown has none.
+    Form(App& app, const QString& name, const QString& title, QWidget* parent);
 
     App& app() const { return app_; }
 
@@ -28,7 +32,17 @@ public:
 
     void setBackColor(const QColor& color);
 
+    // Gives the keyboard focus to the screen's first control, as when it opens.
+    void focusFirst();
+    // Gives the focus back to the control of this screen that last had it,
+    // as when a dialog it opened closes; the first control if there is none.
+    void restoreFocus();
+
 protected:
+    // The control the focus goes to when the screen opens: by default the
+    // first in the tab order that can take it now.
+    virtual QWidget* firstFocus();
+
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -36,4 +50,5 @@ private:
     App& app_;
     QWidget* client_;
     QString frameCaption_;
+    QPointer<QWidget> lastFocus_;
 };

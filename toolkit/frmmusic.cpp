@@ -3,7 +3,7 @@
 #include "toolkit/app.h"
 
 frmMusic::frmMusic(App& app, QWidget* parent)
-    : Form(app, QStringLiteral("frmMusic"), parent),
+    : Form(app, QStringLiteral("frmMusic"), QString(), parent),
       MMControl1(app.platform().waveAudio()),
       MMControl2(app.platform().sequencer())
 {

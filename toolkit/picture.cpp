@@ -7,12 +7,13 @@ struct Picture::Data {
     QString key;
     QSize size;
     Draw draw;
+    QString description;
     // The last rendering, reused while the device pixel ratio stays the same.
     QPixmap cache;
 };
 
-Picture::Picture(QString key, QSize size, Draw draw)
-    : data_(std::make_shared<Data>(Data{std::move(key), size, std::move(draw), {}}))
+Picture::Picture(QString key, QSize size, Draw draw, QString description)
+    : data_(std::make_shared<Data>(Data{std::move(key), size, std::move(draw), std::move(description), {}}))
 {
 }
 
@@ -24,6 +25,11 @@ QString Picture::key() const
 QSize Picture::size() const
 {
     return data_ ? data_->size : QSize();
+}
+
+QString Picture::description() const
+{
+    return data_ ? data_->description : QString();
 }
 
 QImage Picture::render(qreal devicePixelRatio) const

@@ -16,11 +16,14 @@ public:
     using Draw = std::function<void(QPainter&)>;
 
     Picture() = default;
-    Picture(QString key, QSize size, Draw draw);
+    // The description is what a screen reader says for the artwork, such as
+    // "Queen of Hearts"; artwork that is only decoration has none.
+    Picture(QString key, QSize size, Draw draw, QString description = {});
 
     bool isNull() const { return !data_; }
     QString key() const;
     QSize size() const;  // in logical pixels
+    QString description() const;
 
     void paint(QPainter& painter, QPointF topLeft) const;
     QImage render(qreal devicePixelRatio) const;

@@ -2,8 +2,12 @@
 
 #include "toolkit/twips.h"
 
+#include "toolkit/accessible.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 // --- ClickSource -------------------------------------------------------------
@@ -13,6 +17,16 @@ ClickSource::ClickSource(QWidget* control) : QObject(control), control_(control)
     control->installEventFilter(this);
 }
 
+bool ClickSource::reachable() const
+{
+    if (!control_->isEnabled() || !control_->isVisible())
+        return false;
+    // A click lands on whatever lies in front; the keyboard reaches no further.
+    QWidget* window = control_->window();
+    const QWidget* hit = window->childAt(control_->mapTo(window, control_->rect().center()));
+    return hit == control_ || control_->isAncestorOf(hit);
+}
+
 bool ClickSource::eventFilter(QObject*, QEvent* event)
 {
     // Filters see the events of a disabled control too; it raises none.
@@ -20,8 +34,11 @@ bool ClickSource::eventFilter(QObject*, QEvent* event)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
         pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        return true;
+    case QEvent::MouseButtonDblClick:
+        // The second press of a double-click: Click was raised for the first.
+        pressed_ = false;
         return true;
     case QEvent::MouseButtonRelease: {
         const auto* release = static_cast<QMouseEvent*>(event);
@@ -32,9 +49,84 @@ bool ClickSource::eventFilter(QObject*, QEvent* event)
             emit clicked();
         return true;
     }
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool press = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (!press || (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        if (!key->isAutoRepeat() && reachable())
+            emit clicked();
+        return true;
+    }
     default:
         return false;
     }
+}
+
+// --- FocusFrame --------------------------------------------------------------
+
+FocusFrame::FocusFrame(QWidget* control) : QObject(control), control_(control)
+{
+    control->installEventFilter(this);
+}
+
+bool FocusFrame::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() != QEvent::Paint || !control_->hasFocus())
+        return false;
+    // The control paints itself first; the frame goes over its art.
+    static_cast<QObject*>(control_)->event(event);
+    QPainter painter(control_);
+    const QRect r = control_->rect();
+    // About a twenty-fourth of the shorter side, never under two pixels: a
+    // dark ring with a light one inside shows on any colour of art.
+    const int width = std::max(2, int(std::lround(std::min(r.width(), r.height()) / 24.0)));
+    const qreal half = width / 2.0;
+    painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(r).adjusted(half, half, -half, -half));
+    painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+    painter.drawRect(QRectF(r).adjusted(width + 0.5, width + 0.5, -width - 0.5, -width - 0.5));
+    return true;
+}
+
+// --- ArrowKeys ---------------------------------------------------------------
+
+ArrowKeys::ArrowKeys(std::vector<QWidget*> cells, int columns)
+    : QObject(cells.front()), cells_(std::move(cells)), columns_(columns)
+{
+    for (QWidget* cell : cells_)
+        cell->installEventFilter(this);
+}
+
+bool ArrowKeys::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    int dx = 0, dy = 0;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Left: dx = -1; break;
+    case Qt::Key_Right: dx = 1; break;
+    case Qt::Key_Up: dy = -1; break;
+    case Qt::Key_Down: dy = 1; break;
+    default: return false;
+    }
+    const auto at = std::find(cells_.begin(), cells_.end(), watched);
+    if (at == cells_.end())
+        return false;
+    const int index = int(at - cells_.begin());
+    const int rows = (int(cells_.size()) + columns_ - 1) / columns_;
+    for (int column = index % columns_ + dx, row = index / columns_ + dy;
+         column >= 0 && column < columns_ && row >= 0 && row < rows; column += dx, row += dy) {
+        const std::size_t next = std::size_t(row * columns_ + column);
+        if (next >= cells_.size())
+            break;
+        QWidget* cell = cells_[next];
+        if ((cell->focusPolicy() & Qt::TabFocus) && cell->isEnabled() && cell->isVisible()) {
+            cell->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
+    return true;
 }
 
 // --- Label -------------------------------------------------------------------
@@ -46,6 +138,7 @@ Label::Label(QWidget* parent) : QLabel(parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setOpaque(false);
     connect(new ClickSource(this), &ClickSource::clicked, this, &Label::clicked);
+    new FocusFrame(this);
 }
 
 void Label::setOpaque(bool opaque)
@@ -92,13 +185,18 @@ void Label::fitOnOneLine()
 
 PictureBox::PictureBox(QWidget* parent, Border border) : QWidget(parent), border_(border)
 {
+    accessible::install();
     connect(new ClickSource(this), &ClickSource::clicked, this, &PictureBox::clicked);
+    new FocusFrame(this);
 }
 
 void PictureBox::setPicture(const Picture& picture)
 {
+    const bool renamed = accessibleName().isEmpty() && picture.description() != picture_.description();
     picture_ = picture;
     update();
+    if (renamed)
+        accessible::nameChanged(this);
 }
 
 void PictureBox::setBackColor(const QColor& color)

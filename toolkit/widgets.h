@@ -6,9 +6,13 @@
 
 #include <QLabel>
 #include <QWidget>
+#include <vector>
 
 // Raises Click on its control the way the classic labels, picture boxes and
-// images did: a left-button press and release, both on the control.
+// images did: a left-button press and release, both on the control. The
+// second press of a double-click raises none. A control that takes the
+// focus also raises Click on Space and Enter, but only where a click would:
+// while it is enabled, shown and not covered by another control.
 class ClickSource : public QObject {
     Q_OBJECT
 public:
@@ -21,8 +25,40 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool reachable() const;
+
     QWidget* control_;
     bool pressed_ = false;
+};
+
+// Draws a frame over its control while the control has the focus. The frame's
+// width follows the control's size in pixels, so it suits the art at any scale.
+class FocusFrame : public QObject {
+    Q_OBJECT
+public:
+    explicit FocusFrame(QWidget* control);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* control_;
+};
+
+// Moves the focus between the cells of one board with the arrow keys, row by
+// row as given. A cell that cannot take the focus now is passed over; at the
+// edge of the board the focus stays where it is.
+class ArrowKeys : public QObject {
+    Q_OBJECT
+public:
+    ArrowKeys(std::vector<QWidget*> cells, int columns);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::vector<QWidget*> cells_;
+    int columns_;
 };
 
 // A label whose background can be opaque or transparent and which raises Click.
@@ -47,7 +83,9 @@ signals:
 };
 
 // The picture box and the image: a picture drawn from the top-left corner of
-// the client area, an optional border and background, and Click.
+// the client area, an optional border and background, and Click. A screen
+// reader calls it by its accessible name where the screen gives one, else by
+// the description of the picture it shows.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:

@@ -3,9 +3,10 @@
 //
 //   cardovia-shot OUT.png [STEP...]
 //
-// A STEP is the accessible name of a control to click (its caption without
-// "&", or its control name), "wait:MS" to let the game run for a while, or
-// "shot:FILE.png" to save an extra picture on the way. Controls are looked
+// A STEP is the name of a control to click: what a screen reader calls it (a
+// caption without "&", a label's text, a picture's name) or its control
+// name. "wait:MS" lets the game run for a while, and "shot:FILE.png" saves
+// an extra picture on the way. Controls are looked
 // for in every window, so the OK of a message box can be pressed too.
 
 #include "platform/desktopplatform.h"
@@ -13,7 +14,7 @@
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
 
-#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QScreen>
 #include <QTest>
@@ -31,9 +32,8 @@ QWidget* findControl(const QString& name)
         for (QWidget* w : all) {
             if (!w->isVisible() || !w->isEnabled())
                 continue;
-            const auto* button = qobject_cast<QAbstractButton*>(w);
-            const QString text = button ? button->text().remove(QLatin1Char('&')) : QString();
-            if (w->accessibleName() == name || w->objectName() == name || text == name)
+            const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(w);
+            if (w->objectName() == name || (spoken && spoken->text(QAccessible::Name) == name))
                 return w;
         }
     }

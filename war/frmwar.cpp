@@ -2,12 +2,14 @@
 
 #include "cards/frmcardimages.h"
 #include "cards/frmdeckoptions.h"
+#include "toolkit/accessible.h"
 #include "toolkit/app.h"
 #include "toolkit/input.h"
 
 #include <QPushButton>
+#include <array>
 
-frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), parent)
+frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), QStringLiteral("War"), parent)
 {
     twips::setRect(this, {0, 0, 6795, 5640});
     setBackColor(QColor(0, 128, 0));
@@ -35,6 +37,9 @@ frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), 
     piccard2 = controls::image(this, "piccard2", {3360, 2040, 1095, 1475});
     piccard2->setBackColor(Qt::white);  // the system window colour
     piccard2->hide();
+    // A card in play is named by its face; the description says whose it is.
+    piccard1->setAccessibleDescription(QStringLiteral("Grizzle's card"));
+    piccard2->setAccessibleDescription(QStringLiteral("Your card"));
 
     cmDeckOptions = controls::commandButton(this, "cmDeckOptions", "&Deck Options", {1560, 5160, 1455, 375});
     cmdStart = controls::commandButton(this, "cmdStart", "&Start", {120, 5160, 1455, 375});
@@ -43,11 +48,15 @@ frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), 
     cmdContinue = controls::commandButton(this, "cmdContinue", "&Click here to continue.", {4560, 1440, 1815, 375});
     cmdContinue->hide();
 
-    // Of the stored tab order only the buttons take focus: the piles are
-    // clicked with the mouse and labels never take focus.
-    setTabOrder(cmdStart, cmDeckOptions);
-    setTabOrder(cmDeckOptions, cmdQuit);
-    setTabOrder(cmdQuit, cmdContinue);
+    // The stored tab order without the labels. The pictures take the focus
+    // only from the keyboard, so a click leaves the screen as it looks; the
+    // player's pile plays on Space or Enter, the others are there to be read.
+    const std::array<QWidget*, 8> order = {picYourCards, cmdStart, cmDeckOptions, cmdQuit,
+                                           picDealerCards, piccard1, piccard2, cmdContinue};
+    for (PictureBox* picture : {picYourCards, picDealerCards, piccard1, piccard2})
+        picture->setFocusPolicy(Qt::TabFocus);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     connect(cmdStart, &QPushButton::clicked, this, &frmWar::cmdStart_Click);
     connect(picYourCards, &PictureBox::clicked, this, &frmWar::picYourCards_Click);
@@ -60,6 +69,25 @@ void frmWar::Form_Load()
 {
     app().platform().Randomize();
     returncard();
+    namePiles();
+}
+
+QWidget* frmWar::firstFocus()
+{
+    // Before the deal the player's pile does nothing: Start comes first.
+    return deck.yourdealt ? Form::firstFocus() : cmdStart;
+}
+
+void frmWar::namePiles()
+{
+    const auto pile = [this](const QString& whose, const war::Hand& hand) {
+        if (!deck.yourdealt)
+            return whose;
+        const int n = hand.count();
+        return n == 1 ? QStringLiteral("%1, 1 card").arg(whose) : QStringLiteral("%1, %2 cards").arg(whose).arg(n);
+    };
+    accessible::setName(picYourCards, pile(QStringLiteral("Your pile"), deck.yourcards));
+    accessible::setName(picDealerCards, pile(QStringLiteral("Grizzle's pile"), deck.dealercards));
 }
 
 void frmWar::returncard()
@@ -82,6 +110,7 @@ void frmWar::dealersturn()
     if (const std::optional<war::Card> card = deck.dealersplay(app().platform())) {
         piccard1->setPicture(face(*card));
         piccard1->setVisible(true);
+        namePiles();
         movedcard();
     }
     picYourCards->setEnabled(true);
@@ -119,7 +148,9 @@ void frmWar::slide(PictureBox* card, PictureBox* pile, double step)
 
 void frmWar::checkwinner()
 {
-    switch (deck.settle()) {
+    const war::Winner winner = deck.settle();
+    namePiles();
+    switch (winner) {
     case war::Winner::You:
         lblWinner->setText(QStringLiteral("You!"));
         break;
@@ -157,6 +188,7 @@ void frmWar::cmdStart_Click()
     dealersturn();
     cmdStart->setEnabled(false);
     cmdQuit->setEnabled(true);
+    picYourCards->setFocus(Qt::OtherFocusReason);
 }
 
 void frmWar::picYourCards_Click()
@@ -166,6 +198,7 @@ void frmWar::picYourCards_Click()
         return;
     piccard2->setPicture(face(*card));
     piccard2->setVisible(true);
+    namePiles();
     moveycard();
     picYourCards->setEnabled(false);
     checkwinner();
@@ -177,6 +210,7 @@ void frmWar::cmdContinue_Click()
     lblWinner->setText(QString());
     cmdContinue->setVisible(false);
     dealersturn();
+    picYourCards->setFocus(Qt::OtherFocusReason);
 }
 
 void frmWar::cmDeckOptions_Click()
@@ -188,6 +222,7 @@ void frmWar::cmDeckOptions_Click()
     dialog.raise();
     setEnabled(false);
     app().theform = this;
+    dialog.focusFirst();
 }
 
 void frmWar::cmdQuit_Click()

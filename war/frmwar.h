@@ -50,7 +50,12 @@ public:
     // The game: both hands and the cards in play.
     war::WarDeck deck;
 
+protected:
+    QWidget* firstFocus() override;
+
 private:
+    // Names the two piles with the cards left in each hand.
+    void namePiles();
     Picture face(war::Card card);
     void slide(PictureBox* card, PictureBox* pile, double step);
 };

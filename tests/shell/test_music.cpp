@@ -4,6 +4,7 @@
 #include "shell/frmgrizzley.h"
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
+#include "support/screenreader.h"
 #include "support/started.h"
 #include "war/frmwar.h"
 
@@ -47,7 +48,7 @@ private slots:
         };
         for (const Expect& e : expected) {
             QCOMPARE(e.control->objectName(), QString::fromLatin1(e.name));
-            QCOMPARE(e.control->accessibleName(), QString::fromLatin1(e.caption));
+            QCOMPARE(spokenName(e.control), QString::fromLatin1(e.caption));
             QCOMPARE(twips::rect(e.control), e.rect);
         }
         for (int i = 0; i < 6; ++i) {

@@ -92,7 +92,13 @@ private slots:
         QCOMPARE(twips::rect(f.scr1), (twips::Rect{240, 720, 735, 255}));
         QCOMPARE(f.scr1->text(), QStringLiteral("0"));
         QCOMPARE(f.scr2->text(), QStringLiteral("0"));
-        QCOMPARE(f.cmdQuit->nextInFocusChain(), f.cmdRestart);
+        // Tab runs Main Menu, the nine cells row by row, Restart
+        QList<QWidget*> order;
+        for (QWidget* w = f.cmdQuit; order.size() < 11; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus && f.isAncestorOf(w))
+                order << w;
+        QCOMPARE(order, (QList<QWidget*>{f.cmdQuit, f.Image1[1], f.Image1[2], f.Image1[3], f.Image1[4], f.Image1[5],
+                                         f.Image1[6], f.Image1[7], f.Image1[8], f.Image1[9], f.cmdRestart}));
         QVERIFY(f.lblturn->isHidden() && f.lblturn->text().isEmpty());
         QVERIFY(f.imgO->isHidden() && f.imgX->isHidden());
         QCOMPARE(cells(f), QStringLiteral("........."));
