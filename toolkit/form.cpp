@@ -20,6 +20,7 @@ Form::Form(App& app, const QString& name, const QString& title, QWidget* parent)
     : QWidget(parent), app_(app), client_(this)
 {
     accessible::install();
+    showFocusFromFirstKey();
     setObjectName(name);
     setAccessibleName(title);
     // A loaded form stays hidden until its Visible is set.

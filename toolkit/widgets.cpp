@@ -4,6 +4,7 @@
 
 #include "toolkit/accessible.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -72,21 +73,58 @@ FocusFrame::FocusFrame(QWidget* control) : QObject(control), control_(control)
 
 bool FocusFrame::eventFilter(QObject*, QEvent* event)
 {
-    if (event->type() != QEvent::Paint || !control_->hasFocus())
+    if (event->type() != QEvent::Paint || !control_->hasFocus() ||
+        !control_->window()->testAttribute(Qt::WA_KeyboardFocusChange))
         return false;
     // The control paints itself first; the frame goes over its art.
     static_cast<QObject*>(control_)->event(event);
     QPainter painter(control_);
     const QRect r = control_->rect();
-    // About a twenty-fourth of the shorter side, never under two pixels: a
-    // dark ring with a light one inside shows on any colour of art.
-    const int width = std::max(2, int(std::lround(std::min(r.width(), r.height()) / 24.0)));
-    const qreal half = width / 2.0;
-    painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(QRectF(r).adjusted(half, half, -half, -half));
-    painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
-    painter.drawRect(QRectF(r).adjusted(width + 0.5, width + 0.5, -width - 0.5, -width - 0.5));
+    // About a twenty-fourth of the shorter side, never under two pixels:
+    // black, yellow and black again show on any colour of art, yellow too.
+    const int outer = std::max(2, int(std::lround(std::min(r.width(), r.height()) / 24.0)));
+    const int inner = std::max(1, outer / 2);
+    const auto ring = [&](const QColor& color, qreal inset, int width) {
+        const qreal at = inset + width / 2.0;
+        painter.setPen(QPen(color, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(QRectF(r).adjusted(at, at, -at, -at));
+    };
+    ring(Qt::black, 0, outer);
+    ring(QColor(255, 220, 0), outer, inner);
+    ring(Qt::black, outer + inner, 1);
     return true;
+}
+
+namespace {
+
+// Qt marks a window whose focus the player moved with Tab; any key counts here.
+class FocusCues : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        QWidget* window = static_cast<QWidget*>(watched)->window();
+        if (!window->testAttribute(Qt::WA_KeyboardFocusChange)) {
+            window->setAttribute(Qt::WA_KeyboardFocusChange);
+            if (QWidget* focus = window->focusWidget())
+                focus->update();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void showFocusFromFirstKey()
+{
+    static FocusCues* const cues = [] {
+        auto* filter = new FocusCues;
+        filter->setParent(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(filter);
+        return filter;
+    }();
+    Q_UNUSED(cues);
 }
 
 // --- ArrowKeys ---------------------------------------------------------------

@@ -31,8 +31,9 @@ private:
     bool pressed_ = false;
 };
 
-// Draws a frame over its control while the control has the focus. The frame's
-// width follows the control's size in pixels, so it suits the art at any scale.
+// Draws a frame over its control while the control has the focus and the
+// window shows its focus (see showFocusFromFirstKey). The frame's width
+// follows the control's size in pixels, so it suits the art at any scale.
 class FocusFrame : public QObject {
     Q_OBJECT
 public:
@@ -44,6 +45,12 @@ protected:
 private:
     QWidget* control_;
 };
+
+// From the first key a player presses in a window on, the window shows where
+// its focus is: Qt's buttons draw their focus then, and FocusFrame does too.
+// A player who only uses the mouse sees no focus, as the screens were
+// designed. Runs once, however often it is called.
+void showFocusFromFirstKey();
 
 // Moves the focus between the cells of one board with the arrow keys, row by
 // row as given. A cell that cannot take the focus now is passed over; at the

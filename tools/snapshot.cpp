@@ -5,8 +5,9 @@
 //
 // A STEP is the name of a control to click: what a screen reader calls it (a
 // caption without "&", a label's text, a picture's name) or its control
-// name. "wait:MS" lets the game run for a while, and "shot:FILE.png" saves
-// an extra picture on the way. Controls are looked
+// name. "key:KEYS" presses keys where the focus is ("key:Tab", "key:Space",
+// "key:Alt+F"), "wait:MS" lets the game run for a while, and "shot:FILE.png"
+// saves an extra picture on the way. Controls are looked
 // for in every window, so the OK of a message box can be pressed too.
 
 #include "platform/desktopplatform.h"
@@ -81,6 +82,19 @@ int main(int argc, char** argv)
         } else if (step.startsWith(QLatin1String("shot:"))) {
             save(step.mid(5));
             pause = 0;
+        } else if (step.startsWith(QLatin1String("key:"))) {
+            const QKeySequence keys = QKeySequence::fromString(step.mid(4));
+            if (keys.isEmpty()) {
+                std::fprintf(stderr, "cardovia-shot: no keys in '%s'\n", qPrintable(step));
+                ++failures;
+            } else {
+                // Due before the keys, which may open a modal message box.
+                QTimer::singleShot(pause, next);
+                // no widget: the keys go where the focus is
+                for (int i = 0; i < keys.count(); ++i)
+                    QTest::keyClick(static_cast<QWidget*>(nullptr), keys[i].key(), keys[i].keyboardModifiers());
+                return;
+            }
         } else if (QWidget* w = findControl(step)) {
             // Due before the click, which does not return while a modal box it opens is up.
             QTimer::singleShot(pause, next);
@@ -98,6 +112,8 @@ int main(int argc, char** argv)
         const frmMainMenu* menu = app.existing<frmMainMenu>();
         if (menu && menu->isVisible()) {
             poll.stop();
+            // Xvfb has no window manager to give the frame the keyboard.
+            app.main().activateWindow();
             QTimer::singleShot(300, next);
         }
     });
