@@ -68,6 +68,7 @@ bool ClickSource::eventFilter(QObject*, QEvent* event)
 
 FocusFrame::FocusFrame(QWidget* control) : QObject(control), control_(control)
 {
+    showFocusFromFirstKey();
     control->installEventFilter(this);
 }
 

@@ -9,14 +9,6 @@
 
 namespace {
 
-QList<const QObject*> changed;
-
-void recordChange(QAccessibleEvent* event)
-{
-    if (event->type() == QAccessible::NameChanged)
-        changed << event->object();
-}
-
 void walk(QAccessibleInterface* iface, const std::function<void(QAccessibleInterface*)>& visit)
 {
     visit(iface);
@@ -63,33 +55,17 @@ QStringList namedByIdentifiers(QObject* root)
     return found;
 }
 
-NameChanges::NameChanges()
-{
-    changed.clear();
-    QAccessible::installUpdateHandler(recordChange);
-    QAccessible::setActive(true);
-}
-
-NameChanges::~NameChanges()
-{
-    QAccessible::installUpdateHandler(nullptr);
-    changed.clear();
-}
-
-int NameChanges::of(const QObject* object) const
-{
-    return int(changed.count(object));
-}
-
-void NameChanges::clear()
-{
-    changed.clear();
-}
-
 void press(int key, Qt::KeyboardModifiers modifiers)
 {
     // no widget: QTest sends the key where the focus is
     QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key(key), modifiers);
+}
+
+void doubleClick(QWidget* widget)
+{
+    QWidget* window = widget->window();
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                       widget->mapTo(window, widget->rect().center()));
 }
 
 QWidget* focused()

@@ -1,7 +1,8 @@
 #pragma once
 // What a screen reader and a keyboard get from the screens, in process: the
-// names in the accessibility tree, the events that make a reader speak, and
-// keys pressed where the focus is.
+// names in the accessibility tree and keys pressed where the focus is. (The
+// events that make a reader speak need a platform with accessibility, which
+// the offscreen one is not; tools/screenreader.sh shows them.)
 
 #include <QKeySequence>
 #include <QList>
@@ -23,18 +24,11 @@ QStringList spokenTree(QObject* root);
 // a control's or form's objectName, or such a name with its index.
 QStringList namedByIdentifiers(QObject* root);
 
-// While it lives, accessibility is on and the name-changed events are kept.
-class NameChanges {
-public:
-    NameChanges();
-    ~NameChanges();
-    // How many name-changed events the object raised since the last clear.
-    int of(const QObject* object) const;
-    void clear();
-};
-
 // A key pressed and released where the keyboard focus is, as a player's is.
 void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// A double-click on the middle of the widget as the window system sends it:
+// two quick presses, each released.
+void doubleClick(QWidget* widget);
 // The widget that has the keyboard focus now.
 QWidget* focused();
 // Waits until the window is the active one, so that keys and focus reach it.

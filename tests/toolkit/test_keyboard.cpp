@@ -1,0 +1,211 @@
+// The toolkit's keyboard and screen-reader side: one Click per double-click,
+// Space and Enter where a click would reach, the focus frame, the arrow keys
+// on a board, and what a reader calls a picture.
+
+#include "support/screenreader.h"
+#include "toolkit/accessible.h"
+#include "toolkit/controls.h"
+
+#include <QAccessible>
+#include <QPainter>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+Picture plain(const QString& key, const QString& description = {})
+{
+    return Picture(key, QSize(10, 10), [](QPainter& p) { p.fillRect(0, 0, 10, 10, Qt::white); }, description);
+}
+
+// A shown, active window to put controls in.
+struct Window {
+    QWidget widget;
+    Window()
+    {
+        widget.resize(400, 300);
+        widget.show();
+    }
+    bool ready() { return activate(&widget); }
+};
+
+} // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aDoubleClickIsOneClick()
+    {
+        Window w;
+        Label* label = controls::label(&w.widget, "Label1", "7", {0, 0, 600, 600});
+        PictureBox* box = controls::pictureBox(&w.widget, "Picture1", {900, 0, 600, 600});
+        label->show();
+        box->show();
+        int labelClicks = 0, boxClicks = 0;
+        connect(label, &Label::clicked, [&] { ++labelClicks; });
+        connect(box, &PictureBox::clicked, [&] { ++boxClicks; });
+        // press, release, second press (a double-click), release
+        doubleClick(label);
+        doubleClick(box);
+        QCOMPARE(labelClicks, 1);
+        QCOMPARE(boxClicks, 1);
+        QTest::mouseClick(label, Qt::LeftButton);
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(labelClicks, 2);
+        QCOMPARE(boxClicks, 2);
+    }
+
+    void spaceAndEnterClickOnlyWhereAClickWould()
+    {
+        Window w;
+        QVERIFY(w.ready());
+        PictureBox* box = controls::image(&w.widget, "Image1", {0, 0, 600, 600});
+        box->setFocusPolicy(Qt::TabFocus);
+        box->show();
+        int clicks = 0;
+        connect(box, &PictureBox::clicked, [&] { ++clicks; });
+        box->setFocus();
+        QCOMPARE(focused(), box);
+        press(Qt::Key_Space);
+        press(Qt::Key_Return);
+        press(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(clicks, 3);
+        // a held key or another key with Space is no click
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+        QCoreApplication::sendEvent(box, &repeat);
+        press(Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(clicks, 3);
+
+        // covered where a click would land: the click and the key reach the cover
+        QWidget cover(&w.widget);
+        cover.setGeometry(10, 10, 30, 30);
+        cover.show();
+        press(Qt::Key_Space);
+        QCOMPARE(clicks, 3);
+        cover.hide();
+        press(Qt::Key_Space);
+        QCOMPARE(clicks, 4);
+        // disabled, it takes no key even when one is sent to it
+        box->setEnabled(false);
+        QTest::keyClick(box, Qt::Key_Space);
+        QCOMPARE(clicks, 4);
+    }
+
+    void enterPressesAFocusedButton()
+    {
+        Window w;
+        QVERIFY(w.ready());
+        QPushButton* button = controls::commandButton(&w.widget, "cmdStart", "&Start", {0, 0, 1455, 375});
+        button->show();
+        int clicks = 0;
+        connect(button, &QPushButton::clicked, [&] { ++clicks; });
+        button->setFocus();
+        press(Qt::Key_Return);
+        press(Qt::Key_Enter, Qt::KeypadModifier);
+        press(Qt::Key_Space);
+        QCOMPARE(clicks, 3);
+    }
+
+    void theFocusFrameShowsAfterAKeyAndFollowsThePixelSize()
+    {
+        Window w;
+        QVERIFY(w.ready());
+        PictureBox* small = controls::pictureBox(&w.widget, "Picture1", {0, 0, 720, 720});      // 48 px
+        PictureBox* large = controls::pictureBox(&w.widget, "Picture2", {1500, 0, 1440, 1440});  // 96 px
+        for (PictureBox* box : {small, large}) {
+            box->setBackColor(Qt::white);
+            box->setFocusPolicy(Qt::TabFocus);
+            box->show();
+        }
+        const auto pixel = [](PictureBox* box, int at) { return box->grab().toImage().pixelColor(at, at); };
+        small->setFocus();
+        // a player who has only used the mouse sees no frame
+        QVERIFY(!w.widget.testAttribute(Qt::WA_KeyboardFocusChange));
+        QCOMPARE(pixel(small, 0), QColor(128, 128, 128));  // the sunken edge
+        press(Qt::Key_Shift);
+        QCOMPARE(pixel(small, 0), QColor(Qt::black));
+        // a 48-pixel box: two black, one yellow, one black, then the art
+        QCOMPARE(pixel(small, 2), QColor(255, 220, 0));
+        QCOMPARE(pixel(small, 3), QColor(Qt::black));
+        QCOMPARE(pixel(small, 4), QColor(Qt::white));
+        // twice the pixels, twice the frame: four black, two yellow, one black
+        QCOMPARE(pixel(large, 3), QColor(Qt::white));
+        large->setFocus();
+        QCOMPARE(pixel(large, 3), QColor(Qt::black));
+        QCOMPARE(pixel(large, 5), QColor(255, 220, 0));
+        QCOMPARE(pixel(large, 6), QColor(Qt::black));
+        QCOMPARE(pixel(large, 7), QColor(Qt::white));
+        QCOMPARE(pixel(small, 0), QColor(128, 128, 128));
+    }
+
+    void arrowKeysMoveOnTheBoardPassingCellsThatCannotTakeTheFocus()
+    {
+        Window w;
+        QVERIFY(w.ready());
+        std::vector<QWidget*> cells;
+        for (int i = 0; i < 9; ++i) {
+            PictureBox* cell = controls::image(&w.widget, controls::indexed("Image1", i + 1),
+                                               {600.0 * (i % 3), 600.0 * (i / 3), 450, 450});
+            cell->setFocusPolicy(Qt::TabFocus);
+            cell->show();
+            cells.push_back(cell);
+        }
+        new ArrowKeys(cells, 3);
+        cells[4]->setEnabled(false);
+        cells[1]->setFocus();
+        press(Qt::Key_Down);  // over the disabled centre
+        QCOMPARE(focused(), cells[7]);
+        press(Qt::Key_Down);  // the edge: it stays
+        QCOMPARE(focused(), cells[7]);
+        press(Qt::Key_Left);
+        QCOMPARE(focused(), cells[6]);
+        press(Qt::Key_Up);
+        QCOMPARE(focused(), cells[3]);
+        press(Qt::Key_Right);  // over the centre again
+        QCOMPARE(focused(), cells[5]);
+        cells[2]->hide();
+        press(Qt::Key_Up);  // nothing free above
+        QCOMPARE(focused(), cells[5]);
+    }
+
+    void aPictureIsNamedByWhatItShows()
+    {
+        QWidget parent;
+        PictureBox* box = controls::image(&parent, "imgCard", {0, 0, 1065, 1440});
+        QCOMPARE(spokenName(box), QString());
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::Graphic);
+        box->setPicture(plain("face 47", "Queen of Diamonds"));
+        QCOMPARE(spokenName(box), QStringLiteral("Queen of Diamonds"));
+
+        // a name from the screen wins over the picture's
+        accessible::setName(box, QStringLiteral("Your pile, 3 cards"));
+        box->setPicture(plain("back 1", "Card back"));
+        QCOMPARE(spokenName(box), QStringLiteral("Your pile, 3 cards"));
+        accessible::setName(box, QString());
+        QCOMPARE(spokenName(box), QStringLiteral("Card back"));
+        // one that takes the focus is there to be pressed
+        box->setFocusPolicy(Qt::TabFocus);
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::Button);
+    }
+
+    void labelsAndButtonsAreReadFromWhatTheyShow()
+    {
+        QWidget parent;
+        Label* label = controls::label(&parent, "lblWinner", QString(), {0, 0, 3015, 615});
+        QPushButton* button = controls::commandButton(&parent, "cmdFireIce", "&Fire && Ice", {0, 0, 1215, 375});
+        QCOMPARE(spokenName(label), QString());
+        QCOMPARE(spokenName(button), QStringLiteral("Fire & Ice"));
+        label->setText(QStringLiteral("You!"));
+        QCOMPARE(spokenName(label), QStringLiteral("You!"));
+        QCOMPARE(controls::accessKeyButton(&parent, QKeySequence(Qt::ALT | Qt::Key_F)), nullptr);  // hidden
+        parent.show();
+        QCOMPARE(controls::accessKeyButton(&parent, QKeySequence(Qt::ALT | Qt::Key_F)), button);
+        QCOMPARE(controls::accessKeyButton(&parent, QKeySequence(Qt::ALT | Qt::Key_I)), nullptr);
+        button->setEnabled(false);
+        QCOMPARE(controls::accessKeyButton(&parent, QKeySequence(Qt::ALT | Qt::Key_F)), nullptr);
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "test_keyboard.moc"
