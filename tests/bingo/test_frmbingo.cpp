@@ -3,7 +3,9 @@
 
 #include "bingo/bingoart.h"
 #include "bingo/frmbingo.h"
+#include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
+#include "support/screenreader.h"
 #include "support/started.h"
 
 #include <QGroupBox>
@@ -344,6 +346,91 @@ private slots:
         f.cmdBingo_Click();  // a false claim; still running
         f.lblNumber_Click(44);
         QVERIFY(f.marked(44));
+    }
+
+    void cellsMarkedByKeyboardAloneWithWhatAReaderHears()
+    {
+        StartedApp s;
+        QVERIFY(activate(&s.app->main()));
+        press(Qt::Key_B, Qt::AltModifier);
+        QTRY_VERIFY(s.app->existing<frmBingo>() && s.app->existing<frmBingo>()->isVisible());
+        frmBingo& f = *s.app->existing<frmBingo>();
+        QCOMPARE(spokenName(&f), QStringLiteral("Bingo"));
+        // the options panel comes first, on the pattern in play
+        QCOMPARE(focused(), f.Option1);
+        QCOMPARE(spokenName(f.scrSpeed), QStringLiteral("Call Speed"));
+        QCOMPARE(spokenName(f.picDCard), QStringLiteral("Grizzle's card"));
+        QCOMPARE(spokenName(f.picYCard), QStringLiteral("Your card"));
+        press(Qt::Key_O, Qt::AltModifier);  // Okay
+        QTRY_COMPARE(state(f), QStringLiteral("Running"));
+        QCOMPARE(focused(), f.lblNumber[26]);
+
+        const auto spoken = [&](int k) { return spokenName(f.lblNumber[k]); };
+        const auto number = [&](int k) { return f.lblNumber[k]->text(); };
+        QCOMPARE(spoken(26), QStringLiteral("B %1").arg(number(26)));
+        QCOMPARE(spoken(38), QStringLiteral("Free space, marked"));
+        QCOMPARE(spoken(13), QStringLiteral("Free space, marked"));
+        press(Qt::Key_Space);
+        QVERIFY(f.marked(26));
+        QCOMPARE(spoken(26), QStringLiteral("B %1, marked").arg(number(26)));
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);
+        press(Qt::Key_Down);
+        QCOMPARE(focused(), f.lblNumber[33]);
+        press(Qt::Key_Return);
+        QCOMPARE(spoken(33), QStringLiteral("N %1, marked").arg(number(33)));
+        press(Qt::Key_Space);
+        QVERIFY(!f.marked(33));
+        QCOMPARE(spoken(33), QStringLiteral("N %1").arg(number(33)));
+        // the opponent's cells, which no click reaches, take no focus
+        for (int k = 1; k <= 25; ++k)
+            QCOMPARE(f.lblNumber[k]->focusPolicy(), Qt::NoFocus);
+
+        // a called ball and Grizzle's mark are heard as names
+        tick(*f.tmrBall);
+        QVERIFY(!f.lblBall->text().isEmpty());
+        QCOMPARE(spokenName(f.lblBall), f.lblBall->text());
+        f.curball = qint16(number(7).toInt());
+        tick(*f.tmrGrizzle);
+        QCOMPARE(spoken(7), QStringLiteral("I %1, marked").arg(number(7)));
+        QCOMPARE(spoken(26), QStringLiteral("B %1, marked").arg(number(26)));
+    }
+
+    void aDoubleClickMarksACellOnce()
+    {
+        StartedApp s;
+        QVERIFY(activate(&s.app->main()));
+        frmBingo& f = openBingo(s);
+        f.cmdOkay_Click();
+        doubleClick(f.lblNumber[32]);
+        QVERIFY(f.marked(32));
+        doubleClick(f.lblNumber[32]);
+        QVERIFY(!f.marked(32));
+        QTest::mouseClick(f.lblNumber[32], Qt::LeftButton);
+        QVERIFY(f.marked(32));
+    }
+
+    void theKeyboardReachesNoCellUnderTheOptionsPanel()
+    {
+        StartedApp s;
+        QVERIFY(activate(&s.app->main()));
+        frmBingo& f = openBingo(s);
+        f.cmdOkay_Click();
+        f.cmdOptions_Click();
+        QCOMPARE(focused(), f.Option1);
+        const auto covered = [&](int k) {
+            return f.Frame1->geometry().contains(f.lblNumber[k]->mapTo(&f, f.lblNumber[k]->rect().center()));
+        };
+        QVERIFY(covered(26) && !covered(30));
+        QTest::keyClick(f.lblNumber[26], Qt::Key_Space);
+        QTest::keyClick(f.lblNumber[30], Qt::Key_Space);
+        QVERIFY(!f.marked(26));
+        QVERIFY(f.marked(30));
+        // Cancel takes the keyboard back to the card
+        press(Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(focused(), static_cast<QWidget*>(f.lblNumber[26]));
+        press(Qt::Key_Space);
+        QVERIFY(f.marked(26));
     }
 
     void aClaimIsJudgedByThePlayersMarksOnly_data()

@@ -6,9 +6,11 @@
 #include "fireice/gunman.h"
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
+#include "support/screenreader.h"
 #include "support/started.h"
 
 #include <QPointer>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -251,6 +253,47 @@ private slots:
         ticks(f, 3);
         QCOMPARE(twips::left(f.imgCard), 1680.0);
         QVERIFY(f.tmrMovement->isEnabled() && f.cmdFire->isEnabled() && f.cmdIce->isEnabled());
+    }
+
+    void playedByKeyboardWithAltFCallingFireNotTheFileMenu()
+    {
+        StartedApp s;
+        QVERIFY(activate(&s.app->main()));
+        FrmFireIce& f = openFromMenu(s);
+        QCOMPARE(spokenName(&f), QStringLiteral("Fire & Ice"));
+        // Fire and Ice wait for a card: the keyboard starts on Shuffle
+        QCOMPARE(focused(), f.cmdShuffle);
+        QCOMPARE(spokenName(f.imgCard), QString());
+        s.platform.script({face(3)});
+        press(Qt::Key_Space);
+        QCOMPARE(spokenName(f.imgCard), QStringLiteral("Ace of Diamonds"));
+        QCOMPARE(focused(), f.cmdFire);
+
+        // "&Fire" and the frame's "&File" share Alt+F: the screen's button wins
+        press(Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(f.picGuy->isVisible());
+        QVERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(s.platform.wavePlayer.log, kFireSound);
+        QCOMPARE(spokenName(f.picGuy), QStringLiteral("Gunman"));
+        QCOMPARE(focused(), f.cmdShuffle);
+
+        // with Fire disabled, Alt+F is the menu's again; F10 opens it anywhere
+        press(Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(s.app->main().mnuFile()));
+        press(Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        s.platform.script({face(4)});
+        press(Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(f.cmdFire->isEnabled());
+        press(Qt::Key_F10);
+        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(s.app->main().mnuFile()));
+        // once to close the menu, once to leave the menu bar
+        press(Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        press(Qt::Key_Escape);
+        QVERIFY(f.cmdFire->isEnabled());
+        press(Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(s.platform.messages, QStringList{kLiar});
     }
 
     void theGunmanIsDrawnAnewAt200Percent()

@@ -1,9 +1,22 @@
-// The main menu as laid out: its buttons, titles, notes and focus order.
+// The main menu as laid out: its buttons, titles, notes and focus order; the
+// way the keyboard goes from it to a game and back; and every screen as a
+// screen reader reads it.
 
+#include "bingo/frmbingo.h"
+#include "cards/frmcardimages.h"
+#include "cards/frmdeckoptions.h"
+#include "fireice/frmfireice.h"
+#include "shell/frmgrizzley.h"
+#include "shell/frmloading.h"
+#include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
 #include "support/screenreader.h"
+#include "tictactoe/frmtictactoe.h"
+#include "toolkit/frmmusic.h"
+#include "war/frmwar.h"
 #include "support/started.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -42,6 +55,83 @@ private slots:
         QCOMPARE(menu.cmdWar->nextInFocusChain(), menu.cmdQuit);
         QCOMPARE(menu.cmdQuit->nextInFocusChain(), menu.cmdTicTacToe);
         QCOMPARE(menu.cmdTicTacToe->nextInFocusChain(), menu.cmdBingo);
+    }
+
+    void noScreenIsReadOutWithANameFromTheCode()
+    {
+        StartedApp s;
+        frmMain& main = s.app->main();
+        frmMainMenu& menu = *s.app->existing<frmMainMenu>();
+        QCOMPARE(spokenName(&main), QStringLiteral("Corvane's Cardovia"));
+        QCOMPARE(spokenName(&menu), QStringLiteral("Main menu"));
+        QCOMPARE(spokenName(s.app->existing<frmGrizzley>()), QStringLiteral("Opponent panel"));
+        QCOMPARE(spokenName(s.app->existing<frmGrizzley>()->imgGrizzle), QStringLiteral("Grizzle's picture"));
+        QCOMPARE(spokenName(menu.findChild<QWidget*>("Picture1")), QStringLiteral("Corvane logo"));
+        // the forms that are never shown have nothing to say
+        QCOMPARE(spokenName(&s.app->form<frmCardImages>()), QString());
+        QCOMPARE(spokenName(&s.app->form<frmMusic>()), QString());
+        QVERIFY2(namedByIdentifiers(&main).isEmpty(), qPrintable(namedByIdentifiers(&main).join(", ")));
+
+        const struct {
+            void (frmMainMenu::*choose)();
+            const char* name;
+        } games[] = {
+            {&frmMainMenu::cmdWar_Click, "War"},
+            {&frmMainMenu::cmdBingo_Click, "Bingo"},
+            {&frmMainMenu::cmdTicTacToe_Click, "Tic Tac Toe"},
+            {&frmMainMenu::cmdFireIce_Click, "Fire & Ice"},
+        };
+        for (const auto& game : games) {
+            (menu.*game.choose)();
+            Form* screen = s.app->theform;
+            QCOMPARE(spokenName(screen), QString::fromUtf8(game.name));
+            QCOMPARE(QAccessible::queryAccessibleInterface(screen)->role(), QAccessible::Pane);
+            if (auto* war = qobject_cast<frmWar*>(screen)) {
+                war->cmDeckOptions_Click();
+                frmDeckOptions& dialog = *s.app->existing<frmDeckOptions>();
+                QCOMPARE(spokenName(&dialog), QStringLiteral("Deck Options"));
+                QCOMPARE(QAccessible::queryAccessibleInterface(&dialog)->role(), QAccessible::Dialog);
+                QVERIFY2(namedByIdentifiers(&main).isEmpty(), qPrintable(namedByIdentifiers(&main).join(", ")));
+                dialog.cmdOkay_Click();
+            }
+            QVERIFY2(spokenTree(&main).size() > 20, qPrintable(spokenTree(&main).join('\n')));
+            QVERIFY2(namedByIdentifiers(&main).isEmpty(), qPrintable(namedByIdentifiers(&main).join(", ")));
+            s.app->returnToMenu(*screen);
+            s.settle();
+        }
+
+        frmLoading& loading = s.app->instance<frmLoading>();
+        QCOMPARE(spokenName(&loading), QStringLiteral("Loading"));
+        QVERIFY2(namedByIdentifiers(&loading).isEmpty(), qPrintable(namedByIdentifiers(&loading).join(", ")));
+    }
+
+    void theKeyboardGoesFromTheMenuToAGameAndBack()
+    {
+        StartedApp s;
+        QVERIFY(activate(&s.app->main()));
+        frmMainMenu& menu = *s.app->existing<frmMainMenu>();
+        // start-up leaves the keyboard on the menu's first button
+        QCOMPARE(focused(), menu.cmdFireIce);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), menu.cmdQuit);
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), menu.cmdTicTacToe);
+        // the game takes the focus, not the opponent panel beside it
+        press(Qt::Key_Return);
+        frmTicTacToe& game = *s.app->existing<frmTicTacToe>();
+        QVERIFY(game.isVisible() && !menu.isVisible());
+        QCOMPARE(focused(), game.cmdQuit);
+        press(Qt::Key_Space);
+        QTRY_VERIFY(menu.isVisible());
+        // back on the button that opened the game
+        QCOMPARE(focused(), menu.cmdTicTacToe);
+
+        // "&Fire && Ice" takes Alt+F from the frame's "&File"
+        press(Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(s.app->existing<FrmFireIce>() && s.app->existing<FrmFireIce>()->isVisible());
+        QVERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(focused(), s.app->existing<FrmFireIce>()->cmdShuffle);
     }
 };
 

@@ -43,8 +43,8 @@ QStringList namedByIdentifiers(QObject* root)
     identifiers << root->objectName();
     // the design's control names: a kind prefix or a toolkit default, maybe with an index
     static const QRegularExpression looksLikeOne(
-        QStringLiteral("^(frm|Frm|cmd|cmD|lbl|pic|img|opt|Opt|scr|fra|mnu|tmr|Label\\d|Picture\\d|Command\\d|"
-                       "Image\\d|Option\\d|Shape\\d|Line\\d|Frame\\d|Form\\d)\\w*(\\(\\d+\\))?$"));
+        QStringLiteral("^((frm|Frm|cm|cmd|lbl|pic|img|opt|scr|fra|mnu|tmr)[A-Z]\\w*|Optcard|"
+                       "(Label|Picture|Command|Image|Option|Shape|Line|Frame|Form)\\d+)(\\(\\d+\\))?$"));
     QStringList found;
     walk(QAccessible::queryAccessibleInterface(root), [&](QAccessibleInterface* iface) {
         const QString name = iface->text(QAccessible::Name);

@@ -1,7 +1,9 @@
 // The Tic Tac Toe screen: its controls, the player's click, the outcome
 // messages and scores, who opens the next game, and the life of a visit.
 
+#include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
+#include "support/screenreader.h"
 #include "support/started.h"
 #include "tictactoe/frmtictactoe.h"
 
@@ -244,6 +246,58 @@ private slots:
         f.dealersturn();
         QCOMPARE(f.board(3), kEmpty);
         QCOMPARE(f.board(6), kComputer);
+    }
+
+    void aGamePlayedByKeyboardAloneWithWhatAReaderHears()
+    {
+        StartedApp s;
+        QVERIFY(activate(&s.app->main()));
+        press(Qt::Key_T, Qt::AltModifier);
+        QTRY_VERIFY(s.app->existing<frmTicTacToe>() && s.app->existing<frmTicTacToe>()->isVisible());
+        frmTicTacToe& f = *s.app->existing<frmTicTacToe>();
+        QCOMPARE(spokenName(&f), QStringLiteral("Tic Tac Toe"));
+        QCOMPARE(spokenName(f.Picture1), QStringLiteral("Board"));
+        QCOMPARE(focused(), f.cmdQuit);  // first in the stored order
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), f.Image1[1]);
+        QCOMPARE(spokenName(f.Image1[1]), QStringLiteral("Top left, empty"));
+        press(Qt::Key_Right);
+        press(Qt::Key_Down);
+        QCOMPARE(focused(), f.Image1[5]);
+
+        // O in the centre; Grizzle, with nothing to block, draws the top centre
+        s.platform.script({pick(2)});
+        press(Qt::Key_Space);
+        QCOMPARE(cells(f), QStringLiteral(".X..O...."));
+        QCOMPARE(spokenName(f.Image1[5]), QStringLiteral("Centre, O"));
+        QCOMPARE(spokenName(f.Image1[2]), QStringLiteral("Top centre, X"));
+        // the focus went on to the next free cell
+        QCOMPARE(focused(), f.Image1[6]);
+        QCOMPARE(spokenName(f.Image1[6]), QStringLiteral("Middle right, empty"));
+        press(Qt::Key_Up);
+        press(Qt::Key_Left);  // over Grizzle's X
+        QCOMPARE(focused(), f.Image1[1]);
+        press(Qt::Key_Return);  // Grizzle blocks the diagonal
+        QCOMPARE(cells(f), QStringLiteral("OX..O...X"));
+        QCOMPARE(spokenName(f.Image1[9]), QStringLiteral("Bottom right, X"));
+        QCOMPARE(focused(), f.Image1[3]);
+        press(Qt::Key_Down);
+        press(Qt::Key_Left);  // over the centre
+        QCOMPARE(focused(), f.Image1[4]);
+        press(Qt::Key_Space);  // Grizzle blocks the middle row
+        QCOMPARE(cells(f), QStringLiteral("OX.OOX..X"));
+        QCOMPARE(focused(), f.Image1[7]);
+        QCOMPARE(spokenName(f.scr1), QStringLiteral("0"));
+
+        // the left column wins; Grizzle opens the next game in the centre
+        s.platform.script({pick(5)});
+        press(Qt::Key_Space);
+        QCOMPARE(s.platform.messages, QStringList{kYouWin});
+        QCOMPARE(spokenName(f.scr1), QStringLiteral("1"));
+        QCOMPARE(f.scr1->accessibleDescription(), QStringLiteral("Your score"));
+        QCOMPARE(spokenName(f.Image1[5]), QStringLiteral("Centre, X"));
+        QCOMPARE(spokenName(f.Image1[7]), QStringLiteral("Bottom left, empty"));
+        QVERIFY(focused() && f.isAncestorOf(focused()) && focused()->isEnabled());
     }
 
     void scoresSurviveRestartAndLastForOneVisit()

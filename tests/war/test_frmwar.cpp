@@ -5,6 +5,7 @@
 #include "cards/frmdeckoptions.h"
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
+#include "support/screenreader.h"
 #include "support/started.h"
 #include "war/frmwar.h"
 #include "wardraws.h"
@@ -13,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -408,6 +410,84 @@ private slots:
         QCOMPARE(s.platform.ends, 1);
         // nothing of the round runs after the end
         QVERIFY(war.cmdContinue->isHidden());
+    }
+
+    void aRoundPlayedByKeyboardAloneWithWhatAReaderHears()
+    {
+        StartedApp s;
+        QVERIFY(activate(&s.app->main()));
+        press(Qt::Key_W, Qt::AltModifier);
+        QTRY_VERIFY(s.app->existing<frmWar>() && s.app->existing<frmWar>()->isVisible());
+        frmWar& war = *s.app->existing<frmWar>();
+        QCOMPARE(spokenName(&war), QStringLiteral("War"));
+        // the pile does nothing before the deal: the keyboard starts on Start
+        QCOMPARE(focused(), war.cmdStart);
+        QCOMPARE(spokenName(war.picYourCards), QStringLiteral("Your pile"));
+        QCOMPARE(spokenName(war.picDealerCards), QStringLiteral("Grizzle's pile"));
+        QCOMPARE(spokenName(war.lblWinner), QString());
+
+        s.platform.script(dealing({{8, 2}, {5, 4}}));
+        s.platform.script(drawing({{8, 2}}));
+        press(Qt::Key_Space);
+        QVERIFY(!war.cmdStart->isEnabled());
+        QCOMPARE(focused(), war.picYourCards);
+        QCOMPARE(spokenName(war.piccard1), QStringLiteral("8 of Hearts"));
+        QCOMPARE(spokenName(war.picDealerCards), QStringLiteral("Grizzle's pile, 1 card"));
+        QCOMPARE(spokenName(war.picYourCards), QStringLiteral("Your pile, 46 cards"));
+
+        s.platform.script(drawing({{12, 3}}));
+        press(Qt::Key_Return);
+        QCOMPARE(spokenName(war.piccard2), QStringLiteral("Queen of Diamonds"));
+        QCOMPARE(spokenName(war.lblWinner), QStringLiteral("You!"));
+        QCOMPARE(spokenName(war.picYourCards), QStringLiteral("Your pile, 47 cards"));
+        QCOMPARE(spokenName(war.picDealerCards), QStringLiteral("Grizzle's pile, 1 card"));
+        QCOMPARE(focused(), war.cmdContinue);
+        // while the result shows, the pile is out of the keyboard's reach
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QVERIFY(focused() != war.picYourCards);
+        war.cmdContinue->setFocus();
+
+        s.platform.script(drawing({{5, 4}}));
+        press(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(spokenName(war.lblWinner), QString());
+        QCOMPARE(spokenName(war.piccard1), QStringLiteral("5 of Clubs"));
+        QCOMPARE(spokenName(war.picDealerCards), QStringLiteral("Grizzle's pile, 0 cards"));
+        QCOMPARE(focused(), war.picYourCards);
+        s.platform.script(drawing({{2, 1}}));
+        press(Qt::Key_Space);
+        QCOMPARE(spokenName(war.lblWinner), QStringLiteral("Grizzle!"));
+        QCOMPARE(spokenName(war.picDealerCards), QStringLiteral("Grizzle's pile, 2 cards"));
+        QCOMPARE(spokenName(war.picYourCards), QStringLiteral("Your pile, 46 cards"));
+        QVERIFY(s.platform.messages.isEmpty());
+    }
+
+    void theDeckOptionsByKeyboardGiveTheFocusBack()
+    {
+        StartedApp s;
+        QVERIFY(activate(&s.app->main()));
+        frmWar& war = openWar(s);
+        // Tab runs the pile, the buttons, the other pictures, Continue
+        war.picYourCards->setFocus();
+        const QList<QWidget*> expected{war.cmdStart, war.cmDeckOptions, war.picDealerCards};
+        for (QWidget* next : expected) {
+            press(Qt::Key_Tab);
+            QCOMPARE(focused(), next);
+        }
+        QVERIFY(!war.cmdQuit->isEnabled());  // passed over until Start
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focused(), war.cmDeckOptions);
+
+        press(Qt::Key_Return);
+        frmDeckOptions& dialog = *s.app->existing<frmDeckOptions>();
+        QVERIFY(dialog.isVisible() && !war.isEnabled());
+        QCOMPARE(focused(), dialog.Optcard[1]);
+        press(Qt::Key_Up);  // the arrows choose within the group
+        QVERIFY(dialog.Optcard[0]->isChecked());
+        press(Qt::Key_O, Qt::AltModifier);
+        QTRY_VERIFY(!dialog.isVisible());
+        QCOMPARE(s.app->form<frmCardImages>().cardtype, qint16(0));
+        QCOMPARE(focused(), war.cmDeckOptions);
+        QCOMPARE(spokenName(war.picYourCards), QStringLiteral("Your pile"));
     }
 
     void leavingAndComingBackGivesAFreshGame()
