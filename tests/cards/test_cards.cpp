@@ -115,6 +115,27 @@ private slots:
             QCOMPARE(cards::faceNumber(value, suit), 0);
     }
 
+    void everyCardIsNamedAsAPlayerNamesIt()
+    {
+        QCOMPARE(cards::faceName(1), QStringLiteral("Ace of Spades"));
+        QCOMPARE(cards::faceName(6), QStringLiteral("2 of Hearts"));
+        QCOMPARE(cards::faceName(40), QStringLiteral("10 of Clubs"));
+        QCOMPARE(cards::faceName(41), QStringLiteral("Jack of Spades"));
+        QCOMPARE(cards::faceName(46), QStringLiteral("Queen of Hearts"));
+        QCOMPARE(cards::faceName(51), QStringLiteral("King of Diamonds"));
+        for (int n : {0, 53, -1})
+            QCOMPARE(cards::faceName(n), QString());
+        // each face's picture says which card it is, each back that it is a back
+        std::set<QString> names;
+        for (int n = 1; n <= cards::kFaces; ++n) {
+            QCOMPARE(cardart::face(n).description(), cards::faceName(n));
+            names.insert(cards::faceName(n));
+        }
+        QCOMPARE(int(names.size()), cards::kFaces);
+        for (int k = 0; k < cards::kBacks; ++k)
+            QCOMPARE(cardart::back(k).description(), QStringLiteral("Card back"));
+    }
+
     void thePictureStoreLooksCardsUp()
     {
         StartedApp s;
