@@ -14,6 +14,9 @@ packages=(
     qt6-qpa-plugins libfluidsynth3 timgm6mb-soundfont
     # a display for machines without one, used by tests and screenshots
     xvfb xauth
+    # what a screen reader gets (tools/screenreader.sh): the AT-SPI bus in a
+    # D-Bus session of its own, read from Python
+    at-spi2-core dbus-daemon gir1.2-atspi-2.0 python3-gi
     # fonts that stand in for the faces the screens were designed with
     fonts-liberation2 fonts-dejavu-core fonts-leckerli-one fonts-cabinsketch fonts-lobster
 )
