@@ -351,10 +351,9 @@ private slots:
     void cellsMarkedByKeyboardAloneWithWhatAReaderHears()
     {
         StartedApp s;
-        QVERIFY(activate(&s.app->main()));
-        press(Qt::Key_B, Qt::AltModifier);
-        QTRY_VERIFY(s.app->existing<frmBingo>() && s.app->existing<frmBingo>()->isVisible());
-        frmBingo& f = *s.app->existing<frmBingo>();
+        auto* opened = s.openByKeyboard<frmBingo>(Qt::Key_B);
+        QVERIFY(opened);
+        frmBingo& f = *opened;
         QCOMPARE(spokenName(&f), QStringLiteral("Bingo"));
         // the options panel comes first, on the pattern in play
         QCOMPARE(focused(), f.Option1);

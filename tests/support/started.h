@@ -3,7 +3,9 @@
 // after the loading screen.
 
 #include "shell/cardovia.h"
+#include "shell/frmmain.h"
 #include "support/fakeplatform.h"
+#include "support/screenreader.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -17,4 +19,16 @@ struct StartedApp {
     ~StartedApp();
     // Lets unloaded forms be destroyed, as the event loop would.
     static void settle();
+
+    // Gives the frame the keyboard, presses Alt and a menu button's access
+    // key, and waits for that game's screen; none if it does not come.
+    template <class Screen>
+    Screen* openByKeyboard(Qt::Key accessKey)
+    {
+        if (!activate(&app->main()))
+            return nullptr;
+        press(accessKey, Qt::AltModifier);
+        const auto shown = [this] { return app->existing<Screen>() && app->existing<Screen>()->isVisible(); };
+        return QTest::qWaitFor(shown) ? app->existing<Screen>() : nullptr;
+    }
 };

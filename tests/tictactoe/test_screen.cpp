@@ -251,10 +251,9 @@ private slots:
     void aGamePlayedByKeyboardAloneWithWhatAReaderHears()
     {
         StartedApp s;
-        QVERIFY(activate(&s.app->main()));
-        press(Qt::Key_T, Qt::AltModifier);
-        QTRY_VERIFY(s.app->existing<frmTicTacToe>() && s.app->existing<frmTicTacToe>()->isVisible());
-        frmTicTacToe& f = *s.app->existing<frmTicTacToe>();
+        auto* opened = s.openByKeyboard<frmTicTacToe>(Qt::Key_T);
+        QVERIFY(opened);
+        frmTicTacToe& f = *opened;
         QCOMPARE(spokenName(&f), QStringLiteral("Tic Tac Toe"));
         QCOMPARE(spokenName(f.Picture1), QStringLiteral("Board"));
         QCOMPARE(focused(), f.cmdQuit);  // first in the stored order

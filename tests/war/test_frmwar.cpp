@@ -415,10 +415,9 @@ private slots:
     void aRoundPlayedByKeyboardAloneWithWhatAReaderHears()
     {
         StartedApp s;
-        QVERIFY(activate(&s.app->main()));
-        press(Qt::Key_W, Qt::AltModifier);
-        QTRY_VERIFY(s.app->existing<frmWar>() && s.app->existing<frmWar>()->isVisible());
-        frmWar& war = *s.app->existing<frmWar>();
+        auto* opened = s.openByKeyboard<frmWar>(Qt::Key_W);
+        QVERIFY(opened);
+        frmWar& war = *opened;
         QCOMPARE(spokenName(&war), QStringLiteral("War"));
         // the pile does nothing before the deal: the keyboard starts on Start
         QCOMPARE(focused(), war.cmdStart);
