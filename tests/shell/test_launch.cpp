@@ -119,9 +119,11 @@ private slots:
     {
         QTemporaryDir here;
         QTemporaryDir xdg;
+        QTemporaryDir system;  // not the machine's own, which may hold an installed copy
         const QString before = QDir::currentPath();
         QDir::setCurrent(here.path());
         qputenv("XDG_DATA_HOME", QFile::encodeName(xdg.path()));
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(system.path()));
         const QString music = xdg.filePath("cardovia");
 
         // the current folder first, then every data folder in order
@@ -149,6 +151,7 @@ private slots:
         QCOMPARE(launch::helpText().count(QLatin1String("found here")), 1);
 
         qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_DATA_DIRS");
         QDir::setCurrent(before);
     }
 
