@@ -205,6 +205,23 @@ private slots:
                  qPrintable(help.out));
     }
 
+    void noDisplayGivesOneClearLine_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::newRow("unset") << QString();
+        QTest::newRow("unreachable") << QStringLiteral(":99999");
+    }
+
+    void noDisplayGivesOneClearLine()
+    {
+        QFETCH(QString, display);
+        const Run run = runGame({}, kNoDisplay + QList<std::pair<QString, QString>>{{"DISPLAY", display}});
+        QCOMPARE(run.status, 1);  // an exit, not Qt's abort
+        const QString err = run.err.trimmed();
+        QVERIFY2(err.contains(QLatin1String("xvfb-run")) && err.contains(display), qPrintable(err));
+        QCOMPARE(err.count(QLatin1Char('\n')), 0);
+    }
+
     void theGameRefusesWhatItDoesNotTake()
     {
         // Qt takes its own options first; what is left is refused in one line

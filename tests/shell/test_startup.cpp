@@ -145,32 +145,6 @@ private slots:
         QVERIFY(menu.isHidden());
         QVERIFY(!s.app->existing<frmTicTacToe>()->isHidden());
     }
-
-    void noDisplayGivesOneClearLine_data()
-    {
-        QTest::addColumn<QString>("display");
-        QTest::newRow("unset") << QString();
-        QTest::newRow("unreachable") << QStringLiteral(":99999");
-    }
-
-    void noDisplayGivesOneClearLine()
-    {
-        QFETCH(QString, display);
-        QProcess game;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(QString::fromLatin1(name));
-        if (!display.isEmpty())
-            env.insert(QStringLiteral("DISPLAY"), display);
-        game.setProcessEnvironment(env);
-        game.start(QStringLiteral(CARDOVIA_GAME_BINARY), {});
-        QVERIFY(game.waitForFinished(20000));
-        QCOMPARE(game.exitStatus(), QProcess::NormalExit);  // no abort
-        QCOMPARE(game.exitCode(), 1);
-        const QString err = QString::fromLocal8Bit(game.readAllStandardError()).trimmed();
-        QVERIFY2(err.contains(QLatin1String("xvfb-run")) && err.contains(display), qPrintable(err));
-        QCOMPARE(err.count(QLatin1Char('\n')), 0);
-    }
 };
 
 QTEST_MAIN(StartupTest)
