@@ -16,7 +16,7 @@ namespace {
 void describe(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QStringLiteral("%1 %2: War, Bingo, Tic Tac Toe and Fire & Ice against Grizzle.")
-                                         .arg(QString::fromUtf8(appinfo::kTitle), QString::fromUtf8(appinfo::kVersion)));
+                                         .arg(QString::fromUtf8(appinfo::kTitle), QString::fromUtf8(kVersion)));
     // "-reverse" is one of Qt's options, not -r -e -v -e ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // not addHelpOption: its --help-all lists Qt's options, which only
@@ -96,7 +96,7 @@ QString versionText()
 {
     const QString found = musicFolder();
     return QStringLiteral("%1 %2\nmusic and sound: %3\n")
-        .arg(QString::fromUtf8(appinfo::kTitle), QString::fromUtf8(appinfo::kVersion),
+        .arg(QString::fromUtf8(appinfo::kTitle), QString::fromUtf8(kVersion),
              found.isEmpty() ? QStringLiteral("not found (see --help)") : found);
 }
 

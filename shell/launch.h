@@ -8,6 +8,11 @@
 
 namespace launch {
 
+// The version, and the id under which the desktop knows the game (its
+// launcher, icons and metainfo); both are set in CMakeLists.txt.
+inline constexpr char kVersion[] = CARDOVIA_VERSION;
+inline constexpr char kAppId[] = CARDOVIA_APP_ID;
+
 struct Request {
     bool help = false;
     bool version = false;

@@ -15,7 +15,7 @@ namespace {
 void nameTheApplication()
 {
     QCoreApplication::setApplicationName(QString::fromUtf8(appinfo::kTitle));
-    QCoreApplication::setApplicationVersion(QString::fromUtf8(appinfo::kVersion));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(launch::kVersion));
 }
 
 } // namespace
@@ -43,7 +43,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     nameTheApplication();
     // the window is matched to its launcher and icon by this name
-    QGuiApplication::setDesktopFileName(QString::fromUtf8(appinfo::kAppId));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(launch::kAppId));
     // Qt has taken its own options out by now; anything left is a mistake
     if (const QString error = launch::read(QApplication::arguments()).error; !error.isEmpty()) {
         std::fprintf(stderr, "%s: %s Try '%s --help'.\n", argv[0], error.toLocal8Bit().constData(), argv[0]);

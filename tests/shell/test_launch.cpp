@@ -13,7 +13,7 @@
 namespace {
 
 const QString kTitle = QString::fromUtf8(appinfo::kTitle);
-const QString kVersion = QString::fromUtf8(appinfo::kVersion);
+const QString kVersion = QString::fromUtf8(launch::kVersion);
 
 struct Run {
     int status = -1;
