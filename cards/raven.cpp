@@ -31,14 +31,20 @@ QPainterPath outline(const QRectF& box)
     return t.map(p);
 }
 
-void draw(QPainter& painter, const QRectF& box, const QColor& body, const QColor& eye, qreal eyeRadius)
+QPainterPath eye(const QRectF& box, qreal radius)
+{
+    // where the grid puts the raven's head
+    QPainterPath p;
+    p.addEllipse(QPointF(box.left() + box.width() * 0.70, box.top() + box.height() * 0.23), radius, radius);
+    return p;
+}
+
+void draw(QPainter& painter, const QRectF& box, const QColor& body, const QColor& eyeColour, qreal eyeRadius)
 {
     painter.setBrush(body);
     painter.drawPath(outline(box));
-    // the eye sits where the grid puts the raven's head
-    painter.setBrush(eye);
-    painter.drawEllipse(QPointF(box.left() + box.width() * 0.70, box.top() + box.height() * 0.23), eyeRadius,
-                        eyeRadius);
+    painter.setBrush(eyeColour);
+    painter.drawPath(eye(box, eyeRadius));
 }
 
 } // namespace raven

@@ -11,7 +11,9 @@ namespace raven {
 
 // The raven, facing right, fitted to the given box.
 QPainterPath outline(const QRectF& box);
+// Its eye, a circle of the given radius on the raven in that box.
+QPainterPath eye(const QRectF& box, qreal radius);
 // The raven filled in its colour, with its eye, in the painter's current pen.
-void draw(QPainter& painter, const QRectF& box, const QColor& body, const QColor& eye, qreal eyeRadius);
+void draw(QPainter& painter, const QRectF& box, const QColor& body, const QColor& eyeColour, qreal eyeRadius);
 
 } // namespace raven

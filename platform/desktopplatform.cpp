@@ -1,9 +1,9 @@
 #include "platform/desktopplatform.h"
 
 #include "platform/appinfo.h"
+#include "platform/datafolders.h"
 #include "platform/sdlaudio.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
 #include <QThread>
 #include <QTimer>
@@ -60,9 +60,9 @@ DesktopPlatform::DesktopPlatform()
     : audio_(std::make_unique<SdlAudio>())
 {
     // The music and sound files are looked for by their plain names in the
-    // current directory first, then in the data folder beside the program,
-    // so they also play when the game is started from elsewhere.
-    const QString data = QCoreApplication::applicationDirPath() + QStringLiteral("/data");
+    // current directory first, then in the data folders, so they also play
+    // when the game is started from elsewhere or installed.
+    const QStringList data = dataFolders();
     sequencer_ = std::make_unique<SdlPlayer>(*audio_, SdlPlayer::Device::Sequencer, data);
     waveAudio_ = std::make_unique<SdlPlayer>(*audio_, SdlPlayer::Device::WaveAudio, data);
     Randomize();

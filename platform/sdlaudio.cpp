@@ -60,8 +60,8 @@ bool SdlAudio::ready()
     return true;
 }
 
-SdlPlayer::SdlPlayer(SdlAudio& audio, Device device, QString fallbackDir)
-    : audio_(audio), device_(device), fallbackDir_(std::move(fallbackDir))
+SdlPlayer::SdlPlayer(SdlAudio& audio, Device device, QStringList dataFolders)
+    : audio_(audio), device_(device), dataFolders_(std::move(dataFolders))
 {
 }
 
@@ -119,8 +119,8 @@ QString SdlPlayer::resolve() const
     // named like a MIDI file.
     if (QFileInfo(fileName_).isFile())
         return fileName_;
-    if (!fallbackDir_.isEmpty()) {
-        const QString inData = QDir(fallbackDir_).filePath(fileName_);
+    for (const QString& folder : dataFolders_) {
+        const QString inData = QDir(folder).filePath(fileName_);
         if (QFileInfo(inData).isFile())
             return inData;
     }

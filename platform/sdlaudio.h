@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 
 #include <QString>
+#include <QStringList>
 #include <SDL_mixer.h>
 
 // The audio output both players share. SDL is started for audio only, so it
@@ -30,7 +31,7 @@ private:
 
 // One player of the classic multimedia control. Its device semantics:
 //   "open"  releases what was open, then loads FileName; a file is looked for
-//           in the current directory first, then in the fallback directory.
+//           in the current directory first, then in each data folder in turn.
 //   "play"  starts the open file from its beginning unless it is playing.
 //   "prev"  goes back to the beginning; a playing file goes on from there.
 //   "stop"  silences it; the file stays open, and "play" starts it afresh.
@@ -41,7 +42,7 @@ public:
     enum class Device { Sequencer, WaveAudio };
 
     // There is one Sequencer per SdlAudio: SDL_mixer has a single music stream.
-    SdlPlayer(SdlAudio& audio, Device device, QString fallbackDir);
+    SdlPlayer(SdlAudio& audio, Device device, QStringList dataFolders);
     ~SdlPlayer() override;
     SdlPlayer(const SdlPlayer&) = delete;
     SdlPlayer& operator=(const SdlPlayer&) = delete;
@@ -61,7 +62,7 @@ private:
 
     SdlAudio& audio_;
     Device device_;
-    QString fallbackDir_;
+    QStringList dataFolders_;
     QString fileName_;
     QString path_;  // the file that is open
     Mix_Music* music_ = nullptr;

@@ -66,17 +66,6 @@ void drawLogo(QPainter& painter)
     painter.drawLine(QPointF(71, 42), QPointF(180, 42));
 }
 
-void drawIcon(QPainter& painter)
-{
-    painter.setPen(QPen(QColor(40, 40, 40), 1));
-    painter.setBrush(QColor(252, 250, 240));
-    painter.drawRoundedRect(QRectF(5.5, 1.5, 21, 29), 3, 3);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 160));
-    painter.drawRoundedRect(QRectF(8, 4, 16, 24), 2, 2);
-    raven::draw(painter, QRectF(4, 5, 26, 24), QColor(10, 10, 14), QColor(255, 255, 0), 1.1);
-}
-
 } // namespace
 
 Picture logo()
@@ -84,9 +73,32 @@ Picture logo()
     return Picture(QStringLiteral("logo"), QSize(192, 72), drawLogo, QStringLiteral("Corvane logo"));
 }
 
+QList<Shape> iconShapes()
+{
+    QPainterPath card;
+    card.addRoundedRect(QRectF(5.5, 1.5, 21, 29), 3, 3);
+    QPainterPath back;
+    back.addRoundedRect(QRectF(8, 4, 16, 24), 2, 2);
+    const QRectF perch(4, 5, 26, 24);
+    return {{.path = card, .fill = QColor(252, 250, 240), .pen = QPen(QColor(40, 40, 40), 1)},
+            {.path = back, .fill = QColor(0, 0, 160)},
+            {.path = raven::outline(perch), .fill = QColor(10, 10, 14), .pen = QPen(QColor(252, 250, 240), 0.8)},
+            {.path = raven::eye(perch, 1.1), .fill = QColor(255, 255, 0)}};
+}
+
+void paint(QPainter& painter, const QList<Shape>& shapes)
+{
+    for (const Shape& shape : shapes) {
+        painter.setPen(shape.pen);
+        painter.setBrush(shape.fill);
+        painter.drawPath(shape.path);
+    }
+}
+
 QIcon menuIcon()
 {
-    const Picture icon(QStringLiteral("icon"), QSize(32, 32), drawIcon);
+    const Picture icon(QStringLiteral("icon"), QSize(32, 32),
+                       [shapes = iconShapes()](QPainter& painter) { paint(painter, shapes); });
     QIcon result;
     for (qreal dpr : {1.0, 2.0})
         result.addPixmap(QPixmap::fromImage(icon.render(dpr)));

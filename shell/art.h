@@ -3,7 +3,11 @@
 
 #include "toolkit/picture.h"
 
+#include <QColor>
 #include <QIcon>
+#include <QList>
+#include <QPainterPath>
+#include <QPen>
 
 namespace art {
 
@@ -11,5 +15,16 @@ namespace art {
 Picture logo();
 // The menu's 32 x 32 icon, also the frame's window icon.
 QIcon menuIcon();
+
+// One shape of a vector drawing: filled, and outlined unless its pen is none.
+struct Shape {
+    QPainterPath path;
+    QColor fill;
+    QPen pen = Qt::NoPen;
+};
+// The icon on its 32 x 32 grid, shape by shape, back to front: a card with
+// Corvane's raven. The icons installed for the desktop are made from it.
+QList<Shape> iconShapes();
+void paint(QPainter& painter, const QList<Shape>& shapes);
 
 } // namespace art

@@ -4,34 +4,51 @@
 #include "platform/desktopplatform.h"
 #include "shell/cardovia.h"
 #include "shell/frmmain.h"
+#include "shell/launch.h"
 
 #include <QApplication>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
-bool haveDisplay()
+// Once the application object exists.
+void nameTheApplication()
 {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(name);
-        if (value && *value)
-            return true;
-    }
-    return false;
+    QCoreApplication::setApplicationName(QString::fromUtf8(appinfo::kTitle));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(launch::kVersion));
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (!haveDisplay()) {
-        std::fprintf(stderr, "%s needs a display; without one, run it as: xvfb-run -a %s\n",
-                     appinfo::kTitle, argv[0]);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    // answered without a display
+    const launch::Request request = launch::read(arguments);
+    if (request.help || request.version) {
+        QCoreApplication core(argc, argv);
+        nameTheApplication();
+        const QString text = request.help ? launch::helpText() : launch::versionText();
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (const QString problem = launch::displayProblem(arguments); !problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
         return 1;
     }
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(appinfo::kTitle));
+    nameTheApplication();
+    // the window is matched to its launcher and icon by this name
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(launch::kAppId));
+    // Qt has taken its own options out by now; anything left is a mistake
+    if (const QString error = launch::read(QApplication::arguments()).error; !error.isEmpty()) {
+        std::fprintf(stderr, "%s: %s Try '%s --help'.\n", argv[0], error.toLocal8Bit().constData(), argv[0]);
+        return 2;
+    }
 
     DesktopPlatform platform;
     Cardovia app(platform);

@@ -1,13 +1,16 @@
 // The real platform: its message box, its timers, its clock and its
-// generator, and the whole numbers drawn from any generator.
+// generator, the whole numbers drawn from any generator, and the folders the
+// music is looked for in.
 
 #include "platform/appinfo.h"
+#include "platform/datafolders.h"
 #include "platform/desktopplatform.h"
 #include "support/fakeplatform.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <set>
 
@@ -101,6 +104,24 @@ private slots:
             ++counts[randomBetween(p, 1, 9) - 1];
         for (int c : counts)
             QVERIFY2(std::abs(c - n / 9) < 600, qPrintable(QString::number(c)));  // > 6 sigma
+    }
+
+    void dataFoldersRunFromTheBuildToTheInstallToXdg()
+    {
+        const QDir program(QCoreApplication::applicationDirPath());
+        const QString installed = QDir::cleanPath(program.filePath(QStringLiteral(CARDOVIA_DATA_FROM_PROGRAM)));
+        QTemporaryDir home;
+        QTemporaryDir system;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+        // the install beside the program is also an XDG folder: it keeps its earlier place
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(system.path() + ":" + QFileInfo(installed).path()));
+        const QStringList expected{program.filePath(QStringLiteral("data")), installed,
+                                   home.filePath(QStringLiteral("cardovia")),
+                                   system.filePath(QStringLiteral("cardovia"))};
+        QCOMPARE(dataFolders(), expected);
+        QVERIFY(!installed.contains(QLatin1String("..")));
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_DATA_DIRS");
     }
 };
 

@@ -292,44 +292,51 @@ private slots:
         QVERIFY(!p.isOpen() && !p.isPlaying());
     }
 
-    void filesAreFoundHereFirstThenInTheDataFolder()
+    void filesAreFoundHereFirstThenInTheDataFoldersInOrder()
     {
         useDriver("dummy");
         QTemporaryDir here;
-        QTemporaryDir data;
+        QTemporaryDir first;
+        QTemporaryDir second;
         const QString before = QDir::currentPath();
         QDir::setCurrent(here.path());
         SdlAudio audio;
-        SdlPlayer sound(audio, SdlPlayer::Device::WaveAudio, data.path());
+        SdlPlayer sound(audio, SdlPlayer::Device::WaveAudio, {first.path(), second.path()});
         const auto openFire = [&] {
             sound.setFileName("fire.wav");
             sound.setCommand("open");
             return sound.isOpen();
         };
-        const auto place = [](const QTemporaryDir& dir, bool good) {
+        enum Kind { None, Good, Broken, Folder };
+        const auto place = [](const QTemporaryDir& dir, Kind kind) {
             QFile::remove(dir.filePath("fire.wav"));
             QDir(dir.path()).rmdir("fire.wav");
-            if (good)
+            if (kind == Good)
                 QFile::copy(kData + "/fire.wav", dir.filePath("fire.wav"));
-            else
+            if (kind == Folder)
                 QDir(dir.path()).mkdir("fire.wav");
+            if (kind == Broken) {
+                QFile broken(dir.filePath("fire.wav"));
+                broken.open(QIODevice::WriteOnly);
+                broken.write("not a wave");
+            }
         };
 
-        QVERIFY(!openFire());  // in neither
-        place(data, true);
-        QVERIFY(openFire());   // only in the data folder
-        place(here, false);
-        QVERIFY(openFire());   // a directory here does not hide the data folder's file
-        place(data, false);
-        place(here, true);
+        QVERIFY(!openFire());  // in none
+        place(second, Good);
+        QVERIFY(openFire());   // only in the last data folder
+        place(here, Folder);
+        place(first, Folder);
+        QVERIFY(openFire());   // directories named like it hide nothing
+        place(first, Broken);
+        QVERIFY(!openFire());  // the first folder that holds it decides, even a broken file
+        place(first, None);
+        place(second, None);
+        place(here, Good);
         QVERIFY(openFire());   // only here
         // here comes first: a broken file here is not replaced by a good one there
-        QFile::remove("fire.wav");
-        QFile broken("fire.wav");
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("not a wave");
-        broken.close();
-        place(data, true);
+        place(here, Broken);
+        place(first, Good);
         QVERIFY(!openFire());
         QDir::setCurrent(before);
     }
@@ -338,7 +345,7 @@ private slots:
     {
         DiskOutput disk;
         SdlAudio audio;
-        SdlPlayer music(audio, SdlPlayer::Device::Sequencer, kData);
+        SdlPlayer music(audio, SdlPlayer::Device::Sequencer, {kData});
         music.setFileName("2.mid");
         music.setCommand("open");
         const auto playFor = [&](int ms) {
@@ -360,8 +367,8 @@ private slots:
     {
         DiskOutput disk;
         SdlAudio audio;
-        SdlPlayer music(audio, SdlPlayer::Device::Sequencer, kData);
-        SdlPlayer sound(audio, SdlPlayer::Device::WaveAudio, kData);
+        SdlPlayer music(audio, SdlPlayer::Device::Sequencer, {kData});
+        SdlPlayer sound(audio, SdlPlayer::Device::WaveAudio, {kData});
 
         for (const char* track : {"1.mid", "4.mid"}) {
             music.setFileName(QString::fromLatin1(track));

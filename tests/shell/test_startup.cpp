@@ -145,21 +145,6 @@ private slots:
         QVERIFY(menu.isHidden());
         QVERIFY(!s.app->existing<frmTicTacToe>()->isHidden());
     }
-
-    void noDisplayGivesOneClearLine()
-    {
-        QProcess game;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(QString::fromLatin1(name));
-        game.setProcessEnvironment(env);
-        game.start(QStringLiteral(CARDOVIA_GAME_BINARY), {});
-        QVERIFY(game.waitForFinished(20000));
-        QCOMPARE(game.exitCode(), 1);
-        const QString err = QString::fromLocal8Bit(game.readAllStandardError()).trimmed();
-        QVERIFY2(err.contains(QLatin1String("xvfb-run")), qPrintable(err));
-        QCOMPARE(err.count(QLatin1Char('\n')), 0);
-    }
 };
 
 QTEST_MAIN(StartupTest)
