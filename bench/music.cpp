@@ -1,0 +1,62 @@
+// What music costs the processor: a track played for a while through the
+// game's own players (loaded as the game loads them), or through a bare
+// SDL2_mixer player with its FluidSynth back end, the yardstick. Prints the
+// processor time the process used while the track played.
+//   SDL_AUDIODRIVER=dummy build/bench/bench_music game|bare [SECONDS] [TRACK]
+// Run in build/data, or give the track's path.
+
+#include "game.h"
+
+#include <QThread>
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    const QByteArray kind = argc > 1 ? QByteArray(argv[1]) : QByteArray("game");
+    const int seconds = argc > 2 ? std::atoi(argv[2]) : 20;
+    const QString track = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("1.mid");
+
+    // The processor time of `seconds` once the track has been playing for one.
+    const auto measure = [seconds] {
+        QThread::sleep(1);
+        const double before = cpuSeconds();
+        QThread::sleep(seconds);
+        return cpuSeconds() - before;
+    };
+    if (kind == "bare") {
+        SDL_Init(SDL_INIT_AUDIO);
+        Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024);
+        Mix_SetSoundFonts("/usr/share/sounds/sf2/TimGM6mb.sf2");
+        Mix_Music* music = Mix_LoadMUS(QFile::encodeName(track).constData());
+        Mix_PlayMusic(music, 0);
+        const double used = measure();
+        std::printf("bare player: %s, %.3f s of processor time in %d s (still playing: %s)\n", qPrintable(track),
+                    used, seconds, Mix_PlayingMusic() ? "yes" : "no");
+        Mix_FreeMusic(music);
+        Mix_CloseAudio();
+        SDL_Quit();
+        return 0;
+    }
+    DesktopPlatform platform;
+    platform.sequencer().playFile(track);
+    const double used = measure();
+    std::printf("game's player: %s, %.3f s of processor time in %d s\n", qPrintable(track), used, seconds);
+    platform.sequencer().stopAndClose();
+    return 0;
+}
