@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -272,7 +273,7 @@ private slots:
         QDir::setCurrent(before);
     }
 
-    void playAfterStopStartsTheSongAgain()
+    void playAfterStopAndPrevStartTheSongAgain()
     {
         DiskOutput disk;
         SdlAudio audio;
@@ -292,6 +293,45 @@ private slots:
         QCOMPARE(first.size(), 44100);
         // the synthesiser is deterministic: the same start gives the same samples
         QCOMPARE(again, first);
+
+        // "prev" while it plays: the song's first half second follows at once
+        music.setCommand("play");
+        disk.await(disk.mark(), 800);
+        const qint64 from = disk.mark();
+        music.setCommand("prev");
+        const QList<qint16> after = disk.samples(from, disk.await(from, 700));
+        const QList<qint16> opening = first.mid(0, 22050);
+        QVERIFY(std::search(after.begin(), after.end(), opening.begin(), opening.end()) != after.end());
+    }
+
+    void aChangedSoundFileIsReadAgain()
+    {
+        DiskOutput disk;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("fire.wav"));
+        QVERIFY(QFile::copy(kData + "/fire.wav", path));
+        SdlAudio audio;
+        SdlPlayer sound(audio, SdlPlayer::Device::WaveAudio, {});
+        const auto shot = [&] {
+            const qint64 from = disk.mark();
+            for (const char* word : {"open", "play", "prev"})
+                sound.setCommand(QString::fromLatin1(word));
+            const double loud = disk.rms(from, disk.await(from, 350));
+            disk.await(disk.mark(), 1000);  // it has faded out
+            return loud;
+        };
+        sound.setFileName(path);
+        QVERIFY(shot() > 1000.0);
+        QVERIFY(shot() > 1000.0);  // again, as every right call of Fire & Ice
+        // the same name and size, but silent now
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray wave = file.readAll();
+        const qsizetype data = wave.indexOf("data") + 8;
+        file.seek(data);
+        file.write(QByteArray(wave.size() - data, '\0'));
+        file.close();
+        QCOMPARE(shot(), 0.0);
     }
 
     void musicAndFireSoundComeOut()

@@ -34,18 +34,23 @@ qint64 DiskOutput::mark() const
     return QFileInfo(path_).size() / 4 * 4;
 }
 
-double DiskOutput::rms(qint64 from, qint64 to) const
+QList<qint16> DiskOutput::samples(qint64 from, qint64 to) const
 {
     QFile f(path_);
     f.open(QIODevice::ReadOnly);
     f.seek(from);
-    const QByteArray bytes = f.read(to - from);
-    const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
-    const qsizetype n = bytes.size() / 2;
+    const QByteArray bytes = to < 0 ? f.readAll() : f.read(to - from);
+    const auto* data = reinterpret_cast<const qint16*>(bytes.constData());
+    return QList<qint16>(data, data + bytes.size() / 2);
+}
+
+double DiskOutput::rms(qint64 from, qint64 to) const
+{
     double sum = 0;
-    for (qsizetype i = 0; i < n; ++i)
-        sum += double(samples[i]) * samples[i];
-    return n ? std::sqrt(sum / double(n)) : 0.0;
+    const QList<qint16> all = samples(from, to);
+    for (qint16 sample : all)
+        sum += double(sample) * sample;
+    return all.isEmpty() ? 0.0 : std::sqrt(sum / double(all.size()));
 }
 
 qint64 DiskOutput::await(qint64 from, int ms) const
@@ -64,15 +69,10 @@ double DiskOutput::rmsOver(int ms) const
 
 QList<qint16> DiskOutput::soundAfter(qint64 from, int ms) const
 {
-    QFile f(path_);
-    f.open(QIODevice::ReadOnly);
-    f.seek(from);
-    const QByteArray bytes = f.readAll();
-    const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
-    const qsizetype n = bytes.size() / 2;
+    const QList<qint16> all = samples(from, -1);
     qsizetype start = 0;
-    while (start < n && std::abs(samples[start]) < 50)
+    while (start < all.size() && std::abs(all[start]) < 50)
         ++start;
     start -= start % 2;
-    return QList<qint16>(samples + start, samples + std::min(n, start + qsizetype(ms) * 441 / 10 * 2));
+    return all.mid(start, qsizetype(ms) * 441 / 10 * 2);
 }

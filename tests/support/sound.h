@@ -21,6 +21,8 @@ class DiskOutput {
 public:
     DiskOutput();
     qint64 mark() const;
+    // What was written from byte `from` to byte `to`, or to the end for -1.
+    QList<qint16> samples(qint64 from, qint64 to) const;
     double rms(qint64 from, qint64 to) const;
     // Waits until the driver has written `ms` milliseconds after `from`; it
     // writes in real time, or later on a busy machine.
