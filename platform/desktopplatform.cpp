@@ -1,15 +1,19 @@
 #include "platform/desktopplatform.h"
 
 #include "platform/appinfo.h"
+#include "platform/audioworker.h"
 #include "platform/datafolders.h"
-#include "platform/sdlaudio.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QMessageBox>
+#include <QScreen>
 #include <QThread>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 namespace {
 
@@ -57,14 +61,19 @@ private:
 } // namespace
 
 DesktopPlatform::DesktopPlatform()
-    : audio_(std::make_unique<SdlAudio>())
 {
     // The music and sound files are looked for by their plain names in the
     // current directory first, then in the data folders, so they also play
     // when the game is started from elsewhere or installed.
-    const QStringList data = dataFolders();
-    sequencer_ = std::make_unique<SdlPlayer>(*audio_, SdlPlayer::Device::Sequencer, data);
-    waveAudio_ = std::make_unique<SdlPlayer>(*audio_, SdlPlayer::Device::WaveAudio, data);
+    const QString program = QCoreApplication::applicationDirPath();
+    // The audio module is beside the program in a build, in the library
+    // folder where it is installed.
+    QStringList modules;
+    for (const QString& dir : {program, program + QStringLiteral("/../lib/cardovia"),
+                               program + QStringLiteral("/" CARDOVIA_AUDIO_INSTALLED)})
+        modules << QDir::cleanPath(dir + QStringLiteral("/cardovia-audio.so"));
+    modules.removeDuplicates();
+    audio_ = std::make_unique<AudioWorker>(modules, dataFolders());
     Randomize();
 }
 
@@ -108,6 +117,17 @@ void DesktopPlatform::sleep(int milliseconds)
     QThread::msleep(std::max(milliseconds, 1));
 }
 
+void DesktopPlatform::waitFrame(const QWidget& widget)
+{
+    // Without a signal from the display, a whole refresh period after a
+    // picture was sent is the one wait that puts the next into another frame,
+    // whatever the phase of the display's refresh.
+    const QScreen* screen = widget.screen();
+    const qreal rate = screen ? screen->refreshRate() : 0;
+    const double hertz = rate >= 1 ? rate : 60;  // a screen that reports none is taken for the usual rate
+    std::this_thread::sleep_for(std::chrono::duration<double>(1.0 / hertz));
+}
+
 std::unique_ptr<Timer> DesktopPlatform::makeTimer(std::function<void()> onTick)
 {
     return std::make_unique<QtTimerControl>(std::move(onTick));
@@ -115,10 +135,10 @@ std::unique_ptr<Timer> DesktopPlatform::makeTimer(std::function<void()> onTick)
 
 MediaPlayer& DesktopPlatform::sequencer()
 {
-    return *sequencer_;
+    return audio_->sequencer();
 }
 
 MediaPlayer& DesktopPlatform::waveAudio()
 {
-    return *waveAudio_;
+    return audio_->waveAudio();
 }

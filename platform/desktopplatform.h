@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <random>
 
-class SdlAudio;
+class AudioWorker;
 
 class DesktopPlatform : public Platform {
 public:
@@ -24,6 +24,7 @@ public:
     [[noreturn]] void End() override;
     QTime timeOfDay() override;
     void sleep(int milliseconds) override;
+    void waitFrame(const QWidget& widget) override;
     std::unique_ptr<Timer> makeTimer(std::function<void()> onTick) override;
     MediaPlayer& sequencer() override;
     MediaPlayer& waveAudio() override;
@@ -31,7 +32,5 @@ public:
 private:
     std::mt19937 engine_;
     QPointer<QWidget> messageParent_;
-    std::unique_ptr<SdlAudio> audio_;  // outlives the players, which use it
-    std::unique_ptr<MediaPlayer> sequencer_;
-    std::unique_ptr<MediaPlayer> waveAudio_;
+    std::unique_ptr<AudioWorker> audio_;
 };

@@ -8,6 +8,7 @@
 #include <SDL.h>
 #include <alsa/asoundlib.h>
 #include <fluidsynth.h>
+#include <mutex>
 
 namespace {
 
@@ -27,12 +28,150 @@ void quietenLibraries()
 
 } // namespace
 
+// A song on a synthesiser of its own that shares the loaded soundfont: every
+// start begins in the same silence, with no voice, reverb or chorus of what
+// played before, and so sounds the same each time.
+class Song {
+public:
+    // Null when FluidSynth cannot make it.
+    static std::unique_ptr<Song> make(int rate, fluid_sfont_t* sfont, const QByteArray& midi)
+    {
+        std::unique_ptr<Song> song(new Song(sfont));
+        if (!(song->settings_ = new_fluid_settings()))
+            return nullptr;
+        fluid_settings_setnum(song->settings_, "synth.sample-rate", double(rate));
+        if (!(song->synth_ = new_fluid_synth(song->settings_)))
+            return nullptr;
+        // the loudness of SDL_mixer's own MIDI back end at full volume
+        fluid_synth_set_gain(song->synth_, 1.2f);
+        if (fluid_synth_add_sfont(song->synth_, sfont) == FLUID_FAILED)
+            return nullptr;
+        song->added_ = true;
+        if (!(song->player_ = new_fluid_player(song->synth_)) ||
+            fluid_player_add_mem(song->player_, midi.constData(), std::size_t(midi.size())) != FLUID_OK ||
+            fluid_player_play(song->player_) != FLUID_OK)
+            return nullptr;
+        return song;
+    }
+
+    ~Song()
+    {
+        if (player_) {
+            fluid_player_stop(player_);
+            delete_fluid_player(player_);
+        }
+        if (added_)
+            fluid_synth_remove_sfont(synth_, sfont_);  // it stays loaded for the next song
+        if (synth_)
+            delete_fluid_synth(synth_);
+        if (settings_)
+            delete_fluid_settings(settings_);
+    }
+
+    bool playing() const { return fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING; }
+
+    void render(Sint16* out, int frames, int channels)
+    {
+        // a mono output takes the right channel, a wider one the front pair
+        fluid_synth_write_s16(synth_, frames, out, 0, channels, out, channels > 1 ? 1 : 0, channels);
+    }
+
+private:
+    explicit Song(fluid_sfont_t* sfont) : sfont_(sfont) {}
+
+    fluid_sfont_t* const sfont_;
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
+    fluid_player_t* player_ = nullptr;
+    bool added_ = false;
+};
+
+// The music stream, fed to SDL_mixer's music hook. SDL_mixer's own MIDI back
+// end reads the whole soundfont again for every song it loads, and cannot
+// rewind one; this reads it once and starts each song on it afresh.
+class Synth {
+public:
+    // Null when FluidSynth or the soundfont cannot be had.
+    static std::unique_ptr<Synth> make()
+    {
+        int rate = 0;
+        Uint16 format = 0;
+        int channels = 0;
+        if (!Mix_QuerySpec(&rate, &format, &channels))
+            return nullptr;
+        std::unique_ptr<Synth> synth(new Synth(rate, channels));
+        // A synthesiser that never plays holds the soundfont for the songs.
+        if (!(synth->settings_ = new_fluid_settings()) || !(synth->keeper_ = new_fluid_synth(synth->settings_)) ||
+            fluid_synth_sfload(synth->keeper_, kSoundFont, 0) == FLUID_FAILED)
+            return nullptr;
+        synth->sfont_ = fluid_synth_get_sfont(synth->keeper_, 0);
+        Mix_HookMusic(&Synth::mix, synth.get());
+        return synth;
+    }
+
+    ~Synth()
+    {
+        // returns once the output no longer runs the hook
+        if (sfont_)
+            Mix_HookMusic(nullptr, nullptr);
+        song_.reset();
+        if (keeper_)
+            delete_fluid_synth(keeper_);
+        if (settings_)
+            delete_fluid_settings(settings_);
+    }
+
+    // Plays the MIDI file from its beginning, ending whatever played.
+    void start(const QByteArray& midi)
+    {
+        std::unique_ptr<Song> next = Song::make(rate_, sfont_, midi);
+        std::lock_guard lock(mutex_);
+        song_.swap(next);
+    }
+
+    void halt()
+    {
+        std::unique_ptr<Song> gone;
+        std::lock_guard lock(mutex_);
+        song_.swap(gone);
+    }
+
+    bool playing() const
+    {
+        std::lock_guard lock(mutex_);
+        return song_ && song_->playing();
+    }
+
+private:
+    Synth(int rate, int channels) : rate_(rate), channels_(channels) {}
+
+    // SDL_mixer's music stream, on the output's thread: the song while it
+    // plays, silence otherwise.
+    static void mix(void* self, Uint8* stream, int len)
+    {
+        Synth& s = *static_cast<Synth*>(self);
+        SDL_memset(stream, 0, std::size_t(len));
+        std::lock_guard lock(s.mutex_);
+        if (s.song_ && s.song_->playing())
+            s.song_->render(reinterpret_cast<Sint16*>(stream), len / int(sizeof(Sint16)) / s.channels_, s.channels_);
+    }
+
+    const int rate_;
+    const int channels_;
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* keeper_ = nullptr;
+    fluid_sfont_t* sfont_ = nullptr;
+    std::unique_ptr<Song> song_;  // playing, or played to its end
+    mutable std::mutex mutex_;
+};
+
+SdlAudio::SdlAudio() = default;
+
 SdlAudio::~SdlAudio()
 {
-    if (open_) {
+    synth_.reset();
+    if (open_)
         Mix_CloseAudio();
-        Mix_Quit();
-    }
     // Nothing else in the application uses SDL; a full quit also frees its
     // hints and per-thread error buffers.
     if (sdlStarted_)
@@ -52,12 +191,15 @@ bool SdlAudio::ready()
         if (!sdlStarted_)
             return false;
     }
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0)
-        return false;
-    Mix_Init(MIX_INIT_MID);
-    Mix_SetSoundFonts(kSoundFont);
-    open_ = true;
-    return true;
+    open_ = Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
+    return open_;
+}
+
+Synth* SdlAudio::synth()
+{
+    if (!synth_ && ready())
+        synth_ = Synth::make();
+    return synth_.get();
 }
 
 SdlPlayer::SdlPlayer(SdlAudio& audio, Device device, QStringList dataFolders)
@@ -68,6 +210,8 @@ SdlPlayer::SdlPlayer(SdlAudio& audio, Device device, QStringList dataFolders)
 SdlPlayer::~SdlPlayer()
 {
     release();
+    if (decoded_.chunk)
+        Mix_FreeChunk(decoded_.chunk);
 }
 
 void SdlPlayer::setFileName(const QString& fileName)
@@ -101,13 +245,13 @@ void SdlPlayer::setCommand(const QString& command)
 
 bool SdlPlayer::isOpen() const
 {
-    return music_ || chunk_;
+    return !song_.isEmpty() || chunk_;
 }
 
 bool SdlPlayer::isPlaying() const
 {
-    if (music_)
-        return Mix_PlayingMusic() != 0;
+    if (!song_.isEmpty())
+        return audio_.synth()->playing();
     return chunk_ && channel_ >= 0 && Mix_Playing(channel_) && Mix_GetChunk(channel_) == chunk_;
 }
 
@@ -131,56 +275,63 @@ bool SdlPlayer::load()
 {
     if (!audio_.ready())
         return false;
-    const QByteArray path = QFile::encodeName(path_);
-    if (device_ == Device::Sequencer) {
-        music_ = Mix_LoadMUS(path.constData());
-    } else if (SDL_RWops* file = SDL_RWFromFile(path.constData(), "rb")) {
+    if (device_ == Device::WaveAudio) {
+        chunk_ = decode();
+        return isOpen();
+    }
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // only a standard MIDI file goes to the synthesiser
+    const QByteArray song = file.readAll();
+    if (song.startsWith("MThd") && audio_.synth())
+        song_ = song;
+    return isOpen();
+}
+
+Mix_Chunk* SdlPlayer::decode()
+{
+    const QFileInfo file(path_);
+    const QString path = file.absoluteFilePath();
+    if (decoded_.chunk && decoded_.path == path && decoded_.size == file.size() &&
+        decoded_.modified == file.lastModified())
+        return decoded_.chunk;
+    Mix_Chunk* chunk = nullptr;
+    if (SDL_RWops* rw = SDL_RWFromFile(QFile::encodeName(path_).constData(), "rb")) {
         // SDL_mixer forgets to close a file whose format it does not know,
         // so the file stays ours to close.
-        chunk_ = Mix_LoadWAV_RW(file, 0);
-        SDL_RWclose(file);
+        chunk = Mix_LoadWAV_RW(rw, 0);
+        SDL_RWclose(rw);
     }
-    played_ = false;
-    return isOpen();
+    if (!chunk)
+        return nullptr;
+    if (decoded_.chunk)
+        Mix_FreeChunk(decoded_.chunk);
+    decoded_ = {path, file.size(), file.lastModified(), chunk};
+    return chunk;
 }
 
 void SdlPlayer::release()
 {
-    if (music_) {
-        Mix_FreeMusic(music_);  // halts it first
-        music_ = nullptr;
-    }
-    if (chunk_) {
-        Mix_FreeChunk(chunk_);  // halts every channel that plays it
-        chunk_ = nullptr;
-    }
+    halt();
+    song_.clear();
+    chunk_ = nullptr;
     channel_ = -1;
     path_.clear();
 }
 
 void SdlPlayer::start()
 {
-    if (chunk_) {
+    if (chunk_)
         channel_ = Mix_PlayChannel(-1, chunk_, 0);
-        return;
-    }
-    // FluidSynth resumes a stopped song where it stopped; a fresh load is
-    // the only way back to its beginning.
-    if (played_) {
-        Mix_FreeMusic(music_);
-        music_ = nullptr;
-        if (!load()) {
-            path_.clear();
-            return;
-        }
-    }
-    played_ = Mix_PlayMusic(music_, 0) == 0;
+    else
+        audio_.synth()->start(song_);
 }
 
 void SdlPlayer::halt()
 {
-    if (music_)
-        Mix_HaltMusic();
-    else if (channel_ >= 0 && Mix_GetChunk(channel_) == chunk_)
+    if (!song_.isEmpty())
+        audio_.synth()->halt();
+    else if (chunk_ && channel_ >= 0 && Mix_GetChunk(channel_) == chunk_)
         Mix_HaltChannel(channel_);
 }

@@ -1,14 +1,22 @@
 #pragma once
-// The media players of a desktop session, built on SDL2_mixer: MIDI through
-// its FluidSynth back end with Debian's General MIDI soundfont, wave files
-// natively. Every failure (no device, a missing, empty or corrupt file, a
+// The media players of a desktop session: SDL2_mixer for the output and the
+// wave sounds, FluidSynth for the MIDI music with Debian's General MIDI
+// soundfont. Every failure (no device, a missing, empty or corrupt file, a
 // command to a closed player) leaves the player silent and closed.
+//
+// They live in the audio module (audiomodule.h), the only part of the program
+// that links SDL2_mixer and what stands behind it.
 
 #include "platform/platform.h"
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <SDL_mixer.h>
+#include <memory>
+
+class Synth;
 
 // The audio output both players share. SDL is started for audio only, so it
 // stays out of Qt's way. The device opens on a player's first "open"; while
@@ -16,17 +24,23 @@
 // time, and it must outlive its players.
 class SdlAudio {
 public:
-    SdlAudio() = default;
+    SdlAudio();
     ~SdlAudio();
     SdlAudio(const SdlAudio&) = delete;
     SdlAudio& operator=(const SdlAudio&) = delete;
 
     // True once the output is open; opens it when it is not.
     bool ready();
+    // The synthesiser of the music stream, made on first need once the output
+    // is open; null while it cannot be made. It reads the soundfont once and
+    // keeps it for the life of the SdlAudio, so a song opens and restarts
+    // without reading the soundfont again.
+    Synth* synth();
 
 private:
     bool sdlStarted_ = false;
     bool open_ = false;
+    std::unique_ptr<Synth> synth_;
 };
 
 // One player of the classic multimedia control. Its device semantics:
@@ -41,7 +55,7 @@ class SdlPlayer : public MediaPlayer {
 public:
     enum class Device { Sequencer, WaveAudio };
 
-    // There is one Sequencer per SdlAudio: SDL_mixer has a single music stream.
+    // There is one Sequencer per SdlAudio: it has a single music stream.
     SdlPlayer(SdlAudio& audio, Device device, QStringList dataFolders);
     ~SdlPlayer() override;
     SdlPlayer(const SdlPlayer&) = delete;
@@ -59,14 +73,23 @@ private:
     void release();
     void start();
     void halt();
+    Mix_Chunk* decode();
 
     SdlAudio& audio_;
     Device device_;
     QStringList dataFolders_;
     QString fileName_;
     QString path_;  // the file that is open
-    Mix_Music* music_ = nullptr;
-    Mix_Chunk* chunk_ = nullptr;
+    QByteArray song_;  // the open MIDI file
+    Mix_Chunk* chunk_ = nullptr;  // the open wave, owned by the decoded one below
     int channel_ = -1;
-    bool played_ = false;  // the loaded music has been started before
+
+    // The last wave decoded, kept while its file stays the same, so a sound
+    // that is opened again and again is read and decoded only once.
+    struct Decoded {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+        Mix_Chunk* chunk = nullptr;
+    } decoded_;
 };

@@ -1,5 +1,6 @@
 #include "shell/art.h"
 
+#include "cards/cardart.h"
 #include "cards/raven.h"
 
 #include <QLinearGradient>
@@ -10,7 +11,7 @@ namespace art {
 
 namespace {
 
-void drawCard(QPainter& painter, const QRectF& r, qreal angle, const QString& suit, const QColor& ink)
+void drawCard(QPainter& painter, const QRectF& r, qreal angle, int suit, const QColor& ink)
 {
     painter.save();
     painter.translate(r.center().x(), r.bottom());
@@ -19,11 +20,10 @@ void drawCard(QPainter& painter, const QRectF& r, qreal angle, const QString& su
     painter.setPen(QPen(QColor(60, 60, 60), 0.8));
     painter.setBrush(QColor(252, 250, 240));
     painter.drawRoundedRect(card, 2.5, 2.5);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(int(r.width() * 0.7));
-    painter.setFont(f);
-    painter.setPen(ink);
-    painter.drawText(card, Qt::AlignCenter, suit);
+    // the cards' own suit art, so no font is loaded for three symbols
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    painter.drawPath(cardart::suitSymbol(suit, card.center(), r.height() * 0.36));
     painter.restore();
 }
 
@@ -39,9 +39,9 @@ void drawLogo(QPainter& painter)
 
     // a fanned hand of three cards with the raven perched on top
     const QRectF cardBox(22, 24, 24, 34);
-    drawCard(painter, cardBox.translated(-6, 6), -18, QStringLiteral("\u2660"), Qt::black);
-    drawCard(painter, cardBox.translated(0, 4), 0, QStringLiteral("\u2665"), QColor(200, 20, 30));
-    drawCard(painter, cardBox.translated(6, 6), 18, QStringLiteral("\u2666"), QColor(200, 20, 30));
+    drawCard(painter, cardBox.translated(-6, 6), -18, 1, Qt::black);
+    drawCard(painter, cardBox.translated(0, 4), 0, 2, QColor(200, 20, 30));
+    drawCard(painter, cardBox.translated(6, 6), 18, 3, QColor(200, 20, 30));
     painter.setPen(Qt::NoPen);
     raven::draw(painter, QRectF(18, 2, 40, 36), QColor(10, 10, 14), QColor(240, 200, 60), 1.4);
 
@@ -70,7 +70,10 @@ void drawLogo(QPainter& painter)
 
 Picture logo()
 {
-    return Picture(QStringLiteral("logo"), QSize(192, 72), drawLogo, QStringLiteral("Corvane logo"));
+    // One picture for every screen that shows it, so it is drawn once for
+    // the loading screen and the menu both.
+    static const Picture logo(QStringLiteral("logo"), QSize(192, 72), drawLogo, QStringLiteral("Corvane logo"));
+    return logo;
 }
 
 QList<Shape> iconShapes()
@@ -97,12 +100,16 @@ void paint(QPainter& painter, const QList<Shape>& shapes)
 
 QIcon menuIcon()
 {
-    const Picture icon(QStringLiteral("icon"), QSize(32, 32),
-                       [shapes = iconShapes()](QPainter& painter) { paint(painter, shapes); });
-    QIcon result;
-    for (qreal dpr : {1.0, 2.0})
-        result.addPixmap(QPixmap::fromImage(icon.render(dpr)));
-    return result;
+    // drawn once for the frame and the menu both
+    static const QIcon icon = [] {
+        const Picture picture(QStringLiteral("icon"), QSize(32, 32),
+                              [shapes = iconShapes()](QPainter& painter) { paint(painter, shapes); });
+        QIcon result;
+        for (qreal dpr : {1.0, 2.0})
+            result.addPixmap(QPixmap::fromImage(picture.render(dpr)));
+        return result;
+    }();
+    return icon;
 }
 
 } // namespace art

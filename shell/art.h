@@ -11,9 +11,10 @@
 
 namespace art {
 
-// The maker's logo, 192 x 72.
+// The maker's logo, 192 x 72: the same picture, with its rendering, for
+// every screen.
 Picture logo();
-// The menu's 32 x 32 icon, also the frame's window icon.
+// The menu's 32 x 32 icon, also the frame's window icon; one for both.
 QIcon menuIcon();
 
 // One shape of a vector drawing: filled, and outlined unless its pen is none.

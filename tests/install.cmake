@@ -2,7 +2,8 @@
 # what a desktop sees of it: the tree, the launcher and metainfo as the
 # desktop's own validators read them, the manual page, and the installed game
 # finding its music from an empty folder. Run by CTest:
-#   cmake -DBUILD=<build dir> -DAPP_ID=<id> -DVERSION=<version> "-DICON_SIZES=16;22;..." -P install.cmake
+#   cmake -DBUILD=<build dir> -DAPP_ID=<id> -DVERSION=<version> -DLIBDIR=<lib folder>
+#         "-DICON_SIZES=16;22;..." -P install.cmake
 cmake_minimum_required(VERSION 3.25)
 
 set(stage ${BUILD}/install-test)
@@ -24,6 +25,7 @@ endif()
 # The tree: exactly these files.
 set(expected
     bin/cardovia
+    ${LIBDIR}/cardovia/cardovia-audio.so
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/man/man6/cardovia.6

@@ -139,7 +139,7 @@ void frmWar::slide(PictureBox* card, PictureBox* pile, double step)
         twips::setRect(card, at);
         // The immediate repaint also draws the area the card has just left.
         card->refresh();
-        app().platform().sleep(kSlideStepMs);
+        app().platform().waitFrame(*card);
     }
     // A click on the pile made while Grizzle's card slid would otherwise
     // play a card the player never saw coming.

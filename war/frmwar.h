@@ -10,11 +10,11 @@ class QPushButton;
 class frmWar : public Form {
     Q_OBJECT
 public:
-    // A slide is 40 steps of 50 twips with this pause after each: about half
-    // a second, so the player sees the card travel.
+    // A slide is 40 steps of 50 twips, each shown in a frame of the display
+    // of its own: about two thirds of a second at 60 Hz, so the player sees
+    // every step of the card's travel.
     static constexpr int kSlideSteps = 40;
     static constexpr double kSlideStep = 50;
-    static constexpr int kSlideStepMs = 12;
 
     frmWar(App& app, QWidget* parent);
 

@@ -1,11 +1,12 @@
-// The real platform: its message box, its timers, its clock and its
-// generator, the whole numbers drawn from any generator, and the folders the
-// music is looked for in.
+// The real platform: its message box, its timers, its clock, its frames, its
+// generator and its players, the whole numbers drawn from any generator, and
+// the folders the music is looked for in.
 
 #include "platform/appinfo.h"
 #include "platform/datafolders.h"
 #include "platform/desktopplatform.h"
 #include "support/fakeplatform.h"
+#include "support/sound.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -66,6 +67,33 @@ private slots:
         t.start();
         waitsecond(p);
         QVERIFY(t.elapsed() <= 1100);
+    }
+
+    void framesFollowTheScreensRefresh()
+    {
+        DesktopPlatform p;
+        QWidget widget;
+        const qreal rate = widget.screen()->refreshRate();
+        QVERIFY(rate >= 1);
+        QElapsedTimer t;
+        t.start();
+        for (int i = 0; i < 10; ++i)
+            p.waitFrame(widget);
+        // never shorter than the refresh period: each picture gets a frame
+        QVERIFY(t.nsecsElapsed() >= qint64(10 * 1e9 / rate));
+    }
+
+    void soundComesInWithTheFirstOpen()
+    {
+        useDriver("dummy");
+        DesktopPlatform p;
+        p.sequencer().stopAndClose();
+        p.waveAudio().stopAndClose();
+        QCoreApplication::processEvents();
+        QCOMPARE(soundLibraries(), QStringList());
+        p.sequencer().playFile(QStringLiteral(CARDOVIA_TEST_DATA "/1.mid"));
+        // the module beside the program, loaded by the worker
+        QTRY_VERIFY(soundLibraries().contains(QStringLiteral("cardovia-audio.so")));
     }
 
     void randomBetweenCoversTheWholeRange()

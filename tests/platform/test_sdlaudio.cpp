@@ -3,12 +3,14 @@
 // SDL's disk driver the generated music and fire sound really come out.
 
 #include "platform/sdlaudio.h"
+#include "support/sound.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -17,12 +19,6 @@
 namespace {
 
 const QString kData = QStringLiteral(CARDOVIA_TEST_DATA);
-
-void useDriver(const char* driver, const QByteArray& diskFile = {})
-{
-    qputenv("SDL_AUDIODRIVER", driver);
-    qputenv("SDL_DISKAUDIOFILE", diskFile);
-}
 
 // Collects what is written to standard error while it lives.
 class StderrCapture {
@@ -103,63 +99,6 @@ void exercise(MediaPlayer& player, const QString& file)
                              "play", "prev", "stop", "open"})
         player.setCommand(QString::fromLatin1(word));
 }
-
-// SDL's disk driver pointed at a fresh file, and what it has written there:
-// 16-bit stereo at the mixer's rate. Made before the SdlAudio that uses it.
-class DiskOutput {
-public:
-    DiskOutput() : path_(dir_.filePath(QStringLiteral("out.raw"))) { useDriver("disk", QFile::encodeName(path_)); }
-    qint64 mark() const { return QFileInfo(path_).size() / 4 * 4; }
-    double rms(qint64 from, qint64 to) const
-    {
-        QFile f(path_);
-        f.open(QIODevice::ReadOnly);
-        f.seek(from);
-        const QByteArray bytes = f.read(to - from);
-        const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
-        const qsizetype n = bytes.size() / 2;
-        double sum = 0;
-        for (qsizetype i = 0; i < n; ++i)
-            sum += double(samples[i]) * samples[i];
-        return n ? std::sqrt(sum / double(n)) : 0.0;
-    }
-    // Waits until the driver has written `ms` milliseconds after `from`; it
-    // writes in real time, or later on a busy machine.
-    qint64 await(qint64 from, int ms) const
-    {
-        const qint64 until = from + qint64(ms) * 441 / 10 * 4;
-        for (int waited = 0; mark() < until && waited < 20000; waited += 20)
-            QThread::msleep(20);
-        return mark();
-    }
-    // The output of the next `ms` milliseconds, skipping the first tenth of a
-    // second, which may still hold what went before.
-    double rmsOver(int ms) const
-    {
-        const qint64 from = await(mark(), 100);
-        return rms(from, await(from, ms));
-    }
-
-    // The `ms` milliseconds that follow the first sound after `from`.
-    QList<qint16> soundAfter(qint64 from, int ms) const
-    {
-        QFile f(path_);
-        f.open(QIODevice::ReadOnly);
-        f.seek(from);
-        const QByteArray bytes = f.readAll();
-        const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
-        const qsizetype n = bytes.size() / 2;
-        qsizetype start = 0;
-        while (start < n && std::abs(samples[start]) < 50)
-            ++start;
-        start -= start % 2;
-        return QList<qint16>(samples + start, samples + std::min(n, start + qsizetype(ms) * 441 / 10 * 2));
-    }
-
-private:
-    QTemporaryDir dir_;
-    QString path_;
-};
 
 } // namespace
 
@@ -341,7 +280,7 @@ private slots:
         QDir::setCurrent(before);
     }
 
-    void playAfterStopStartsTheSongAgain()
+    void playAfterStopAndPrevStartTheSongAgain()
     {
         DiskOutput disk;
         SdlAudio audio;
@@ -361,6 +300,45 @@ private slots:
         QCOMPARE(first.size(), 44100);
         // the synthesiser is deterministic: the same start gives the same samples
         QCOMPARE(again, first);
+
+        // "prev" while it plays: the song's first half second follows at once
+        music.setCommand("play");
+        disk.await(disk.mark(), 800);
+        const qint64 from = disk.mark();
+        music.setCommand("prev");
+        const QList<qint16> after = disk.samples(from, disk.await(from, 700));
+        const QList<qint16> opening = first.mid(0, 22050);
+        QVERIFY(std::search(after.begin(), after.end(), opening.begin(), opening.end()) != after.end());
+    }
+
+    void aChangedSoundFileIsReadAgain()
+    {
+        DiskOutput disk;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("fire.wav"));
+        QVERIFY(QFile::copy(kData + "/fire.wav", path));
+        SdlAudio audio;
+        SdlPlayer sound(audio, SdlPlayer::Device::WaveAudio, {});
+        const auto shot = [&] {
+            const qint64 from = disk.mark();
+            for (const char* word : {"open", "play", "prev"})
+                sound.setCommand(QString::fromLatin1(word));
+            const double loud = disk.rms(from, disk.await(from, 350));
+            disk.await(disk.mark(), 1000);  // it has faded out
+            return loud;
+        };
+        sound.setFileName(path);
+        QVERIFY(shot() > 1000.0);
+        QVERIFY(shot() > 1000.0);  // again, as every right call of Fire & Ice
+        // the same name and size, but silent now
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray wave = file.readAll();
+        const qsizetype data = wave.indexOf("data") + 8;
+        file.seek(data);
+        file.write(QByteArray(wave.size() - data, '\0'));
+        file.close();
+        QCOMPARE(shot(), 0.0);
     }
 
     void musicAndFireSoundComeOut()

@@ -7,6 +7,7 @@
 #include "shell/frmloading.h"
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
+#include "support/sound.h"
 #include "support/started.h"
 #include "tictactoe/frmtictactoe.h"
 #include "toolkit/frmmusic.h"
@@ -144,6 +145,23 @@ private slots:
         QCOMPARE(s.platform.ends, 1);
         QVERIFY(menu.isHidden());
         QVERIFY(!s.app->existing<frmTicTacToe>()->isHidden());
+    }
+
+    void theGameLoadsNoSoundLibraryBeforeMusicIsWanted()
+    {
+        QProcess game;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        game.setProcessEnvironment(env);
+        game.start(QStringLiteral(CARDOVIA_GAME_BINARY), {});
+        QVERIFY(game.waitForStarted());
+        // past the loading screen, which waits for the clock's next second
+        QTest::qWait(2500);
+        QCOMPARE(game.state(), QProcess::Running);
+        const QStringList loaded = soundLibraries(game.processId());
+        game.kill();
+        game.waitForFinished();
+        QCOMPARE(loaded, QStringList());
     }
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 // A platform for tests: a seeded or scripted generator, a message box that
 // records its text and presses OK, an End that unwinds the handler, a clock
-// that moves only when slept on, timers that tick only when told, and media
-// players that record their commands.
+// that moves only when slept on, frames that pass at once, timers that tick
+// only when told, and media players that record their commands.
 
 #include "platform/platform.h"
 
@@ -83,8 +83,12 @@ public:
     {
         sleeps.push_back(milliseconds);
         clock = clock.addMSecs(milliseconds);
-        if (onSleep)
-            onSleep();
+    }
+    void waitFrame(const QWidget&) override
+    {
+        ++frames;
+        if (onFrame)
+            onFrame();
     }
     std::unique_ptr<Timer> makeTimer(std::function<void()> onTick) override;
     MediaPlayer& sequencer() override { return sequencerPlayer; }
@@ -93,8 +97,9 @@ public:
     QStringList messages;
     // Runs inside each message box, while it is "open".
     std::function<void(const QString&)> onMessage;
-    // Runs at the end of each sleep: a look at the screen between two steps.
-    std::function<void()> onSleep;
+    // Runs at the end of each frame: a look at the screen between two steps.
+    std::function<void()> onFrame;
+    int frames = 0;
     int ends = 0;
     int reseeds = 0;
     int draws = 0;

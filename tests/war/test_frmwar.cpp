@@ -159,12 +159,12 @@ private slots:
         frmWar& war = openWar(s);
         const int reseeds = s.platform.reseeds;
         const int draws = s.platform.draws;
-        const std::size_t slept = s.platform.sleeps.size();
+        const int frames = s.platform.frames;
         QTest::mouseClick(war.picYourCards, Qt::LeftButton);
         QCOMPARE(s.platform.reseeds, reseeds + 1);
         QCOMPARE(s.platform.draws, draws);
         QVERIFY(war.piccard2->isHidden());
-        QCOMPARE(s.platform.sleeps.size(), slept);
+        QCOMPARE(s.platform.frames, frames);
         QCOMPARE(war.deck.yourcards.count() + war.deck.dealercards.count(), 0);
 
         QTest::mouseClick(war.cmdQuit, Qt::LeftButton);
@@ -176,12 +176,13 @@ private slots:
     {
         StartedApp s;
         frmWar& war = openWar(s);
+        const int framesBefore = s.platform.frames;
         const std::size_t sleptBefore = s.platform.sleeps.size();
         // Start changes the buttons only once the card has finished sliding
         int stepsWithStartEnabled = 0;
-        s.platform.onSleep = [&] { stepsWithStartEnabled += war.cmdStart->isEnabled() && !war.cmdQuit->isEnabled(); };
+        s.platform.onFrame = [&] { stepsWithStartEnabled += war.cmdStart->isEnabled() && !war.cmdQuit->isEnabled(); };
         start(s, war, {{9, 2}, {4, 4}, {11, 1}}, {11, 1});
-        s.platform.onSleep = nullptr;
+        s.platform.onFrame = nullptr;
 
         QCOMPARE(war.deck.dealercards.count(), 2);
         QCOMPARE(war.deck.yourcards.count(), 45);
@@ -190,9 +191,10 @@ private slots:
         QVERIFY(!war.piccard1->isHidden());
         QCOMPARE(war.piccard1->picture(), face(s, {11, 1}));
         QCOMPARE(twips::rect(war.piccard1), (twips::Rect{2100, 2100, 1095, 1475}));
-        QCOMPARE(s.platform.sleeps.size() - sleptBefore, std::size_t(frmWar::kSlideSteps));
+        // each step waits for a frame of the display, and for nothing else
+        QCOMPARE(s.platform.frames - framesBefore, frmWar::kSlideSteps);
+        QCOMPARE(s.platform.sleeps.size(), sleptBefore);
         QCOMPARE(stepsWithStartEnabled, frmWar::kSlideSteps);
-        QCOMPARE(s.platform.sleeps.back(), frmWar::kSlideStepMs);
 
         QVERIFY(!war.cmdStart->isEnabled());
         QVERIFY(war.cmdQuit->isEnabled());
@@ -225,7 +227,7 @@ private slots:
         StartedApp s;
         frmWar& war = openWar(s);
         start(s, war, {{8, 2}, {5, 1}}, {8, 2});
-        const std::size_t sleptBefore = s.platform.sleeps.size();
+        const int framesBefore = s.platform.frames;
         play(s, war, {yourValue, yourSuit});
 
         QCOMPARE(war.lblWinner->text(), winner);
@@ -235,7 +237,7 @@ private slots:
         QCOMPARE(war.piccard2->picture(), face(s, {yourValue, yourSuit}));
         QCOMPARE(war.piccard1->picture(), face(s, {8, 2}));
         QCOMPARE(twips::rect(war.piccard2), (twips::Rect{3280, 2095, 1095, 1475}));
-        QCOMPARE(s.platform.sleeps.size() - sleptBefore, std::size_t(frmWar::kSlideSteps));
+        QCOMPARE(s.platform.frames - framesBefore, frmWar::kSlideSteps);
 
         QVERIFY(!war.piccard1->isHidden() && !war.piccard2->isHidden());
         QVERIFY(!war.picYourCards->isEnabled());
@@ -256,7 +258,7 @@ private slots:
         play(s, war, {13, 1});
         bool clearedFirst = false;
         bool pileOffWhileSliding = true;
-        s.platform.onSleep = [&] {
+        s.platform.onFrame = [&] {
             if (!clearedFirst)
                 clearedFirst = war.piccard2->isHidden() && war.lblWinner->text().isEmpty() &&
                                war.cmdContinue->isHidden();
@@ -264,7 +266,7 @@ private slots:
         };
         s.platform.script(drawing({{5, 1}}));
         war.cmdContinue_Click();
-        s.platform.onSleep = nullptr;
+        s.platform.onFrame = nullptr;
 
         QVERIFY(clearedFirst);
         QVERIFY(pileOffWhileSliding);
@@ -289,7 +291,7 @@ private slots:
         int stale = 0;
         int leftBehind = 0;
         QRect before;
-        s.platform.onSleep = [&] {
+        s.platform.onFrame = [&] {
             ++step;
             const QImage screen = QGuiApplication::primaryScreen()->grabWindow(main.winId()).toImage();
             const QRect card(war.piccard1->mapTo(&main, QPoint(0, 0)), war.piccard1->size());
@@ -302,7 +304,7 @@ private slots:
             before = card;
         };
         start(s, war, {{12, 3}}, {12, 3});
-        s.platform.onSleep = nullptr;
+        s.platform.onFrame = nullptr;
         QCOMPARE(step, frmWar::kSlideSteps);
         QCOMPARE(stale, 0);
         QCOMPARE(leftBehind, 0);
@@ -323,7 +325,7 @@ private slots:
         timer.setSingleShot(true);
         timer.setInterval(1);
         connect(&timer, &QTimer::timeout, [&] { ticked = true; });
-        s.platform.onSleep = [&] {
+        s.platform.onFrame = [&] {
             if (!clicked) {
                 timer.start();
                 QThread::msleep(5);
@@ -337,7 +339,7 @@ private slots:
         };
         s.platform.script(drawing({{5, 1}}));
         war.cmdContinue_Click();
-        s.platform.onSleep = nullptr;
+        s.platform.onFrame = nullptr;
         QVERIFY(!ticked);  // it waits for the end of the turn
         QTRY_VERIFY(ticked);
 

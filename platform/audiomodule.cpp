@@ -1,0 +1,31 @@
+// The entry point of the audio module; built into it alone.
+
+#include "platform/audiomodule.h"
+#include "platform/sdlaudio.h"
+
+namespace {
+
+class SdlModule : public AudioModule {
+public:
+    explicit SdlModule(const QStringList& dataFolders)
+        : sequencer_(audio_, SdlPlayer::Device::Sequencer, dataFolders),
+          waveAudio_(audio_, SdlPlayer::Device::WaveAudio, dataFolders)
+    {
+    }
+    MediaPlayer& sequencer() override { return sequencer_; }
+    MediaPlayer& waveAudio() override { return waveAudio_; }
+
+private:
+    SdlAudio audio_;  // made before the players and gone after them
+    SdlPlayer sequencer_;
+    SdlPlayer waveAudio_;
+};
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT AudioModule* cardovia_audio_create(const QStringList& dataFolders)
+{
+    return new SdlModule(dataFolders);
+}
+
+static_assert(std::is_same_v<decltype(&cardovia_audio_create), CreateAudioModule>);
