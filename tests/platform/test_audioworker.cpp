@@ -13,7 +13,7 @@
 
 namespace {
 
-const QString kData = QStringLiteral(CARDOVIA_TEST_DATA);
+const QStringList kData{QStringLiteral(CARDOVIA_TEST_DATA)};
 
 // The module's copy beside the tests, where the desktop platform looks too.
 QString module()
