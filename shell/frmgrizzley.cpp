@@ -29,7 +29,7 @@ frmGrizzley::frmGrizzley(App& app, QWidget* parent)
     optTrack[0]->setChecked(true);
     // A 375-twip option is narrow: a tighter gap keeps its digit whole.
     for (QRadioButton* option : optTrack)
-        option->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
+        controls::setCaptionGap(option, 30);
 
     // The labels take no focus, so the chain runs Play, the tracks, Stop.
     setTabOrder(Command1, optTrack[0]);

@@ -35,6 +35,10 @@ QScrollBar* hScrollBar(QWidget* parent, const QString& name, const twips::Rect& 
 Shape* line(QWidget* parent, const QString& name, double x1, double y1, double x2, double y2);
 Shape* rectangle(QWidget* parent, const QString& name, const twips::Rect& rect);
 
+// The gap between an option button's circle and its caption, in twips,
+// instead of the style's own: a narrow option keeps its caption whole.
+void setCaptionGap(QRadioButton* option, double twips);
+
 // The button under `root` that the player can press now (shown, enabled)
 // whose caption's access key is `key`, such as Alt+F for "&Fire"; or none.
 QAbstractButton* accessKeyButton(QWidget* root, const QKeySequence& key);

@@ -43,10 +43,14 @@ protected:
     // first in the tab order that can take it now.
     virtual QWidget* firstFocus();
 
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Fits the client area inside a dialog frame.
+    void placeClient();
+
     App& app_;
     QWidget* client_;
     QString frameCaption_;
