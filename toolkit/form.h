@@ -28,7 +28,7 @@ public:
     // The form's twip Width and Height stay those of its client area.
     void setDialogFrame(const QString& caption);
     // Where controls go: the form itself, or the area inside a dialog frame.
-    QWidget* client() { return client_; }
+    QWidget* client() const { return client_; }
 
     void setBackColor(const QColor& color);
 

@@ -361,9 +361,9 @@ void Shape::paintEvent(QPaintEvent*)
     }
     painter.setPen(QPen(color_, pen, Qt::SolidLine, Qt::SquareCap));
     const QPointF origin(twips::toPixels(twips::left(this)), twips::toPixels(twips::top(this)));
-    // The pen's middle runs on the line: an even width leans half a pixel
-    // to the right and down, as Qt draws a one-pixel pen.
-    const QPointF middle(pen % 2 ? 0 : 0.5, pen % 2 ? 0 : 0.5);
+    // The pen covers whole pixels: an odd width is centred on the middle of
+    // the pixel the line runs through, an even one on its edge.
+    const QPointF middle(pen % 2 ? 0.5 : 0, pen % 2 ? 0.5 : 0);
     const auto toLocal = [&](QPointF p) {
         return QPointF(twips::toPixels(p.x()), twips::toPixels(p.y())) - origin + middle;
     };

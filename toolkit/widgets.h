@@ -115,6 +115,7 @@ public:
 
     PictureBox(QWidget* parent, Border border);
 
+    Border border() const { return border_; }
     void setPicture(const Picture& picture);
     const Picture& picture() const { return picture_; }
     void setBackColor(const QColor& color);  // an invalid colour is transparent
