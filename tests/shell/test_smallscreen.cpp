@@ -11,6 +11,7 @@
 #include "war/frmwar.h"
 
 #include <QPushButton>
+#include <QSettings>
 #include <QScreen>
 #include <QtTest>
 
@@ -64,6 +65,8 @@ private slots:
         QVERIFY(zoom < 0.8);
         QVERIFY(QRect(QPoint(0, 0), green->size()).contains(main.clientArea()->geometry()));
         QVERIFY(main.screen()->availableGeometry().contains(main.frameGeometry()));
+        // the screen chose it, not the player: nothing to remember
+        QVERIFY(!StartedApp::settings()->contains(QStringLiteral("frame/zoom")));
     }
 
     void everyControlOfEveryScreenIsOnTheScreen()

@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QScreen>
 #include <QSettings>
 #include <QtTest>
@@ -143,6 +145,14 @@ private slots:
             ++given;
         }
         QVERIFY(given > 0);
+        // an option's caption is never cut
+        for (QRadioButton* option : main.clientArea()->findChildren<QRadioButton*>()) {
+            QStyleOptionButton drawn;
+            drawn.initFrom(option);
+            drawn.text = option->text();
+            const QRect room = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &drawn, option);
+            QVERIFY2(room.width() >= option->fontMetrics().horizontalAdvance(option->text()), qPrintable(option->objectName()));
+        }
     }
 
     void theLoadingScreenStartsAtTheRememberedZoom()

@@ -1,6 +1,7 @@
 // The toolkit layer: twips, the zoom, captions, fonts and where controls
 // inside a picture box go.
 
+#include "support/zoom.h"
 #include "toolkit/controls.h"
 
 #include <QFontInfo>
@@ -9,14 +10,6 @@
 #include <cmath>
 
 namespace {
-
-// The whole toolkit at another zoom for as long as it lives.
-struct AtZoom {
-    explicit AtZoom(double zoom) { twips::setZoom(zoom); }
-    ~AtZoom() { twips::setZoom(1.0); }
-    AtZoom(const AtZoom&) = delete;
-    AtZoom& operator=(const AtZoom&) = delete;
-};
 
 QColor pixel(QWidget* widget, int x, int y)
 {
