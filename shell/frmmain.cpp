@@ -81,6 +81,8 @@ frmMain::frmMain(Cardovia& app) : app_(app)
     // the frame's stored place; the size is chosen at start-up
     move(twips::toPixels(2385), twips::toPixels(2430));
     resize(twips::toPixels(width_), twips::toPixels(height_));
+    // No input, and no zoom of the player's, until start-up enables it.
+    setEnabled(false);
 }
 
 QSize frmMain::clientPixels(double zoom) const

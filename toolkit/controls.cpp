@@ -35,15 +35,6 @@ public:
     }
 };
 
-void useZoomStyle()
-{
-    static const bool installed = [] {
-        QApplication::setStyle(new ZoomStyle(QStyleFactory::create(QApplication::style()->name())));
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
-
 // The control name is for the code only: a screen reader reads what the
 // control shows (a caption, a label's text, a picture's description).
 template <class W>
@@ -82,6 +73,15 @@ private:
 };
 
 } // namespace
+
+void useZoomStyle()
+{
+    static const bool installed = [] {
+        QApplication::setStyle(new ZoomStyle(QStyleFactory::create(QApplication::style()->name())));
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 QString plainCaption(const QString& caption)
 {

@@ -17,6 +17,12 @@ class QScrollBar;
 
 namespace controls {
 
+// Draws the controls in the application's style with every measure it
+// takes in pixels grown with the zoom. The factories below make sure of it;
+// App does it as the run starts, so that the windows made before the first
+// control are not styled anew later. Runs once, however often it is called.
+void useZoomStyle();
+
 // The caption as read aloud: "&" marks an access key and "&&" is one "&".
 QString plainCaption(const QString& caption);
 
