@@ -36,6 +36,8 @@ public:
     void zoomIn();
     void zoomOut();
     void zoomReset();
+    // What the three keys do, for any zoom.
+    void zoomTo(double zoom);
 
     static constexpr double kZoomSteps[] = {0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25,
                                             1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0};
@@ -53,7 +55,6 @@ private:
     // What the window adds around the green: the menu bar and, once the
     // window system has framed it, its border and title bar.
     QSize chrome() const;
-    void zoomTo(double zoom);
     void setZoom(double zoom);
     // Centres the client area in the green after a resize or a zoom change.
     void placeClient();
