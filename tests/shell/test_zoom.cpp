@@ -365,6 +365,31 @@ private slots:
         QCOMPARE(bingo.balls.ballcount, before[1].toInt() + 1);
     }
 
+    void fireAndIceBouncesInTwipsAtAnyZoom()
+    {
+        // the same card's path, tick by tick, at 100 % and at 175 %
+        QList<double> paths[2];
+        for (int run = 0; run < 2; ++run) {
+            StartedApp s;
+            s.app->existing<frmMainMenu>()->cmdFireIce_Click();
+            FrmFireIce& f = *s.app->existing<FrmFireIce>();
+            if (run == 1)
+                s.app->main().zoomTo(1.75);
+            s.platform.script({rndFor(27, 1, 52)});
+            f.cmdShuffle_Click();
+            for (int i = 0; i < 60; ++i) {
+                tick(*f.tmrMovement);
+                paths[run] << twips::left(f.imgCard);
+                QCOMPARE(f.imgCard->geometry(), expected(f.imgCard, twips::rect(f.imgCard), twips::zoom()));
+            }
+        }
+        QCOMPARE(twips::zoom(), 1.75);
+        QCOMPARE(paths[1], paths[0]);
+        // out to the screen's right edge and back
+        QVERIFY(*std::max_element(paths[0].begin(), paths[0].end()) > 5000);
+        QVERIFY(paths[0].last() < *std::max_element(paths[0].begin(), paths[0].end()));
+    }
+
     void aCaptionFittedToOneLineFitsAtEveryZoom()
     {
         StartedApp s;
