@@ -122,9 +122,14 @@ void frmMain::Form_Load()
         twips::setZoom(zoom);
         resize(clientPixels(zoom) + QSize(0, menuBar()->sizeHint().height()));
     } else {
-        // A small screen: the frame fills it, at the zoom that fits.
-        setWindowState(Qt::WindowMaximized);
+        // A small screen: the frame fills it, at the zoom that fits; placed
+        // so already, in case no window manager maximises it.
         twips::setZoom(fittingZoom(room));
+        if (screen) {
+            move(screen->availableGeometry().topLeft());
+            resize(room + QSize(0, menuBar()->sizeHint().height()));
+        }
+        setWindowState(Qt::WindowMaximized);
     }
     placeClient();
     loadforms();

@@ -10,9 +10,5 @@ shot="$root/build/tools/cardovia-shot"
 [[ -x "$shot" ]] || { echo "screenshot: build the game first (./play.sh or tools/setup.sh)" >&2; exit 1; }
 out="$(realpath -m "$1")"; shift
 cd "$root/build/data" 2>/dev/null || true
-# Settings of its own, so every picture starts as a first run does (at 100 %)
-# and the player's remembered zoom stays as it is.
-config="$(mktemp -d)"
-trap 'rm -rf "$config"' EXIT
 # The screen is 1024x768 unless SCREEN says otherwise, e.g. SCREEN=2560x1440.
-XDG_CONFIG_HOME="$config" xvfb-run -a -s "-screen 0 ${SCREEN:-1024x768}x24 -dpi 96" "$shot" "$out" "$@"
+exec xvfb-run -a -s "-screen 0 ${SCREEN:-1024x768}x24 -dpi 96" "$shot" "$out" "$@"

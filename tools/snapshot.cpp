@@ -20,6 +20,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -54,6 +55,10 @@ void save(const QString& file)
 
 int main(int argc, char** argv)
 {
+    // Settings of its own, so every run starts as a first run does (at
+    // 100 %) and the player's remembered zoom stays as it is.
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication application(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: cardovia-shot OUT.png [STEP...]\n");
