@@ -28,7 +28,7 @@ void addLetters(PictureBox* card, int firstNumber, int step)
         const double width = i == 1 ? 255 : 375;
         Label* l = controls::label(card, QStringLiteral("Label%1").arg(firstNumber + step * i), letters.mid(i, 1),
                                    {lefts[i], 0, width, 375});
-        l->setFont(fonts::font("Wide Latin", 14.25));
+        fonts::set(l, "Wide Latin", 14.25);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         l->setForeColor(Qt::black);
     }
@@ -39,10 +39,10 @@ void addName(QWidget* form, const QString& front, const QString& back, const QSt
              double width)
 {
     Label* shadow = controls::label(form, back, text, {left + 120, 2520, width, 495});
-    shadow->setFont(fonts::font("Arial Rounded MT Bold", 14.25, fonts::Bold | fonts::Italic));
+    fonts::set(shadow, "Arial Rounded MT Bold", 14.25, fonts::Bold | fonts::Italic);
     shadow->setForeColor(Qt::black);
     Label* name = controls::label(form, front, text, {left, 2520, width, 495});
-    name->setFont(fonts::font("Arial Rounded MT Bold", 14.25, fonts::Bold));
+    fonts::set(name, "Arial Rounded MT Bold", 14.25, fonts::Bold);
     name->setForeColor(kYellow);
     for (Label* l : {shadow, name})
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -62,7 +62,7 @@ frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBin
     picBall = controls::pictureBox(this, "picBall", {2160, 120, 2310, 2310});
     picBall->setPicture(bingoart::ball());
     lblBall = controls::label(picBall, "lblBall", QString(), {360, 720, 1575, 855});
-    lblBall->setFont(fonts::font("Arial Rounded MT Bold", 36, fonts::Bold));
+    fonts::set(lblBall, "Arial Rounded MT Bold", 36, fonts::Bold);
     lblBall->setForeColor(palette().color(QPalette::WindowText));
     lblBall->setAlignment(Qt::AlignCenter);
     lblBall->setWordWrap(false);
@@ -80,12 +80,11 @@ frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBin
     addLetters(picDCard, 1, 1);
     addLetters(picYCard, 10, -1);
 
-    const QFont cellFont = fonts::font("Courier New", 11.25, fonts::Bold);
     for (int k = 1; k <= 50; ++k) {
         const int cell = (k - 1) % bingo::kCardCells;
         Label* l = controls::label(k <= kPlayerCard ? picDCard : picYCard, controls::indexed("lblNumber", k),
                                    QString(), {120.0 + 480 * (cell % 5), 480.0 + 480 * (cell / 5), 375, 375});
-        l->setFont(cellFont);
+        fonts::set(l, "Courier New", 11.25, fonts::Bold);
         l->setForeColor(palette().color(QPalette::WindowText));
         l->setBorder(true);
         l->setAlignment(Qt::AlignCenter);

@@ -29,7 +29,7 @@ frmDeckOptions::frmDeckOptions(App& app, QWidget* parent)
         Optcard[i] = controls::optionButton(fraOptions, controls::indexed("Optcard", int(i)),
                                             options[i].first, options[i].second);
         // The stand-in face is wider than the original; a caption is never cut.
-        const double needed = Optcard[i]->sizeHint().width() * twips::kPerPixel;
+        const double needed = twips::fromPixels(Optcard[i]->sizeHint().width());
         if (needed > twips::width(Optcard[i]))
             twips::setWidth(Optcard[i], needed);
     }

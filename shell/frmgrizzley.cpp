@@ -6,24 +6,8 @@
 #include "toolkit/accessible.h"
 #include "toolkit/frmmusic.h"
 
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
-
-namespace {
-
-// A 375-twip option is narrow: a tighter gap keeps its digit whole. (A style
-// sheet would do the same at the cost of Qt's style sheet machinery, half a
-// megabyte, at start-up.)
-class NarrowOption : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
-    {
-        return metric == PM_RadioButtonLabelSpacing ? 2 : QProxyStyle::pixelMetric(metric, option, widget);
-    }
-};
-
-} // namespace
 
 frmGrizzley::frmGrizzley(App& app, QWidget* parent)
     : Form(app, QStringLiteral("frmGrizzley"), QStringLiteral("Opponent panel"), parent)
@@ -43,11 +27,9 @@ frmGrizzley::frmGrizzley(App& app, QWidget* parent)
         optTrack[i] = controls::optionButton(this, controls::indexed("optTrack", i), QString::number(i + 1),
                                              {480.0 * i, 5760, 375, 255});
     optTrack[0]->setChecked(true);
-    // Made after the options, so they are gone before it.
-    auto* narrow = new NarrowOption;
-    narrow->setParent(this);
+    // A 375-twip option is narrow: a tighter gap keeps its digit whole.
     for (QRadioButton* option : optTrack)
-        option->setStyle(narrow);
+        controls::setCaptionGap(option, 30);
 
     // The labels take no focus, so the chain runs Play, the tracks, Stop.
     setTabOrder(Command1, optTrack[0]);

@@ -23,13 +23,13 @@ frmLoading::frmLoading(App& app, QWidget* parent)
     shadow->setOpaque(true);
     shadow->setBackColor(QColor(0, 128, 128));
     shadow->setForeColor(Qt::black);
-    shadow->setFont(fonts::font("Standout", 20.25, fonts::Bold | fonts::Italic));
+    fonts::set(shadow, "Standout", 20.25, fonts::Bold | fonts::Italic);
     shadow->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     shadow->setBorder(true);
 
     Label* front = controls::label(c, controls::indexed("Label1", 1), title, {0, 0, 5175, 2895});
     front->setForeColor(QColor(0, 192, 192));
-    front->setFont(fonts::font("Standout", 20.25, fonts::Bold));
+    fonts::set(front, "Standout", 20.25, fonts::Bold);
     front->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     front->setBorder(true);
 
@@ -38,7 +38,7 @@ frmLoading::frmLoading(App& app, QWidget* parent)
 
     Label* web = controls::label(c, "Label2", QString::fromUtf8(appinfo::kWebAddress), {240, 2400, 4695, 375});
     web->setForeColor(Qt::white);
-    web->setFont(fonts::font("MS Sans Serif", 12, fonts::Bold));
+    fonts::set(web, "MS Sans Serif", 12, fonts::Bold);
 }
 
 void frmLoading::Form_Load()

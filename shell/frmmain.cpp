@@ -9,7 +9,41 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
+#include <QStyle>
+#include <algorithm>
+
+namespace {
+
+// The zoom the player chose is kept between runs in the platform's usual
+// place for settings (~/.config/Corvane/Cardovia.conf on Linux).
+const QString kOrganisation = QStringLiteral("Corvane");
+const QString kApplication = QStringLiteral("Cardovia");
+const QString kZoomKey = QStringLiteral("frame/zoom");
+
+double rememberedZoom()
+{
+    const QSettings settings(kOrganisation, kApplication);
+    bool ok = false;
+    const double zoom = settings.value(kZoomKey).toDouble(&ok);
+    // Missing, unreadable or not one of ours: as designed.
+    if (settings.status() != QSettings::NoError || !ok || !(zoom >= twips::kMinZoom && zoom <= twips::kMaxZoom))
+        return 1.0;
+    return zoom;
+}
+
+void rememberZoom(double zoom)
+{
+    QSettings settings(kOrganisation, kApplication);
+    // A file that cannot be read is written anew rather than left to refuse every change.
+    if (settings.status() != QSettings::NoError)
+        settings.clear();
+    if (settings.value(kZoomKey).toDouble() != zoom)
+        settings.setValue(kZoomKey, zoom);
+}
+
+} // namespace
 
 frmMain::frmMain(Cardovia& app) : app_(app)
 {
@@ -27,36 +61,77 @@ frmMain::frmMain(Cardovia& app) : app_(app)
     // taken the menu's access key.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(mnuFile_->menuAction()); });
+    // Ctrl+Plus also where plus shares its key with "=", as on most keyboards.
+    for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &frmMain::zoomIn);
+    connect(new QShortcut(QKeySequence::ZoomOut, this), &QShortcut::activated, this, &frmMain::zoomOut);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, this,
+            &frmMain::zoomReset);
 
-    client_ = new QWidget(this);
+    // The green fills the window; the client area with the screens sits in
+    // its middle, so a window of another shape shows green bars beside it.
+    green_ = new QWidget(this);
+    green_->setObjectName(QStringLiteral("frmMain.green"));
+    controls::setBackColor(green_, QColor(0, 128, 0));
+    green_->installEventFilter(this);
+    setCentralWidget(green_);
+    client_ = new QWidget(green_);
     client_->setObjectName(QStringLiteral("frmMain.client"));
-    controls::setBackColor(client_, QColor(0, 128, 0));
-    setCentralWidget(client_);
 
     // the frame's stored place; the size is chosen at start-up
     move(twips::toPixels(2385), twips::toPixels(2430));
-    setSize(width_, height_);
+    resize(twips::toPixels(width_), twips::toPixels(height_));
+    // No input, and no zoom of the player's, until start-up enables it.
+    setEnabled(false);
 }
 
-void frmMain::setSize(double width, double height)
+QSize frmMain::clientPixels(double zoom) const
 {
-    width_ = width;
-    height_ = height;
-    resize(twips::toPixels(width), twips::toPixels(height));
+    return {twips::toPixels(width_, zoom), twips::toPixels(height_, zoom)};
+}
+
+double frmMain::fittingZoom(QSize room) const
+{
+    const QSize full = clientPixels(1.0);
+    const double zoom = std::min(double(room.width()) / full.width(), double(room.height()) / full.height());
+    return std::clamp(zoom, twips::kMinZoom, twips::kMaxZoom);
+}
+
+QSize frmMain::chrome() const
+{
+    // Before the window is shown its menu bar is not laid out and the window
+    // system has not framed it: a title bar is allowed for.
+    if (!isVisible())
+        return {0, menuBar()->sizeHint().height() + style()->pixelMetric(QStyle::PM_TitleBarHeight)};
+    return size() - green_->size() + frameGeometry().size() - geometry().size();
 }
 
 void frmMain::Form_Load()
 {
+    // The screens are laid out in 9600 × 7200 twips; the zoom makes them fit.
+    width_ = 9600;
+    height_ = 7200;
+    green_->setMinimumSize(clientPixels(twips::kMinZoom));
     QScreen* screen = this->screen();
     const double screenHeight = screen ? screen->geometry().height() * twips::kPerPixel : 0;
+    const QSize room = screen ? screen->availableGeometry().size() - chrome() : QSize();
     if (screenHeight > 7200) {
-        setSize(9600, 7200);
+        // As designed at 100 %, or at the zoom the player chose last time,
+        // as far as the screen holds the whole frame.
+        const double zoom = std::min(rememberedZoom(), screen ? fittingZoom(room) : twips::kMaxZoom);
+        twips::setZoom(zoom);
+        resize(clientPixels(zoom) + QSize(0, menuBar()->sizeHint().height()));
     } else {
-        // A small screen: the frame fills it.
+        // A small screen: the frame fills it, at the zoom that fits; placed
+        // so already, in case no window manager maximises it.
+        twips::setZoom(fittingZoom(room));
+        if (screen) {
+            move(screen->availableGeometry().topLeft());
+            resize(room + QSize(0, menuBar()->sizeHint().height()));
+        }
         setWindowState(Qt::WindowMaximized);
-        const QRect available = screen ? screen->availableGeometry() : QRect();
-        setSize(available.width() * twips::kPerPixel, screenHeight);
     }
+    placeClient();
     loadforms();
 }
 
@@ -68,6 +143,78 @@ void frmMain::loadforms()
     loading.setVisible(true);
     loading.setEnabled(true);
     setEnabled(false);
+}
+
+void frmMain::zoomIn()
+{
+    for (double step : kZoomSteps)
+        if (step > twips::zoom() + 1e-9)
+            return zoomTo(step);
+}
+
+void frmMain::zoomOut()
+{
+    for (auto step = std::rbegin(kZoomSteps); step != std::rend(kZoomSteps); ++step)
+        if (*step < twips::zoom() - 1e-9)
+            return zoomTo(*step);
+}
+
+void frmMain::zoomReset()
+{
+    zoomTo(1.0);
+}
+
+void frmMain::zoomTo(double wanted)
+{
+    // A maximised frame keeps its size; any other grows as far as the screen goes.
+    const bool fixed = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    QScreen* screen = this->screen();
+    const QSize room = fixed || !screen ? green_->size() : screen->availableGeometry().size() - chrome();
+    const double zoom = std::min(wanted, fittingZoom(room));
+    setZoom(zoom);
+    if (fixed)
+        return;
+    const QSize frameSize = clientPixels(zoom) + chrome();
+    resize(clientPixels(zoom) + size() - green_->size());
+    if (!screen)
+        return;
+    // Where the grown frame would run off the screen, it moves back onto it.
+    const QRect available = screen->availableGeometry();
+    QPoint at = frameGeometry().topLeft();
+    at.setX(std::clamp(at.x(), available.left(), std::max(available.left(), available.right() + 1 - frameSize.width())));
+    at.setY(std::clamp(at.y(), available.top(), std::max(available.top(), available.bottom() + 1 - frameSize.height())));
+    if (at != frameGeometry().topLeft())
+        move(at);
+}
+
+void frmMain::setZoom(double zoom)
+{
+    twips::setZoom(zoom);
+    placeClient();
+    // Only the player's changes are kept: not the fitting while the frame
+    // is still starting up.
+    if (isEnabled())
+        rememberZoom(twips::zoom());
+}
+
+void frmMain::placeClient()
+{
+    const QSize size = clientPixels(twips::zoom());
+    client_->setGeometry(QRect(QPoint((green_->width() - size.width()) / 2, (green_->height() - size.height()) / 2), size));
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == green_ && event->type() == QEvent::Resize) {
+        // Resized or maximised by the player or the window system: the largest
+        // zoom that shows the whole frame. A size that the zoom keys asked
+        // for keeps their zoom.
+        if (green_->size() != clientPixels(twips::zoom()))
+            setZoom(fittingZoom(green_->size()));
+        else
+            placeClient();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QAbstractButton* frmMain::screenButtonFor(const QKeyEvent* key) const

@@ -1,6 +1,7 @@
 #pragma once
 // The main frame: caption, green client area that holds every screen, and
-// the File menu.
+// the File menu. The screens keep their twips; the frame chooses the zoom at
+// which they are drawn.
 
 #include <QMainWindow>
 
@@ -19,26 +20,51 @@ public:
     void loadforms();
     void mnuQuit_Click();
 
-    // The frame's outer size in twips.
+    // The frame's size in twips: the area its screens are laid out in.
     double Width() const { return width_; }
     double Height() const { return height_; }
 
+    // Where the screens live: Width × Height twips at the zoom, centred in
+    // the frame's green.
     QWidget* clientArea() const { return client_; }
     QAction* mnuQuit() const { return mnuQuit_; }
     QMenu* mnuFile() const { return mnuFile_; }
 
+    // Ctrl+Plus, Ctrl+Minus and Ctrl+0: the next zoom step up or down, or
+    // 100 %. The window grows or shrinks to match where the screen allows;
+    // the zoom goes no further than the whole frame fits on the screen.
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    // What the three keys do, for any zoom.
+    void zoomTo(double zoom);
+
+    static constexpr double kZoomSteps[] = {0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25,
+                                            1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0};
+
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void setSize(double width, double height);
+    // The frame's client area in pixels at `zoom`.
+    QSize clientPixels(double zoom) const;
+    // The largest zoom at which the whole client area fits `room` pixels.
+    double fittingZoom(QSize room) const;
+    // What the window adds around the green: the menu bar and, once the
+    // window system has framed it, its border and title bar.
+    QSize chrome() const;
+    void setZoom(double zoom);
+    // Centres the client area in the green after a resize or a zoom change.
+    void placeClient();
     // The screen's button that an access key of the menu bar also names: the
     // screen's button wins the key, so that both stay reachable (the menu by
     // F10 and the mouse).
     QAbstractButton* screenButtonFor(const QKeyEvent* key) const;
 
     Cardovia& app_;
+    QWidget* green_;
     QWidget* client_;
     QMenu* mnuFile_;
     QAction* mnuQuit_;

@@ -15,16 +15,15 @@ frmMainMenu::frmMainMenu(App& app, QWidget* parent)
     setWindowTitle(QStringLiteral("Main Menu"));
     setWindowIcon(art::menuIcon());
     setBackColor(QColor(0, 0, 255));
-    setFont(fonts::font("MS Sans Serif", 8.25, fonts::Bold));
+    fonts::set(this, "MS Sans Serif", 8.25, fonts::Bold);
 
-    const QFont buttons = fonts::font("MS Sans Serif", 8.25);
     cmdFireIce = gameButton(games::FireIce);
     cmdWar = gameButton(games::War);
     cmdTicTacToe = gameButton(games::TicTacToe);
     cmdBingo = gameButton(games::Bingo);
     cmdQuit = controls::commandButton(this, "cmdQuit", "Quit", {2760, 2400, 1095, 375});
     for (QPushButton* b : {cmdFireIce, cmdWar, cmdTicTacToe, cmdBingo, cmdQuit})
-        b->setFont(buttons);
+        fonts::setStandard(b);
     connect(cmdFireIce, &QPushButton::clicked, this, &frmMainMenu::cmdFireIce_Click);
     connect(cmdWar, &QPushButton::clicked, this, &frmMainMenu::cmdWar_Click);
     connect(cmdTicTacToe, &QPushButton::clicked, this, &frmMainMenu::cmdTicTacToe_Click);
@@ -38,10 +37,10 @@ frmMainMenu::frmMainMenu(App& app, QWidget* parent)
     // Label2 stands in front of Label1, so the two make a shadowed title.
     Label* shadow = controls::label(this, "Label1", "The Main Menu", {1560, 240, 2535, 495});
     shadow->setForeColor(QColor(0, 64, 0));
-    shadow->setFont(fonts::font("MS Sans Serif", 13.5, fonts::Bold | fonts::Italic));
+    fonts::set(shadow, "MS Sans Serif", 13.5, fonts::Bold | fonts::Italic);
     Label* title = controls::label(this, "Label2", "The Main Menu ... Thusfar", {1560, 240, 3855, 495});
     title->setForeColor(QColor(255, 255, 0));
-    title->setFont(fonts::font("MS Sans Serif", 13.5, fonts::Bold));
+    fonts::set(title, "MS Sans Serif", 13.5, fonts::Bold);
 
     PictureBox* logo = controls::image(this, "Picture1", {1860, 3120, 2895, 1095});
     logo->setPicture(art::logo());

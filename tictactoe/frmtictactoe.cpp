@@ -8,16 +8,12 @@
 
 namespace {
 
-// A picture box's sunken edge is two pixels wide; the controls inside it are
-// placed relative to the area within that edge.
-constexpr double kSunkenEdge = 2 * twips::kPerPixel;
-
 Label* heading(QWidget* parent, const QString& name, const QString& caption, const twips::Rect& rect,
                const QColor& color, int style)
 {
     Label* l = controls::label(parent, name, caption, rect);
     l->setForeColor(color);
-    l->setFont(fonts::font("Arial Rounded MT Bold", 14.25, style));
+    fonts::set(l, "Arial Rounded MT Bold", 14.25, style);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return l;
 }
@@ -25,7 +21,7 @@ Label* heading(QWidget* parent, const QString& name, const QString& caption, con
 Label* score(QWidget* parent, const QString& name, const twips::Rect& rect)
 {
     Label* l = controls::label(parent, name, QStringLiteral("0"), rect);
-    l->setFont(fonts::font("MS Sans Serif", 9.75, fonts::Bold));
+    fonts::set(l, "MS Sans Serif", 9.75, fonts::Bold);
     l->setAlignment(Qt::AlignCenter);
     l->setForeColor(Qt::black);
     l->setOpaque(true);
@@ -47,21 +43,18 @@ frmTicTacToe::frmTicTacToe(App& app, QWidget* parent)
     Picture1->setBackColor(Qt::white);
     Picture1->setPicture(tictactoe::ruledPaper());
     accessible::setName(Picture1, QStringLiteral("Board"));
-    auto* paper = new QWidget(Picture1);
-    paper->setObjectName(QStringLiteral("Picture1.client"));
-    twips::setRect(paper, {kSunkenEdge, kSunkenEdge, 3855 - 2 * kSunkenEdge, 4455 - 2 * kSunkenEdge});
 
-    Line1 = controls::line(paper, "Line1", 1560, 1200, 1560, 3360);
-    Line2 = controls::line(paper, "Line2", 2280, 1200, 2280, 3360);
-    Line3 = controls::line(paper, "Line3", 840, 2640, 3000, 2640);
-    Line4 = controls::line(paper, "Line4", 840, 1920, 3000, 1920);
+    Line1 = controls::line(Picture1, "Line1", 1560, 1200, 1560, 3360);
+    Line2 = controls::line(Picture1, "Line2", 2280, 1200, 2280, 3360);
+    Line3 = controls::line(Picture1, "Line3", 840, 2640, 3000, 2640);
+    Line4 = controls::line(Picture1, "Line4", 840, 1920, 3000, 1920);
 
     const std::array<double, 3> columns{870, 1590, 2310};
     const std::array<double, 3> rows{1230, 1950, 2670};
     for (int n = 1; n <= 9; ++n) {
         const double left = columns[std::size_t((n - 1) % 3)];
         const double top = rows[std::size_t((n - 1) / 3)];
-        Image1[n] = controls::image(paper, controls::indexed("Image1", n), {left, top, 675, 675});
+        Image1[n] = controls::image(Picture1, controls::indexed("Image1", n), {left, top, 675, 675});
         // from the keyboard only, so that a click leaves no focus frame behind
         Image1[n]->setFocusPolicy(Qt::TabFocus);
         connect(Image1[n], &PictureBox::clicked, this, [this, n] { Image1_Click(n); });

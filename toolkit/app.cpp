@@ -2,6 +2,7 @@
 
 App::App(Platform& platform) : platform_(platform)
 {
+    controls::useZoomStyle();
 }
 
 App::~App() = default;

@@ -1,20 +1,46 @@
 #include "toolkit/controls.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleFactory>
+#include <cmath>
 
 namespace controls {
 
 namespace {
+
+constexpr char kCaptionGapProperty[] = "captionGapTwips";
+
+// The application's style, with every measure it takes in pixels (the
+// circle of an option button, margins, a scroll bar's arrows) grown with the
+// zoom for the controls placed in twips. The menu bar and the message boxes
+// keep the desktop's sizes.
+class ZoomStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_RadioButtonLabelSpacing && widget && widget->property(kCaptionGapProperty).isValid())
+            return twips::toPixels(widget->property(kCaptionGapProperty).toDouble());
+        const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
+        if (!widget || !twips::isPlaced(widget))
+            return pixels;
+        return int(std::lround(pixels * twips::zoom()));
+    }
+};
 
 // The control name is for the code only: a screen reader reads what the
 // control shows (a caption, a label's text, a picture's description).
 template <class W>
 W* named(W* widget, const QString& name, const twips::Rect& rect)
 {
+    useZoomStyle();
     widget->setObjectName(name);
     twips::setRect(widget, rect);
     return widget;
@@ -47,6 +73,15 @@ private:
 };
 
 } // namespace
+
+void useZoomStyle()
+{
+    static const bool installed = [] {
+        QApplication::setStyle(new ZoomStyle(QStyleFactory::create(QApplication::style()->name())));
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 QString plainCaption(const QString& caption)
 {
@@ -119,6 +154,13 @@ Shape* line(QWidget* parent, const QString& name, double x1, double y1, double x
 Shape* rectangle(QWidget* parent, const QString& name, const twips::Rect& rect)
 {
     return named(new Shape(parent, Shape::Kind::Rectangle), name, rect);
+}
+
+void setCaptionGap(QRadioButton* option, double twips)
+{
+    option->setProperty(kCaptionGapProperty, twips);
+    option->updateGeometry();
+    option->update();
 }
 
 QAbstractButton* accessKeyButton(QWidget* root, const QKeySequence& key)

@@ -17,6 +17,12 @@ class QScrollBar;
 
 namespace controls {
 
+// Draws the controls in the application's style with every measure it
+// takes in pixels grown with the zoom. The factories below make sure of it;
+// App does it as the run starts, so that the windows made before the first
+// control are not styled anew later. Runs once, however often it is called.
+void useZoomStyle();
+
 // The caption as read aloud: "&" marks an access key and "&&" is one "&".
 QString plainCaption(const QString& caption);
 
@@ -34,6 +40,10 @@ PictureBox* image(QWidget* parent, const QString& name, const twips::Rect& rect,
 QScrollBar* hScrollBar(QWidget* parent, const QString& name, const twips::Rect& rect);
 Shape* line(QWidget* parent, const QString& name, double x1, double y1, double x2, double y2);
 Shape* rectangle(QWidget* parent, const QString& name, const twips::Rect& rect);
+
+// The gap between an option button's circle and its caption, in twips,
+// instead of the style's own: a narrow option keeps its caption whole.
+void setCaptionGap(QRadioButton* option, double twips);
 
 // The button under `root` that the player can press now (shown, enabled)
 // whose caption's access key is `key`, such as Alt+F for "&Fire"; or none.

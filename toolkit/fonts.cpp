@@ -1,9 +1,41 @@
 #include "toolkit/fonts.h"
 
+#include "toolkit/twips.h"
+
 #include <QHash>
+#include <QVariant>
+#include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace fonts {
+
+namespace {
+constexpr char kFamilyProperty[] = "fontFamily";
+constexpr char kPointsProperty[] = "fontPoints";
+constexpr char kStyleProperty[] = "fontStyle";
+const QString kStandardFamily = QStringLiteral("MS Sans Serif");
+constexpr double kStandardPoints = 8.25;
+
+QFont sized(const QString& family, double points, int style, double scale)
+{
+    QFont f;
+    // A missing face falls back to DejaVu Sans, then to whatever fontconfig offers.
+    f.setFamilies({substitute(family), QStringLiteral("DejaVu Sans")});
+    // Whole pixels, rounded down: the text then never grows faster than the
+    // twips around it, and a caption that fits at 100 % fits at every zoom.
+    // (The screens' sizes are whole pixels at 100 %.)
+    f.setPixelSize(std::max(1, int(std::floor(points * 96.0 / 72.0 * scale + 1e-6))));
+    f.setBold(style & Bold);
+    f.setItalic(style & Italic);
+    if (family == QLatin1String("Wide Latin")) {
+        // Wide Latin is an extended fat face: a heavy serif drawn half as wide again.
+        f.setWeight(QFont::Black);
+        f.setStretch(150);
+    }
+    return f;
+}
+} // namespace
 
 QString substitute(const QString& family)
 {
@@ -23,23 +55,43 @@ QString substitute(const QString& family)
 
 QFont font(const QString& family, double points, int style)
 {
-    QFont f;
-    // A missing face falls back to DejaVu Sans, then to whatever fontconfig offers.
-    f.setFamilies({substitute(family), QStringLiteral("DejaVu Sans")});
-    f.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
-    f.setBold(style & Bold);
-    f.setItalic(style & Italic);
-    if (family == QLatin1String("Wide Latin")) {
-        // Wide Latin is an extended fat face: a heavy serif drawn half as wide again.
-        f.setWeight(QFont::Black);
-        f.setStretch(150);
-    }
-    return f;
+    return sized(family, points, style, 1.0);
+}
+
+QFont zoomed(const QString& family, double points, int style)
+{
+    return sized(family, points, style, twips::zoom());
+}
+
+void set(QWidget* widget, const QString& family, double points, int style)
+{
+    widget->setProperty(kFamilyProperty, family);
+    widget->setProperty(kPointsProperty, points);
+    widget->setProperty(kStyleProperty, style);
+    widget->setFont(zoomed(family, points, style));
+}
+
+void setStandard(QWidget* widget)
+{
+    set(widget, kStandardFamily, kStandardPoints);
+}
+
+void rezoom(QWidget* widget)
+{
+    const double pts = points(widget);
+    if (pts > 0)
+        widget->setFont(zoomed(widget->property(kFamilyProperty).toString(), pts,
+                               widget->property(kStyleProperty).toInt()));
+}
+
+double points(const QWidget* widget)
+{
+    return widget->property(kPointsProperty).toDouble();
 }
 
 QFont standard()
 {
-    return font(QStringLiteral("MS Sans Serif"), 8.25);
+    return font(kStandardFamily, kStandardPoints);
 }
 
 } // namespace fonts

@@ -7,8 +7,11 @@
 #include <QPainter>
 
 namespace {
-constexpr int kBorder = 3;
-constexpr int kCaption = 18;
+// The dialog frame in twips: a border of three one-pixel lines at 100 %, and
+// an 18-pixel caption bar above the client area.
+constexpr int kLine = 15;
+constexpr int kBorder = 3 * kLine;
+constexpr int kCaption = 18 * kLine;
 
 bool canTakeFocus(const QWidget* w)
 {
@@ -25,7 +28,7 @@ Form::Form(App& app, const QString& name, const QString& title, QWidget* parent)
     setAccessibleName(title);
     // A loaded form stays hidden until its Visible is set.
     hide();
-    setFont(fonts::standard());
+    fonts::setStandard(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now && isAncestorOf(now))
             lastFocus_ = now;
@@ -62,8 +65,14 @@ void Form::setDialogFrame(const QString& caption)
         client_->setObjectName(objectName() + QStringLiteral(".client"));
         client_->setAutoFillBackground(true);
     }
-    client_->move(kBorder, kBorder + kCaption);
     twips::setFrameMargins(this, QMargins(kBorder, kBorder + kCaption, kBorder, kBorder));
+    placeClient();
+}
+
+void Form::placeClient()
+{
+    if (client_ != this)
+        client_->setGeometry(rect().marginsRemoved(twips::frameMargins(this)));
 }
 
 void Form::setBackColor(const QColor& color)
@@ -77,31 +86,34 @@ void Form::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     const QRect r = rect();
+    const QMargins frame = twips::frameMargins(this);
+    const int line = std::max(1, twips::toPixels(kLine));
     painter.fillRect(r, QColor(212, 208, 200));
-    painter.setPen(Qt::white);
-    painter.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
-    painter.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
-    painter.setPen(QColor(64, 64, 64));
-    painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-    painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-    painter.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+    paintEdge(painter, r, line, line, Qt::white, true);
+    paintEdge(painter, r, 0, line, QColor(64, 64, 64), false);
+    paintEdge(painter, r, line, line, QColor(128, 128, 128), false);
 
-    const QRect bar(kBorder, kBorder, r.width() - 2 * kBorder, kCaption - 1);
+    const QRect bar(frame.left(), frame.left(), r.width() - frame.left() - frame.right(),
+                    frame.top() - frame.left() - line);
     QLinearGradient gradient(bar.topLeft(), bar.topRight());
     gradient.setColorAt(0, QColor(10, 36, 106));
     gradient.setColorAt(1, QColor(166, 202, 240));
     painter.fillRect(bar, gradient);
-    QFont f = fonts::standard();
-    f.setBold(true);
-    painter.setFont(f);
+    painter.setFont(fonts::zoomed(QStringLiteral("MS Sans Serif"), 8.25, fonts::Bold));
     painter.setPen(Qt::white);
-    painter.drawText(bar.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft, frameCaption_);
+    const int pad = twips::toPixels(4 * kLine);
+    painter.drawText(bar.adjusted(pad, 0, -pad, 0), Qt::AlignVCenter | Qt::AlignLeft, frameCaption_);
 }
 
 void Form::resizeEvent(QResizeEvent*)
 {
-    if (client_ != this)
-        client_->resize(size() - QSize(2 * kBorder, 2 * kBorder + kCaption));
+    placeClient();
+}
+
+bool Form::event(QEvent* event)
+{
+    // The frame's margins change with the zoom even where the size would not.
+    if (event->type() == twips::zoomChangeEvent())
+        placeClient();
+    return QWidget::event(event);
 }

@@ -28,7 +28,7 @@ public:
     // The form's twip Width and Height stay those of its client area.
     void setDialogFrame(const QString& caption);
     // Where controls go: the form itself, or the area inside a dialog frame.
-    QWidget* client() { return client_; }
+    QWidget* client() const { return client_; }
 
     void setBackColor(const QColor& color);
 
@@ -43,10 +43,14 @@ protected:
     // first in the tab order that can take it now.
     virtual QWidget* firstFocus();
 
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Fits the client area inside a dialog frame.
+    void placeClient();
+
     App& app_;
     QWidget* client_;
     QString frameCaption_;

@@ -8,8 +8,10 @@ struct Picture::Data {
     QSize size;
     Draw draw;
     QString description;
-    // The last rendering, reused while the device pixel ratio stays the same.
+    // The last rendering, reused while the scale and the device pixel ratio
+    // stay the same.
     QPixmap cache;
+    qreal cacheScale = 0;
 };
 
 Picture::Picture(QString key, QSize size, Draw draw, QString description)
@@ -32,27 +34,31 @@ QString Picture::description() const
     return data_ ? data_->description : QString();
 }
 
-QImage Picture::render(qreal devicePixelRatio) const
+QImage Picture::render(qreal devicePixelRatio, qreal scale) const
 {
     if (!data_)
         return {};
-    QImage image(data_->size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    QImage image(data_->size * (scale * devicePixelRatio), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(scale, scale);
     data_->draw(painter);
     return image;
 }
 
-void Picture::paint(QPainter& painter, QPointF topLeft) const
+void Picture::paint(QPainter& painter, QPointF topLeft, qreal scale) const
 {
     if (!data_)
         return;
     const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    if (data_->cache.isNull() || !qFuzzyCompare(data_->cache.devicePixelRatioF(), dpr))
-        data_->cache = QPixmap::fromImage(render(dpr));
+    if (data_->cache.isNull() || !qFuzzyCompare(data_->cache.devicePixelRatioF(), dpr) ||
+        !qFuzzyCompare(data_->cacheScale, scale)) {
+        data_->cache = QPixmap::fromImage(render(dpr, scale));
+        data_->cacheScale = scale;
+    }
     painter.drawPixmap(topLeft, data_->cache);
 }

@@ -25,8 +25,13 @@ public:
     QSize size() const;  // in logical pixels
     QString description() const;
 
-    void paint(QPainter& painter, QPointF topLeft) const;
-    QImage render(qreal devicePixelRatio) const;
+    // Draws the artwork `scale` times its size, rendered afresh for that
+    // scale and the device's pixel ratio; the last rendering is kept, and
+    // shared by every copy of the picture.
+    void paint(QPainter& painter, QPointF topLeft, qreal scale = 1.0) const;
+    // The artwork at `scale` times its size, on an image of that many device
+    // pixels per logical pixel.
+    QImage render(qreal devicePixelRatio, qreal scale = 1.0) const;
 
     friend bool operator==(const Picture& a, const Picture& b) { return a.key() == b.key(); }
 

@@ -1,8 +1,12 @@
 #include "toolkit/twips.h"
 
+#include "toolkit/fonts.h"
+
+#include <QApplication>
 #include <QRectF>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace twips {
@@ -10,6 +14,9 @@ namespace twips {
 namespace {
 constexpr char kRectProperty[] = "twipsRect";
 constexpr char kFrameProperty[] = "twipsFrameMargins";
+constexpr char kInsetProperty[] = "twipsClientInset";
+
+double zoom_ = 1.0;
 
 // Changes one of the four values and keeps the other three.
 void setPart(QWidget* widget, double Rect::*part, double value)
@@ -22,7 +29,49 @@ void setPart(QWidget* widget, double Rect::*part, double value)
 
 int toPixels(double twips)
 {
-    return int(std::lround(twips / kPerPixel));
+    return toPixels(twips, zoom_);
+}
+
+int toPixels(double twips, double zoom)
+{
+    return int(std::lround(twips * zoom / kPerPixel));
+}
+
+double fromPixels(double pixels)
+{
+    return pixels * kPerPixel / zoom_;
+}
+
+double zoom()
+{
+    return zoom_;
+}
+
+QEvent::Type zoomChangeEvent()
+{
+    static const auto type = QEvent::Type(QEvent::registerEventType());
+    return type;
+}
+
+void setZoom(double factor)
+{
+    factor = std::clamp(factor, kMinZoom, kMaxZoom);
+    if (factor == zoom_)
+        return;
+    zoom_ = factor;
+    const QWidgetList all = QApplication::allWidgets();
+    for (QWidget* widget : all) {
+        if (isPlaced(widget))
+            setRect(widget, rect(widget));
+        fonts::rezoom(widget);
+    }
+    // After every place and font, so that a control deriving more from the
+    // zoom sees its neighbours' and its own new size.
+    QEvent changed(zoomChangeEvent());
+    for (QWidget* widget : all) {
+        QCoreApplication::sendEvent(widget, &changed);
+        widget->update();
+    }
 }
 
 Rect rect(const QWidget* widget)
@@ -33,7 +82,12 @@ Rect rect(const QWidget* widget)
         return {r.x(), r.y(), r.width(), r.height()};
     }
     const QRect g = widget->geometry();
-    return {g.x() * kPerPixel, g.y() * kPerPixel, g.width() * kPerPixel, g.height() * kPerPixel};
+    return {fromPixels(g.x()), fromPixels(g.y()), fromPixels(g.width()), fromPixels(g.height())};
+}
+
+bool isPlaced(const QWidget* widget)
+{
+    return widget->property(kRectProperty).isValid();
 }
 
 void setRect(QWidget* widget, const Rect& r)
@@ -42,8 +96,9 @@ void setRect(QWidget* widget, const Rect& r)
     // Edges are converted, not sizes, so neighbouring controls never gain a gap.
     const int x = toPixels(r.left);
     const int y = toPixels(r.top);
-    const QMargins frame = widget->property(kFrameProperty).value<QMargins>();
-    widget->setGeometry(x, y,
+    const QMargins frame = frameMargins(widget);
+    const int inset = widget->parentWidget() ? clientInset(widget->parentWidget()) : 0;
+    widget->setGeometry(x + inset, y + inset,
                         std::max(0, toPixels(r.left + r.width) - x) + frame.left() + frame.right(),
                         std::max(0, toPixels(r.top + r.height) - y) + frame.top() + frame.bottom());
 }
@@ -62,6 +117,27 @@ void setFrameMargins(QWidget* widget, const QMargins& margins)
 {
     widget->setProperty(kFrameProperty, QVariant::fromValue(margins));
     setRect(widget, rect(widget));
+}
+
+QMargins frameMargins(const QWidget* widget)
+{
+    const QMargins m = widget->property(kFrameProperty).value<QMargins>();
+    return {toPixels(m.left()), toPixels(m.top()), toPixels(m.right()), toPixels(m.bottom())};
+}
+
+void setClientInset(QWidget* container, double inset)
+{
+    container->setProperty(kInsetProperty, inset);
+    for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (isPlaced(child))
+            setRect(child, rect(child));
+}
+
+int clientInset(const QWidget* container)
+{
+    const double inset = container->property(kInsetProperty).toDouble();
+    // a border drawn at all is at least a pixel wide
+    return inset > 0 ? std::max(1, toPixels(inset)) : 0;
 }
 
 } // namespace twips

@@ -1,7 +1,9 @@
 #pragma once
 // Positions and sizes in twips. The logic reads and writes a control's twips
-// exactly as the screens store them; only the pixels are derived.
+// exactly as the screens store them; only the pixels are derived, at the
+// frame's zoom.
 
+#include <QEvent>
 #include <QMargins>
 
 class QWidget;
@@ -12,6 +14,10 @@ namespace twips {
 // care of denser screens.
 inline constexpr double kPerPixel = 15.0;
 
+// The frame's zoom, 1 at 100 %, within these bounds.
+inline constexpr double kMinZoom = 0.5;
+inline constexpr double kMaxZoom = 4.0;
+
 struct Rect {
     double left = 0;
     double top = 0;
@@ -20,11 +26,27 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+// The one conversion to pixels: twips × zoom / 15, rounded; at the frame's
+// zoom unless another is asked for.
 int toPixels(double twips);
+int toPixels(double twips, double zoom);
+// Pixels at the zoom back to twips, for a size that Qt measures.
+double fromPixels(double pixels);
+
+double zoom();
+// Changes the zoom of every control at once: each control's pixel geometry
+// is derived anew from its twips and each font remembered by fonts::set from
+// its points; then every widget receives zoomChangeEvent() to derive the rest
+// (borders, captions fitted to one line) and is repainted, which draws the
+// pictures afresh at the new size. The twips themselves do not change.
+void setZoom(double zoom);
+QEvent::Type zoomChangeEvent();
 
 // The twip geometry of a widget is kept exactly as the logic wrote it; the
 // pixel geometry is derived from it.
 Rect rect(const QWidget* widget);
+// Whether the widget was given a place in twips, which the zoom then scales.
+bool isPlaced(const QWidget* widget);
 void setRect(QWidget* widget, const Rect& rect);
 double left(const QWidget* widget);
 double top(const QWidget* widget);
@@ -35,8 +57,16 @@ void setTop(QWidget* widget, double top);
 void setWidth(QWidget* widget, double width);
 void setHeight(QWidget* widget, double height);
 
-// Pixels drawn around a widget's twip area, such as a dialog's border and
+// Twips drawn around a widget's twip area, such as a dialog's border and
 // caption bar: its pixel geometry grows by them, its twips stay the same.
-void setFrameMargins(QWidget* widget, const QMargins& margins);
+void setFrameMargins(QWidget* widget, const QMargins& twips);
+// Those margins in pixels at the zoom.
+QMargins frameMargins(const QWidget* widget);
+
+// A container whose border takes this many twips on each side places its
+// children inside the border: their Left 0, Top 0 is its client area's corner.
+void setClientInset(QWidget* container, double twips);
+// That border in pixels at the zoom; 0 for a container without one.
+int clientInset(const QWidget* container);
 
 } // namespace twips

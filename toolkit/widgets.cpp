@@ -1,5 +1,6 @@
 #include "toolkit/widgets.h"
 
+#include "toolkit/fonts.h"
 #include "toolkit/twips.h"
 
 #include "toolkit/accessible.h"
@@ -208,11 +209,13 @@ void Label::setForeColor(const QColor& color)
 void Label::setBorder(bool single)
 {
     setFrameShape(single ? QFrame::Box : QFrame::NoFrame);
-    setLineWidth(1);
+    // a one-pixel line at 100 %
+    setLineWidth(std::max(1, twips::toPixels(twips::kPerPixel)));
 }
 
 void Label::fitOnOneLine()
 {
+    fitted_ = true;
     setWordWrap(false);
     QFont f = font();
     while (f.pixelSize() > 6 && QFontMetrics(f).horizontalAdvance(text()) > width())
@@ -220,11 +223,61 @@ void Label::fitOnOneLine()
     setFont(f);
 }
 
+bool Label::event(QEvent* event)
+{
+    if (event->type() == twips::zoomChangeEvent()) {
+        if (frameShape() == QFrame::Box)
+            setBorder(true);
+        if (fitted_) {
+            // from the full size again: the font the label would have unfitted
+            if (fonts::points(this) > 0)
+                fonts::rezoom(this);
+            else
+                setFont(QFont());
+            fitOnOneLine();
+        }
+    }
+    return QLabel::event(event);
+}
+
+// --- paintEdge ---------------------------------------------------------------
+
+void paintEdge(QPainter& painter, const QRect& r, int inset, int width, const QColor& color, bool topLeft)
+{
+    if (width <= 0)
+        return;
+    const QRect in = r.adjusted(inset, inset, -inset, -inset);
+    if (topLeft) {
+        painter.fillRect(in.left(), in.top(), in.width(), width, color);
+        painter.fillRect(in.left(), in.top(), width, in.height(), color);
+    } else {
+        painter.fillRect(in.left(), in.bottom() - width + 1, in.width(), width, color);
+        painter.fillRect(in.right() - width + 1, in.top(), width, in.height(), color);
+    }
+}
+
 // --- PictureBox --------------------------------------------------------------
+
+namespace {
+// The classic borders: a sunken edge of two lines, a single line; each line
+// one pixel wide at 100 %.
+double borderTwips(PictureBox::Border border)
+{
+    switch (border) {
+    case PictureBox::Border::Sunken: return 2 * twips::kPerPixel;
+    case PictureBox::Border::Single: return twips::kPerPixel;
+    case PictureBox::Border::None: break;
+    }
+    return 0;
+}
+
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent, Border border) : QWidget(parent), border_(border)
 {
     accessible::install();
+    // Its controls are placed inside the border, in the client area.
+    twips::setClientInset(this, borderTwips(border));
     connect(new ClickSource(this), &ClickSource::clicked, this, &PictureBox::clicked);
     new FocusFrame(this);
 }
@@ -252,32 +305,24 @@ void PictureBox::refresh()
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    const QRect r = rect();
     if (backColor_.isValid())
-        painter.fillRect(rect(), backColor_);
-    int inset = 0;
+        painter.fillRect(r, backColor_);
+    const int inset = twips::clientInset(this);
     if (border_ == Border::Sunken) {
-        // the classic two-pixel sunken edge
-        const QRect r = rect();
-        painter.setPen(QColor(128, 128, 128));
-        painter.drawLine(r.topLeft(), r.topRight());
-        painter.drawLine(r.topLeft(), r.bottomLeft());
-        painter.setPen(QColor(255, 255, 255));
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomRight());
-        painter.setPen(QColor(64, 64, 64));
-        painter.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
-        painter.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
-        painter.setPen(QColor(212, 208, 200));
-        painter.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-        painter.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
-        inset = 2;
+        // the classic sunken edge: a grey and white outer line, a dark and light inner one
+        const int outer = std::max(1, twips::toPixels(twips::kPerPixel));
+        const int inner = inset - outer;
+        paintEdge(painter, r, 0, outer, QColor(128, 128, 128), true);
+        paintEdge(painter, r, 0, outer, QColor(255, 255, 255), false);
+        paintEdge(painter, r, outer, inner, QColor(64, 64, 64), true);
+        paintEdge(painter, r, outer, inner, QColor(212, 208, 200), false);
     } else if (border_ == Border::Single) {
-        painter.setPen(Qt::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        inset = 1;
+        paintEdge(painter, r, 0, inset, Qt::black, true);
+        paintEdge(painter, r, 0, inset, Qt::black, false);
     }
-    painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
-    picture_.paint(painter, QPointF(inset, inset));
+    painter.setClipRect(r.adjusted(inset, inset, -inset, -inset));
+    picture_.paint(painter, QPointF(inset, inset), twips::zoom());
 }
 
 // --- Shape -------------------------------------------------------------------
@@ -306,14 +351,21 @@ void Shape::setColor(const QColor& color)
 void Shape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setPen(QPen(color_, 1));
+    // one pixel wide at 100 %
+    const int pen = std::max(1, twips::toPixels(twips::kPerPixel));
     if (kind_ == Kind::Rectangle) {
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        const QRect r = rect();
+        paintEdge(painter, r, 0, pen, color_, true);
+        paintEdge(painter, r, 0, pen, color_, false);
         return;
     }
+    painter.setPen(QPen(color_, pen, Qt::SolidLine, Qt::SquareCap));
     const QPointF origin(twips::toPixels(twips::left(this)), twips::toPixels(twips::top(this)));
+    // The pen covers whole pixels: an odd width is centred on the middle of
+    // the pixel the line runs through, an even one on its edge.
+    const QPointF middle(pen % 2 ? 0.5 : 0, pen % 2 ? 0.5 : 0);
     const auto toLocal = [&](QPointF p) {
-        return QPointF(twips::toPixels(p.x()), twips::toPixels(p.y())) - origin;
+        return QPointF(twips::toPixels(p.x()), twips::toPixels(p.y())) - origin + middle;
     };
     painter.drawLine(toLocal(line_.p1()), toLocal(line_.p2()));
 }

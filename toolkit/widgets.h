@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <vector>
 
+class QPainter;
+
 // Raises Click on its control the way the classic labels, picture boxes and
 // images did: a left-button press and release, both on the control. The
 // second press of a double-click raises none. A control that takes the
@@ -68,6 +70,11 @@ private:
     int columns_;
 };
 
+// Paints one line of a classic bevelled edge: a band `width` pixels wide,
+// `inset` pixels inside `r`, along its top and left edges or along its
+// bottom and right edges. Bands painted later cover the corners they share.
+void paintEdge(QPainter& painter, const QRect& r, int inset, int width, const QColor& color, bool topLeft);
+
 // A label whose background can be opaque or transparent and which raises Click.
 class Label : public QLabel {
     Q_OBJECT
@@ -83,14 +90,22 @@ public:
     // The label's height holds one line. Where the stand-in face runs wider
     // than the original one, the font gives way a pixel at a time until the
     // whole caption fits, instead of wrapping out of sight or losing its end.
+    // It fits again at every zoom.
     void fitOnOneLine();
 
 signals:
     void clicked();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    bool fitted_ = false;
 };
 
 // The picture box and the image: a picture drawn from the top-left corner of
-// the client area, an optional border and background, and Click. A screen
+// the client area, an optional border and background, and Click. Controls
+// made inside it are placed in its client area, within the border. A screen
 // reader calls it by its accessible name where the screen gives one, else by
 // the description of the picture it shows.
 class PictureBox : public QWidget {
@@ -100,6 +115,7 @@ public:
 
     PictureBox(QWidget* parent, Border border);
 
+    Border border() const { return border_; }
     void setPicture(const Picture& picture);
     const Picture& picture() const { return picture_; }
     void setBackColor(const QColor& color);  // an invalid colour is transparent

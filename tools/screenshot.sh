@@ -10,4 +10,5 @@ shot="$root/build/tools/cardovia-shot"
 [[ -x "$shot" ]] || { echo "screenshot: build the game first (./play.sh or tools/setup.sh)" >&2; exit 1; }
 out="$(realpath -m "$1")"; shift
 cd "$root/build/data" 2>/dev/null || true
-exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$shot" "$out" "$@"
+# The screen is 1024x768 unless SCREEN says otherwise, e.g. SCREEN=2560x1440.
+exec xvfb-run -a -s "-screen 0 ${SCREEN:-1024x768}x24 -dpi 96" "$shot" "$out" "$@"

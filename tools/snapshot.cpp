@@ -6,8 +6,10 @@
 // A STEP is the name of a control to click: what a screen reader calls it (a
 // caption without "&", a label's text, a picture's name) or its control
 // name. "key:KEYS" presses keys where the focus is ("key:Tab", "key:Space",
-// "key:Alt+F"), "wait:MS" lets the game run for a while, and "shot:FILE.png"
-// saves an extra picture on the way. Controls are looked
+// "key:Alt+F", "key:Ctrl++" to zoom in), "wait:MS" lets the game run for a
+// while, "window:WxH" resizes the frame as a player dragging its edge would,
+// "window:max" maximises it, and "shot:FILE.png" saves an extra picture on
+// the way. Controls are looked
 // for in every window, so the OK of a message box can be pressed too.
 
 #include "platform/desktopplatform.h"
@@ -18,6 +20,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -52,6 +55,10 @@ void save(const QString& file)
 
 int main(int argc, char** argv)
 {
+    // Settings of its own, so every run starts as a first run does (at
+    // 100 %) and the player's remembered zoom stays as it is.
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication application(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: cardovia-shot OUT.png [STEP...]\n");
@@ -79,6 +86,23 @@ int main(int argc, char** argv)
         int pause = 700;
         if (step.startsWith(QLatin1String("wait:"))) {
             pause = step.mid(5).toInt();
+        } else if (step == QLatin1String("window:max")) {
+            app.main().showMaximized();
+            // Without a window manager nobody answers the request: the frame
+            // then takes the screen itself, as one would give it.
+            if (QGuiApplication::platformName() == QLatin1String("xcb"))
+                QTimer::singleShot(200, [&] {
+                    if (app.main().geometry() != app.main().screen()->availableGeometry())
+                        app.main().setGeometry(app.main().screen()->availableGeometry());
+                });
+        } else if (step.startsWith(QLatin1String("window:"))) {
+            const QStringList size = step.mid(7).split(QLatin1Char('x'));
+            if (size.size() != 2 || size[0].toInt() <= 0 || size[1].toInt() <= 0) {
+                std::fprintf(stderr, "cardovia-shot: no size in '%s'\n", qPrintable(step));
+                ++failures;
+            } else {
+                app.main().resize(size[0].toInt(), size[1].toInt());
+            }
         } else if (step.startsWith(QLatin1String("shot:"))) {
             save(step.mid(5));
             pause = 0;

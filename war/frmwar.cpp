@@ -16,10 +16,10 @@ frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), 
 
     // Made back to front: the cards in play slide over the piles and labels.
     lblWinner = controls::label(this, "lblWinner", QString(), {3360, 600, 3015, 615});
-    lblWinner->setFont(fonts::font("Challenge Extra Bold", 20.25, fonts::Bold));
+    fonts::set(lblWinner, "Challenge Extra Bold", 20.25, fonts::Bold);
     lblWinner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2 = controls::label(this, "Label2", "And the winner is...", {3360, 120, 2985, 435});
-    Label2->setFont(fonts::font("Jester", 15.75, fonts::Bold));
+    fonts::set(Label2, "Jester", 15.75, fonts::Bold);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1 = controls::label(this, "Label1", "Click on this picture.", {5160, 3720, 1455, 255});
     Label1->setForeColor(Qt::white);

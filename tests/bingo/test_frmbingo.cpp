@@ -158,6 +158,28 @@ private slots:
         QVERIFY(f.Frame1->isAncestorOf(f.childAt(inPanel)) || f.childAt(inPanel) == f.Frame1);
     }
 
+    void cellsLettersAndTheBallSitInsideTheSunkenEdges()
+    {
+        StartedApp s;
+        frmBingo& f = openBingo(s);
+        // a card's Left 0, Top 0 is inside its two-pixel edge
+        const int edge = 2;
+        for (int k = 1; k <= 50; ++k) {
+            const int cell = (k - 1) % 25;
+            QCOMPARE(f.lblNumber[k]->parentWidget(), k <= 25 ? f.picDCard : f.picYCard);
+            QCOMPARE(f.lblNumber[k]->geometry(), QRect(edge + 8 + 32 * (cell % 5), edge + 32 + 32 * (cell / 5), 25, 25));
+        }
+        const int lefts[] = {8, 44, 72, 104, 136};
+        for (int i = 0; i < 5; ++i) {
+            const auto* grizzles = f.picDCard->findChild<QWidget*>(QStringLiteral("Label%1").arg(1 + i));
+            const auto* yours = f.picYCard->findChild<QWidget*>(QStringLiteral("Label%1").arg(10 - i));
+            QCOMPARE(grizzles->pos(), QPoint(edge + lefts[i], edge));
+            QCOMPARE(yours->pos(), QPoint(edge + lefts[i], edge));
+        }
+        QCOMPARE(f.lblBall->pos(), QPoint(edge + 24, edge + 48));
+        QCOMPARE(f.lblBlocker->pos(), QPoint(edge, edge));
+    }
+
     void theBallIsCrispVectorArt()
     {
         const Picture ball = bingoart::ball();

@@ -5,8 +5,11 @@
 #include "cards/cards.h"
 #include "cards/frmcardimages.h"
 #include "support/started.h"
+#include "support/zoom.h"
+#include "toolkit/controls.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QtTest>
 #include <set>
 
@@ -67,6 +70,21 @@ double meanDifference(const QImage& a, const QImage& b)
             sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
         }
     return sum / (3.0 * a.width() * a.height());
+}
+
+// Pixels where the picture changes sharply: those that differ strongly from
+// their right or lower neighbour. Each edge of the artwork gives a row of
+// them as long as the edge, so a picture three times the size has three times
+// as many, unless its edges were smeared by scaling.
+int sharpEdges(const QImage& image)
+{
+    int n = 0;
+    for (int y = 0; y + 1 < image.height(); ++y)
+        for (int x = 0; x + 1 < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            n += channelDistance(p, image.pixel(x + 1, y)) > 96 || channelDistance(p, image.pixel(x, y + 1)) > 96;
+        }
+    return n;
 }
 
 QImage resized(const QImage& image, QSize size)
@@ -185,6 +203,32 @@ private slots:
             // yet it is sharper than the 100 % picture blown up
             const double sharper = meanDifference(large, resized(small, large.size()));
             QVERIFY2(sharper > 1, qPrintable(QStringLiteral("%1: only %2 sharper").arg(picture.key()).arg(sharper)));
+        }
+    }
+
+    void aCardOnScreenIsDrawnAfreshAtEveryZoom()
+    {
+        // War's card in play: a borderless box a little larger than the card
+        QWidget window;
+        PictureBox* box = controls::image(&window, "piccard2", {3360, 2040, 1095, 1475});
+        box->setBackColor(Qt::white);
+        for (int n : {1, 24, 37, 52}) {
+            const Picture card = cardart::face(n);
+            box->setPicture(card);
+            const QImage one = box->grab().toImage();
+            const AtZoom zoom(3.0);
+            const QImage three = box->grab().toImage();
+            QCOMPARE(three.size(), QSize(219, 295));
+            // as sharp as ever: at least three times the sharp edge pixels
+            const int sharpOne = sharpEdges(one), sharpThree = sharpEdges(three);
+            QVERIFY2(sharpThree >= 3 * sharpOne, qPrintable(QStringLiteral("%1: %2 sharp edge pixels at 100 %, %3 at 300 %")
+                                                               .arg(card.key()).arg(sharpOne).arg(sharpThree)));
+            // and it is the artwork drawn at that size, not a bitmap blown up
+            QImage fresh(card.size() * 3, QImage::Format_RGB32);
+            fresh.fill(Qt::white);
+            QPainter(&fresh).drawImage(0, 0, card.render(1.0, 3.0));
+            const double drift = meanDifference(three.copy(fresh.rect()).convertToFormat(fresh.format()), fresh);
+            QVERIFY2(drift < 0.5, qPrintable(QStringLiteral("%1: differs by %2").arg(card.key()).arg(drift)));
         }
     }
 

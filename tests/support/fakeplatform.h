@@ -83,6 +83,8 @@ public:
     {
         sleeps.push_back(milliseconds);
         clock = clock.addMSecs(milliseconds);
+        if (onSleep)
+            onSleep();
     }
     void waitFrame(const QWidget&) override
     {
@@ -97,6 +99,8 @@ public:
     QStringList messages;
     // Runs inside each message box, while it is "open".
     std::function<void(const QString&)> onMessage;
+    // Runs at the end of each sleep: a look at the screen during a wait.
+    std::function<void()> onSleep;
     // Runs at the end of each frame: a look at the screen between two steps.
     std::function<void()> onFrame;
     int frames = 0;

@@ -3,8 +3,14 @@
 #include "shell/frmloading.h"
 #include "shell/frmmainmenu.h"
 
-StartedApp::StartedApp() : app(std::make_unique<Cardovia>(platform))
+#include <QSettings>
+#include <QStandardPaths>
+
+StartedApp::StartedApp(Settings kept)
 {
+    if (const auto stored = settings(); kept == Settings::Fresh)
+        stored->clear();
+    app = std::make_unique<Cardovia>(platform);
     app->start();
     // the loading screen finishes once it has been painted
     QTRY_VERIFY_WITH_TIMEOUT(app->existing<frmLoading>() == nullptr, 5000);
@@ -20,4 +26,12 @@ StartedApp::~StartedApp()
 void StartedApp::settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+std::unique_ptr<QSettings> StartedApp::settings()
+{
+    // A test program started by hand, outside CTest, stays out of the player's settings too.
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+        QStandardPaths::setTestModeEnabled(true);
+    return std::make_unique<QSettings>(QStringLiteral("Corvane"), QStringLiteral("Cardovia"));
 }

@@ -11,14 +11,22 @@
 #include <QTest>
 #include <memory>
 
+class QSettings;
+
 struct StartedApp {
+    // Fresh: as on a first run, without a zoom remembered from before.
+    enum class Settings { Fresh, Kept };
+
     FakePlatform platform;
     std::unique_ptr<Cardovia> app;
 
-    StartedApp();
+    explicit StartedApp(Settings settings = Settings::Fresh);
     ~StartedApp();
     // Lets unloaded forms be destroyed, as the event loop would.
     static void settle();
+    // The game's settings. The tests keep them in a folder of their own
+    // (XDG_CONFIG_HOME from CTest, else Qt's test folder), never the player's.
+    static std::unique_ptr<QSettings> settings();
 
     // Gives the frame the keyboard, presses Alt and a menu button's access
     // key, and waits for that game's screen; none if it does not come.

@@ -125,7 +125,12 @@ private slots:
             QCOMPARE(twips::rect(f.Image1[std::size_t(n)]),
                      (twips::Rect{columns[(n - 1) % 3], rows[(n - 1) / 3], 675, 675}));
             QCOMPARE(f.Image1[std::size_t(n)]->size(), f.imgO->picture().size());
+            // inside the paper's two-pixel sunken edge, as the picture box places it
+            QCOMPARE(f.Image1[std::size_t(n)]->parentWidget(), static_cast<QWidget*>(f.Picture1));
+            QCOMPARE(f.Image1[std::size_t(n)]->pos(),
+                     QPoint(2 + int(columns[(n - 1) % 3] / 15), 2 + int(rows[(n - 1) / 3] / 15)));
         }
+        QCOMPARE(f.Line1->parentWidget(), static_cast<QWidget*>(f.Picture1));
         // in pixels: the vertical lines between columns, the horizontal between rows, all spanning the board
         const auto cell = [&](int n) { return f.Image1[std::size_t(n)]->geometry(); };
         for (auto [line, left] : {std::pair{f.Line1, 1}, {f.Line2, 2}}) {

@@ -1,9 +1,22 @@
-// The toolkit layer: twips, captions and fonts.
+// The toolkit layer: twips, the zoom, captions, fonts and where controls
+// inside a picture box go.
 
+#include "support/zoom.h"
 #include "toolkit/controls.h"
 
 #include <QFontInfo>
+#include <QPainter>
 #include <QtTest>
+#include <cmath>
+
+namespace {
+
+QColor pixel(QWidget* widget, int x, int y)
+{
+    return widget->grab().toImage().pixelColor(x, y);
+}
+
+} // namespace
 
 class ToolkitTest : public QObject {
     Q_OBJECT
@@ -26,6 +39,115 @@ private slots:
         twips::setRect(&a, {0, 0, 1010, 10});
         twips::setRect(&b, {1010, 0, 1010, 10});
         QCOMPARE(a.geometry().right() + 1, b.geometry().left());
+    }
+
+    void aZoomScalesEveryEdgeAndKeepsTheTwips()
+    {
+        QWidget parent;
+        QWidget w(&parent), a(&parent), b(&parent);
+        twips::setRect(&w, {1238, 1740, 4212, 2538});
+        twips::setRect(&a, {0, 0, 1010, 10});
+        twips::setRect(&b, {1010, 0, 1010, 10});
+        const AtZoom zoom(1.75);
+        QCOMPARE(twips::rect(&w), (twips::Rect{1238, 1740, 4212, 2538}));
+        // edges at 144.43, 203, 635.83 and 499.1 pixels: the width is 492,
+        // where a width rounded by itself (491.4) would leave the right edge short
+        QCOMPARE(w.geometry(), QRect(144, 203, 492, 296));
+        QCOMPARE(a.geometry().right() + 1, b.geometry().left());
+        // a control placed while zoomed is placed at the zoom, and moves in twips
+        twips::setLeft(&w, twips::left(&w) + 50);
+        QCOMPARE(twips::left(&w), 1288.0);
+        QCOMPARE(w.geometry().left(), 150);
+        twips::setZoom(1.0);
+        QCOMPARE(w.geometry(), QRect(86, 116, 281, 169));
+    }
+
+    void aPictureBoxPlacesItsControlsInsideItsBorder()
+    {
+        QWidget window;
+        window.resize(600, 400);
+        PictureBox* sunken = controls::pictureBox(&window, "Picture1", {0, 0, 3000, 3000});
+        Label* cell = controls::label(sunken, "Label1", "7", {120, 480, 375, 375});
+        PictureBox* framed = controls::image(&window, "Image1", {3000, 0, 1500, 1500}, PictureBox::Border::Single);
+        Label* single = controls::label(framed, "Label2", "8", {0, 0, 375, 375});
+        PictureBox* bare = controls::image(&window, "Image2", {4500, 0, 1500, 1500});
+        Label* plain = controls::label(bare, "Label3", "9", {0, 0, 375, 375});
+        // Left 0, Top 0 is the corner inside the two-pixel sunken edge, the
+        // one-pixel single line, or the box's own corner without a border
+        QCOMPARE(cell->geometry(), QRect(2 + 8, 2 + 32, 25, 25));
+        QCOMPARE(single->geometry(), QRect(1, 1, 25, 25));
+        QCOMPARE(plain->geometry(), QRect(0, 0, 25, 25));
+        // the edge drawn is the one the controls stand inside
+        QCOMPARE(pixel(sunken, 0, 0), QColor(128, 128, 128));
+        QCOMPARE(pixel(sunken, 1, 1), QColor(64, 64, 64));
+        QCOMPARE(pixel(sunken, 2, 2), QColor(212, 208, 200));
+        QCOMPARE(pixel(sunken, 199, 199), QColor(Qt::white));
+        QCOMPARE(pixel(sunken, 198, 198), QColor(212, 208, 200));
+
+        // at 175 % the edge is four pixels, and so is the step inside it
+        const AtZoom zoom(1.75);
+        QCOMPARE(cell->geometry(), QRect(4 + 14, 4 + 56, 44, 44));
+        QCOMPARE(single->geometry(), QRect(2, 2, 44, 44));
+        QCOMPARE(plain->geometry(), QRect(0, 0, 44, 44));
+        QCOMPARE(pixel(sunken, 1, 1), QColor(128, 128, 128));
+        QCOMPARE(pixel(sunken, 2, 2), QColor(64, 64, 64));
+        QCOMPARE(pixel(sunken, 3, 3), QColor(64, 64, 64));
+        QCOMPARE(pixel(sunken, 4, 4), QColor(212, 208, 200));
+        QCOMPARE(pixel(framed, 1, 1), QColor(Qt::black));
+    }
+
+    void aZoomDrawsFontsLinesAndPicturesAnew()
+    {
+        QWidget window;
+        window.resize(800, 600);
+        fonts::setStandard(&window);
+        Label* caption = controls::label(&window, "Label1", "Click on this picture.", {0, 0, 1455, 255});
+        caption->fitOnOneLine();
+        Label* framed = controls::label(&window, "Label2", "42", {0, 600, 1200, 600});
+        fonts::set(framed, "Courier New", 11.25, fonts::Bold);
+        framed->setBorder(true);
+        Shape* line = controls::line(&window, "Line1", 300, 1500, 3000, 1500);
+        int drawn = 0;
+        PictureBox* box = controls::image(&window, "Image1", {0, 2000, 600, 600});
+        box->setPicture(Picture("checks", QSize(10, 10), [&](QPainter& p) {
+            ++drawn;
+            p.fillRect(0, 0, 10, 10, Qt::white);
+            p.fillRect(0, 0, 5, 5, Qt::black);
+        }));
+        QCOMPARE(framed->font().pixelSize(), 15);
+        QCOMPARE(framed->lineWidth(), 1);
+        const auto inkedRows = [line] {
+            const QImage drawn = line->grab().toImage();
+            QList<int> rows;
+            for (int y = 0; y < drawn.height(); ++y)
+                if (drawn.pixelColor(drawn.width() / 2, y) == QColor(Qt::black))
+                    rows << y;
+            return rows;
+        };
+        // one pixel, on the line's own row of its two-pixel box
+        QCOMPARE(line->height(), 2);
+        QCOMPARE(inkedRows(), QList<int>{1});
+        box->grab();
+        QCOMPARE(drawn, 1);
+
+        const AtZoom zoom(3.0);
+        // the points again, three times the pixels; a border line three pixels wide
+        QCOMPARE(framed->font().pixelSize(), 45);
+        QCOMPARE(QFontInfo(framed->font()).family(), fonts::substitute("Courier New"));
+        QVERIFY(framed->font().bold());
+        QCOMPARE(framed->lineWidth(), 3);
+        // a caption fitted to one line fits again
+        QVERIFY(QFontMetrics(caption->font()).horizontalAdvance(caption->text()) <= caption->width());
+        QVERIFY(caption->font().pixelSize() > 3 * 9);
+        // three pixels wide, on the same line of the twips
+        QCOMPARE(line->height(), 6);
+        QCOMPARE(inkedRows(), (QList<int>{2, 3, 4}));
+        // the picture drawn afresh at thirty pixels a side, its squares sharp
+        const QImage art = box->grab().toImage();
+        QCOMPARE(drawn, 2);
+        QCOMPARE(art.pixelColor(14, 14), QColor(Qt::black));
+        QCOMPARE(art.pixelColor(15, 15), QColor(Qt::white));
+        QCOMPARE(art.pixelColor(29, 0), QColor(Qt::white));
     }
 
     void captionsReadAloudWithoutAccessKeys()

@@ -1,0 +1,11 @@
+#pragma once
+// The whole toolkit at another zoom, for as long as an AtZoom lives.
+
+#include "toolkit/twips.h"
+
+struct AtZoom {
+    explicit AtZoom(double zoom) { twips::setZoom(zoom); }
+    ~AtZoom() { twips::setZoom(1.0); }
+    AtZoom(const AtZoom&) = delete;
+    AtZoom& operator=(const AtZoom&) = delete;
+};
