@@ -3,6 +3,10 @@
 #include "shell/frmloading.h"
 #include "shell/frmmainmenu.h"
 
+#include <cstdio>
+#include <sys/wait.h>
+#include <unistd.h>
+
 StartedApp::StartedApp() : app(std::make_unique<Cardovia>(platform))
 {
     app->start();
@@ -20,4 +24,19 @@ StartedApp::~StartedApp()
 void StartedApp::settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool StartedApp::ends(const std::function<void()>& playerAction, const std::function<bool()>& atEnd)
+{
+    enum : int { NotEnded = 1, Ended = 2, EndedWrongly = 3 };
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        platform.onEnd = [&] { _exit(atEnd() ? Ended : EndedWrongly); };
+        playerAction();
+        _exit(NotEnded);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == Ended;
 }

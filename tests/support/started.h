@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 struct StartedApp {
@@ -19,6 +20,12 @@ struct StartedApp {
     ~StartedApp();
     // Lets unloaded forms be destroyed, as the event loop would.
     static void settle();
+
+    // Whether what the player does ends the application, there and then. It
+    // is done in a copy of this process, which ends inside End as the game
+    // does, so that End unwinds no Qt frames (Qt would leak their memory);
+    // `atEnd` is asked at that moment too.
+    bool ends(const std::function<void()>& playerAction, const std::function<bool()>& atEnd = [] { return true; });
 
     // Gives the frame the keyboard, presses Alt and a menu button's access
     // key, and waits for that game's screen; none if it does not come.
