@@ -100,10 +100,11 @@ void complain(QtMsgType type, const QMessageLogContext&, const QString& text)
 // or to the last event of the run. It never returns.
 class Run {
 public:
-    Run(StartedApp& s, unsigned seed, long first, long last, Shared& shared)
-        : s_(s), app_(*s.app), dice_(seed), seed_(seed), first_(first), last_(last), shared_(shared)
+    // `seed` is the whole play's, which replays it; `runSeed` this run's.
+    Run(StartedApp& s, unsigned seed, unsigned runSeed, long first, long last, Shared& shared)
+        : s_(s), app_(*s.app), dice_(runSeed), seed_(seed), first_(first), last_(last), shared_(shared)
     {
-        s_.platform.reseed(seed ^ 0x5bd1e995u);
+        s_.platform.reseed(runSeed ^ 0x5bd1e995u);
         s_.platform.onEnd = [this] { ended(); };
         qInstallMessageHandler(complain);
     }
@@ -604,23 +605,25 @@ private:
                     inPlay.push_back(c);
             }
         }
+        // Between rounds Grizzle's card is out; once the round is settled and
+        // shown, every card is back in a hand.
         const war::Card grizzles{d.dealervalue, d.dealersuit};
-        if (inPlay.size() > 1 || (inPlay.size() == 1 && inPlay.front() != grizzles))
-            fail(QStringLiteral("%1 of the 48 cards are neither in a hand nor Grizzle's card in play")
-                     .arg(inPlay.size()));
-        if (inPlay.size() == 1) {
-            // Grizzle's card is out; the player's turn comes
-            if (!war.piccard1->isVisible() || war.piccard1->picture() != images.cardpicture(qint16(grizzles.value), qint16(grizzles.suit)) ||
-                war.cmdContinue->isVisible() || !enabled(war.picYourCards))
+        const bool settled = war.cmdContinue->isVisible();
+        if (settled ? !inPlay.empty() : inPlay != std::vector<war::Card>{grizzles})
+            fail(QStringLiteral("%1 of the 48 cards are in neither hand %2")
+                     .arg(inPlay.size())
+                     .arg(settled ? QStringLiteral("after the round") : QStringLiteral("with Grizzle's card out")));
+        if (!settled) {
+            if (!war.piccard1->isVisible() ||
+                war.piccard1->picture() != images.cardpicture(qint16(grizzles.value), qint16(grizzles.suit)) ||
+                !enabled(war.picYourCards))
                 fail(QStringLiteral("Grizzle's card in play is not shown as it should be"));
             return;
         }
-        // the round is settled and shown
         const QString expected = d.yourvalue > d.dealervalue   ? QStringLiteral("You!")
                                  : d.yourvalue < d.dealervalue ? QStringLiteral("Grizzle!")
                                                                : QStringLiteral("Both of you!");
-        if (!war.cmdContinue->isVisible() || !war.piccard2->isVisible() || enabled(war.picYourCards) ||
-            war.lblWinner->text() != expected)
+        if (!war.piccard2->isVisible() || enabled(war.picYourCards) || war.lblWinner->text() != expected)
             fail(QStringLiteral("the settled round shows \"%1\"").arg(war.lblWinner->text()));
     }
 
@@ -795,14 +798,11 @@ private:
 
     [[noreturn]] void fail(const QString& what)
     {
-        QString text = QStringLiteral("seed %1, event %2: %3\nrun of events %4 to %5 (its own seed %6); the last "
-                                      "events:\n")
-                           .arg(rootSeed)
+        QString text = QStringLiteral("seed %1, event %2: %3\n(replay: bench_random_player %4 %1); the last events:\n")
+                           .arg(seed_)
                            .arg(event_)
                            .arg(what)
-                           .arg(first_)
-                           .arg(last_ - 1)
-                           .arg(seed_);
+                           .arg(event_ + 1);
         for (const QString& line : log_)
             text += QStringLiteral("  %1\n").arg(line);
         const QByteArray bytes = text.toUtf8();
@@ -832,10 +832,6 @@ private:
         _exit(0);
     }
 
-public:
-    static unsigned rootSeed;
-
-private:
     struct Due {
         Timer* timer;
         double at;
@@ -867,8 +863,6 @@ private:
     std::pair<long, long> scores_;
 };
 
-unsigned Run::rootSeed = 0;
-
 // The threads of this process but QtTest's watchdog, which only sleeps until
 // a test function overruns.
 int threads()
@@ -889,7 +883,6 @@ int threads()
 Result play(unsigned seed, long events)
 {
     Result result;
-    Run::rootSeed = seed;
     void* memory = mmap(nullptr, sizeof(Shared), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
     if (memory == MAP_FAILED) {
         result.failure = QStringLiteral("no memory to share with the runs");
@@ -915,19 +908,22 @@ Result play(unsigned seed, long events)
         std::fflush(nullptr);
         const pid_t child = fork();
         if (child == 0)
-            Run(started, runSeed, next, last, *shared).play();
+            Run(started, seed, runSeed, next, last, *shared).play();
         int status = 0;
         waitpid(child, &status, 0);
         if (shared->failed) {
             result.failure = QString::fromUtf8(shared->failure);
         } else if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            // a sanitizer's report, or a crash, in the event being played
+            // or, for a leak, at the end of the run
             result.failure = QStringLiteral("seed %1, event %2: the run of events from %3 ended with %4 %5 (see "
-                                            "above)")
+                                            "above; replay: bench_random_player %6 %1)")
                                  .arg(seed)
                                  .arg(shared->next)
                                  .arg(next)
                                  .arg(WIFSIGNALED(status) ? QStringLiteral("signal") : QStringLiteral("status"))
-                                 .arg(WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status));
+                                 .arg(WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status))
+                                 .arg(shared->next + 1);
         }
         next = shared->next;
     }
