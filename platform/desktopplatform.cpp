@@ -104,7 +104,13 @@ void DesktopPlatform::MsgBox(const QString& text)
 void DesktopPlatform::End()
 {
     std::fflush(nullptr);
-    std::_Exit(0);
+    if (!shutdown_)
+        std::_Exit(0);
+    // The shutdown may take this platform with it.
+    const std::function<void()> shutdown = std::move(shutdown_);
+    shutdown();
+    // exit, not _Exit: the leak checker looks at what is left at exit
+    std::exit(0);
 }
 
 QTime DesktopPlatform::timeOfDay()

@@ -17,6 +17,10 @@ public:
 
     // Message boxes are centred over this window.
     void setMessageParent(QWidget* parent) { messageParent_ = parent; }
+    // What End runs before the process ends: a build that checks for leaks
+    // takes the application down as the end of main() would, so that the
+    // checker sees the whole run. Without one, End ends at once.
+    void setShutdown(std::function<void()> shutdown) { shutdown_ = std::move(shutdown); }
 
     void Randomize() override;
     float Rnd() override;
@@ -33,4 +37,5 @@ private:
     std::mt19937 engine_;
     QPointer<QWidget> messageParent_;
     std::unique_ptr<AudioWorker> audio_;
+    std::function<void()> shutdown_;
 };

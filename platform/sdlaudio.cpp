@@ -7,13 +7,63 @@
 #include <QFileInfo>
 #include <SDL.h>
 #include <alsa/asoundlib.h>
+#include <algorithm>
 #include <fluidsynth.h>
 #include <mutex>
+#include <vector>
 
 namespace {
 
 // Installed by the timgm6mb-soundfont package.
 constexpr char kSoundFont[] = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+// The events of a piece of the music (a buffer of the output, 1024 frames or
+// 23 ms) are carried out before it is written, all of them: a song that
+// started 20,000 notes at once held the output for 100 ms, and Stop and
+// closing waited for it. With every voice in use a note costs about 5 us
+// (bench_media), so a piece carries out this many events at most and skips
+// the rest; no playable song comes near it.
+constexpr int kMaxEventsPerPiece = 1000;
+
+// Reads at most `limit` bytes of the file; null when it cannot be read or is
+// longer than that.
+QByteArray readUpTo(const QString& path, qint64 limit)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = file.read(limit + 1);
+    return bytes.size() > limit ? QByteArray() : bytes;
+}
+
+quint32 littleEndian(const QByteArray& bytes, qsizetype at, int size)
+{
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | quint8(bytes[at + i]);
+    return value;
+}
+
+// The length in seconds of the sound in a RIFF wave file, by its format and
+// the data it really holds; 0 when it is not one.
+double waveSeconds(const QByteArray& wave)
+{
+    if (wave.size() < 12 || !wave.startsWith("RIFF") || wave.mid(8, 4) != "WAVE")
+        return 0;
+    double bitsPerSecond = 0;
+    for (qsizetype at = 12; at + 8 <= wave.size();) {
+        const QByteArray id = wave.mid(at, 4);
+        const qint64 size = littleEndian(wave, at + 4, 4);
+        const qsizetype body = at + 8;
+        if (id == "fmt " && size >= 16 && body + 16 <= wave.size())
+            bitsPerSecond = double(littleEndian(wave, body + 2, 2)) * littleEndian(wave, body + 4, 4) *
+                            littleEndian(wave, body + 14, 2);
+        else if (id == "data")
+            return bitsPerSecond > 0 ? double(std::min<qint64>(size, wave.size() - body)) * 8 / bitsPerSecond : 0;
+        at = body + size + (size & 1);
+    }
+    return 0;
+}
 
 void ignoreAlsa(const char*, int, const char*, int, const char*, ...) {}
 
@@ -34,9 +84,9 @@ void quietenLibraries()
 class Song {
 public:
     // Null when FluidSynth cannot make it.
-    static std::unique_ptr<Song> make(int rate, fluid_sfont_t* sfont, const QByteArray& midi)
+    static std::unique_ptr<Song> make(int rate, int channels, fluid_sfont_t* sfont, const QByteArray& midi)
     {
-        std::unique_ptr<Song> song(new Song(sfont));
+        std::unique_ptr<Song> song(new Song(sfont, channels));
         if (!(song->settings_ = new_fluid_settings()))
             return nullptr;
         fluid_settings_setnum(song->settings_, "synth.sample-rate", double(rate));
@@ -48,9 +98,14 @@ public:
             return nullptr;
         song->added_ = true;
         if (!(song->player_ = new_fluid_player(song->synth_)) ||
+            fluid_player_set_playback_callback(song->player_, &Song::handle, song.get()) != FLUID_OK ||
             fluid_player_add_mem(song->player_, midi.constData(), std::size_t(midi.size())) != FLUID_OK ||
             fluid_player_play(song->player_) != FLUID_OK)
             return nullptr;
+        // FluidSynth reads the file when the song first sounds: that first
+        // piece is made here, on the thread that starts the song, so that the
+        // output (and a Stop waiting for it) never waits for the reading.
+        song->write(song->lead_.data(), kLeadFrames);
         return song;
     }
 
@@ -69,21 +124,51 @@ public:
     }
 
     bool playing() const { return fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING; }
+    // The output has taken none of it yet.
+    bool untouched() const { return leadPlayed_ == 0; }
 
-    void render(Sint16* out, int frames, int channels)
+    void render(Sint16* out, int frames)
     {
-        // a mono output takes the right channel, a wider one the front pair
-        fluid_synth_write_s16(synth_, frames, out, 0, channels, out, channels > 1 ? 1 : 0, channels);
+        const int lead = std::min(frames, kLeadFrames - leadPlayed_);
+        std::copy_n(lead_.data() + std::size_t(leadPlayed_ * channels_), std::size_t(lead * channels_), out);
+        leadPlayed_ += lead;
+        write(out + std::size_t(lead * channels_), frames - lead);
     }
 
 private:
-    explicit Song(fluid_sfont_t* sfont) : sfont_(sfont) {}
+    // FluidSynth's own block: its sound is the same however it is cut up.
+    static constexpr int kLeadFrames = 64;
+
+    Song(fluid_sfont_t* sfont, int channels)
+        : sfont_(sfont), channels_(channels), lead_(std::size_t(kLeadFrames * channels))
+    {
+    }
+
+    void write(Sint16* out, int frames)
+    {
+        events_ = 0;
+        // a mono output takes the right channel, a wider one the front pair
+        fluid_synth_write_s16(synth_, frames, out, 0, channels_, out, channels_ > 1 ? 1 : 0, channels_);
+    }
+
+    // Each event of the song on its way to the synthesiser, while it renders.
+    static int handle(void* self, fluid_midi_event_t* event)
+    {
+        Song& song = *static_cast<Song*>(self);
+        if (++song.events_ > kMaxEventsPerPiece)
+            return FLUID_OK;
+        return fluid_synth_handle_midi_event(song.synth_, event);
+    }
 
     fluid_sfont_t* const sfont_;
+    const int channels_;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     fluid_player_t* player_ = nullptr;
     bool added_ = false;
+    int events_ = 0;  // carried out in the piece being written
+    std::vector<Sint16> lead_;  // the song's first piece, made when it starts
+    int leadPlayed_ = 0;
 };
 
 // The music stream, fed to SDL_mixer's music hook. SDL_mixer's own MIDI back
@@ -124,7 +209,7 @@ public:
     // Plays the MIDI file from its beginning, ending whatever played.
     void start(const QByteArray& midi)
     {
-        std::unique_ptr<Song> next = Song::make(rate_, sfont_, midi);
+        std::unique_ptr<Song> next = Song::make(rate_, channels_, sfont_, midi);
         std::lock_guard lock(mutex_);
         song_.swap(next);
     }
@@ -142,6 +227,12 @@ public:
         return song_ && song_->playing();
     }
 
+    bool atBeginning() const
+    {
+        std::lock_guard lock(mutex_);
+        return song_ && song_->untouched();
+    }
+
 private:
     Synth(int rate, int channels) : rate_(rate), channels_(channels) {}
 
@@ -153,7 +244,7 @@ private:
         SDL_memset(stream, 0, std::size_t(len));
         std::lock_guard lock(s.mutex_);
         if (s.song_ && s.song_->playing())
-            s.song_->render(reinterpret_cast<Sint16*>(stream), len / int(sizeof(Sint16)) / s.channels_, s.channels_);
+            s.song_->render(reinterpret_cast<Sint16*>(stream), len / int(sizeof(Sint16)) / s.channels_);
     }
 
     const int rate_;
@@ -231,7 +322,9 @@ void SdlPlayer::setCommand(const QString& command)
         if (isOpen() && !isPlaying())
             start();
     } else if (word == QLatin1String("prev")) {
-        if (isPlaying()) {
+        // A song just started is at its beginning: starting it again would
+        // only read the file once more.
+        if (isPlaying() && !(!song_.isEmpty() && audio_.synth()->atBeginning())) {
             halt();
             start();
         }
@@ -279,11 +372,8 @@ bool SdlPlayer::load()
         chunk_ = decode();
         return isOpen();
     }
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
     // only a standard MIDI file goes to the synthesiser
-    const QByteArray song = file.readAll();
+    const QByteArray song = readUpTo(path_, kMaxSongBytes);
     if (song.startsWith("MThd") && audio_.synth())
         song_ = song;
     return isOpen();
@@ -296,10 +386,15 @@ Mix_Chunk* SdlPlayer::decode()
     if (decoded_.chunk && decoded_.path == path && decoded_.size == file.size() &&
         decoded_.modified == file.lastModified())
         return decoded_.chunk;
+    // only a wave file the mixer can convert promptly
+    const QByteArray wave = readUpTo(path_, kMaxSoundBytes);
+    const double seconds = waveSeconds(wave);
+    if (seconds <= 0 || seconds > kMaxSoundSeconds)
+        return nullptr;
     Mix_Chunk* chunk = nullptr;
-    if (SDL_RWops* rw = SDL_RWFromFile(QFile::encodeName(path_).constData(), "rb")) {
-        // SDL_mixer forgets to close a file whose format it does not know,
-        // so the file stays ours to close.
+    if (SDL_RWops* rw = SDL_RWFromConstMem(wave.constData(), int(wave.size()))) {
+        // SDL_mixer forgets to close a source whose format it does not know,
+        // so it stays ours to close.
         chunk = Mix_LoadWAV_RW(rw, 0);
         SDL_RWclose(rw);
     }

@@ -55,6 +55,20 @@ class SdlPlayer : public MediaPlayer {
 public:
     enum class Device { Sequencer, WaveAudio };
 
+    // The files the players take; a larger one is a bad file (closed and
+    // silent, and the game goes on). Measured with bench_media (figures in
+    // bench/README.md): a song is read whole when it starts, 1 MiB of notes
+    // in about 15 ms and 15 MB; our tracks are under 16 KB, ordinary songs
+    // under 1 MB. A 4 MiB song that starts all its notes at once held Stop
+    // for 3 s before these limits.
+    static constexpr qint64 kMaxSongBytes = 1 << 20;
+    // A sound is converted to the output's format when it is opened: 30
+    // seconds take up to 50 ms (8-bit mono at 8 kHz, the costliest to
+    // convert; ten minutes of it took 0.8 s and 240 MB). A sound effect is a
+    // second or two.
+    static constexpr double kMaxSoundSeconds = 30;
+    static constexpr qint64 kMaxSoundBytes = 8 << 20;
+
     // There is one Sequencer per SdlAudio: it has a single music stream.
     SdlPlayer(SdlAudio& audio, Device device, QStringList dataFolders);
     ~SdlPlayer() override;

@@ -2,6 +2,7 @@
 
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
+#include "shell/windowgone.h"
 
 Cardovia::Cardovia(Platform& platform) : App(platform), main_(std::make_unique<frmMain>(*this))
 {
@@ -15,6 +16,7 @@ Cardovia::~Cardovia()
 
 void Cardovia::start()
 {
+    new WindowGone(*main_, platform());
     main_->Form_Load();
 }
 

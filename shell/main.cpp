@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -40,7 +41,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    QApplication application(argc, argv);
+    auto application = std::make_unique<QApplication>(argc, argv);
     nameTheApplication();
     // the window is matched to its launcher and icon by this name
     QGuiApplication::setDesktopFileName(QString::fromUtf8(launch::kAppId));
@@ -50,9 +51,16 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    DesktopPlatform platform;
-    Cardovia app(platform);
-    platform.setMessageParent(&app.main());
-    app.start();
+    auto platform = std::make_unique<DesktopPlatform>();
+    auto app = std::make_unique<Cardovia>(*platform);
+    platform->setMessageParent(&app->main());
+#ifdef CARDOVIA_SHUTDOWN_AT_END
+    platform->setShutdown([&] {
+        app.reset();
+        platform.reset();
+        application.reset();
+    });
+#endif
+    app->start();
     return QApplication::exec();
 }

@@ -85,6 +85,32 @@ void grizzleSees(frmBingo& f, int cell, int number)
 
 const std::set<int> kCentresOnly{13, 38};
 
+// Rnd values that deal one card: column c holds 15 (c - 1) + 1 to 15 (c - 1) + 5
+// from the top, so its corners are 1, 61, 5 and 65.
+std::vector<float> dealingTheFirstFive()
+{
+    std::vector<float> script;
+    for (int c = 1; c <= 5; ++c)
+        for (int i = 0; i < 5; ++i)
+            script.push_back(rndFor(15 * (c - 1) + 1 + i, 15 * (c - 1) + 1, 15));
+    return script;
+}
+
+// The next ball called is `ball`.
+void call(StartedApp& s, frmBingo& f, int ball)
+{
+    s.platform.script({rndFor(ball, 1, 75)});
+    tick(*f.tmrBall);
+}
+
+// A click where the window shows the control: it lands on whatever lies in
+// front of it there.
+void clickInWindow(QWidget* control)
+{
+    QWidget* window = control->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, control->mapTo(window, control->rect().center()));
+}
+
 } // namespace
 
 class FrmBingoTest : public QObject {
@@ -499,6 +525,110 @@ private slots:
                  QStringList{wins ? QStringLiteral("You Win! Hit okay to play again.") : kNoCheating});
         QCOMPARE(state(f), wins ? QStringLiteral("Over") : QStringLiteral("Running"));
         QCOMPARE(markedCells(f), kCentresOnly);
+    }
+
+    void theTwoCardsAreDealtApartAndMayShareNumbers()
+    {
+        StartedApp s;
+        QVERIFY(activate(&s.app->main()));
+        frmBingo& f = openBingo(s);
+        // the same draws for both cards give the same card twice
+        s.platform.script(dealingTheFirstFive());
+        s.platform.script(dealingTheFirstFive());
+        f.cmdOkay_Click();
+        for (int k = 1; k <= 25; ++k)
+            QCOMPARE(f.lblNumber[k]->text(), f.lblNumber[25 + k]->text());
+        // a shared number: Grizzle marks its own cell, the player's is the player's to mark
+        call(s, f, 16);
+        tick(*f.tmrGrizzle);
+        QCOMPARE(markedCells(f), (std::set<int>{2, 13, 38}));
+        clickInWindow(f.lblNumber[27]);
+        QCOMPARE(markedCells(f), (std::set<int>{2, 13, 27, 38}));
+    }
+
+    void aCardCompleteButUnclaimedDoesNotWin_data()
+    {
+        QTest::addColumn<bool>("playerFirst");
+        QTest::newRow("the player claims before Grizzle looks") << true;
+        QTest::newRow("Grizzle looks before the player claims") << false;
+    }
+
+    void aCardCompleteButUnclaimedDoesNotWin()
+    {
+        QFETCH(bool, playerFirst);
+        StartedApp s;
+        QVERIFY(activate(&s.app->main()));
+        frmBingo& f = openBingo(s);
+        f.Option3->setChecked(true);  // 4 Corners
+        s.platform.script(dealingTheFirstFive());
+        s.platform.script(dealingTheFirstFive());
+        f.cmdOkay_Click();
+        // three corners called on both cards; Grizzle marks, the player clicks
+        const std::pair<int, int> corners[] = {{1, 26}, {61, 30}, {5, 46}};
+        for (const auto& [ball, cell] : corners) {
+            call(s, f, ball);
+            tick(*f.tmrGrizzle);
+            clickInWindow(f.lblNumber[cell]);
+        }
+        // the last corner of both cards comes with one ball
+        call(s, f, 65);
+        clickInWindow(f.lblNumber[50]);
+        QVERIFY(s.platform.messages.isEmpty());
+        if (playerFirst) {
+            clickInWindow(f.cmdBingo);
+            tick(*f.tmrGrizzle);
+        } else {
+            tick(*f.tmrGrizzle);
+            clickInWindow(f.cmdBingo);
+        }
+        QCOMPARE(s.platform.messages, QStringList{playerFirst ? QStringLiteral("You Win! Hit okay to play again.")
+                                                              : QStringLiteral("Grizzle Wins! Hit okay to play again.")});
+        QCOMPARE(state(f), QStringLiteral("Over"));
+    }
+
+    void aCompleteCardWinsOnlyWhenClaimed()
+    {
+        StartedApp s;
+        frmBingo& f = openBingo(s);
+        choose(f, f.Option3);
+        markPlayer(f, {1, 5, 21, 25});
+        // the game goes on around a complete card, for as long as it is not claimed
+        for (int i = 0; i < 20; ++i) {
+            call(s, f, 31 + i);  // no corner of Grizzle's
+            tick(*f.tmrGrizzle);
+        }
+        QVERIFY(s.platform.messages.isEmpty());
+        QCOMPARE(state(f), QStringLiteral("Running"));
+        f.cmdBingo_Click();
+        QCOMPARE(s.platform.messages, QStringList{"You Win! Hit okay to play again."});
+    }
+
+    void thePlayerMarksWhatTheOptionsPanelLeavesInView()
+    {
+        StartedApp s;
+        QVERIFY(activate(&s.app->main()));
+        frmBingo& f = openBingo(s);
+        // with the panel up before the first game, and while a game is paused
+        for (const bool paused : {false, true}) {
+            if (paused) {
+                f.cmdOkay_Click();
+                f.cmdOptions_Click();
+            }
+            QVERIFY(f.Frame1->isVisible());
+            // a cell in view, and one under a bare part of the panel
+            int inView = 0, underPanel = 0;
+            for (int k = 26; k <= 50; ++k) {
+                const QWidget* hit = f.childAt(f.lblNumber[k]->mapTo(&f, f.lblNumber[k]->rect().center()));
+                if (hit == f.lblNumber[k] && !inView)
+                    inView = k;
+                if (hit == f.Frame1 || (qobject_cast<const QLabel*>(hit) && f.Frame1->isAncestorOf(hit)))
+                    underPanel = k;
+            }
+            QVERIFY(inView && underPanel);
+            clickInWindow(f.lblNumber[inView]);
+            clickInWindow(f.lblNumber[underPanel]);
+            QVERIFY2(f.marked(inView) && !f.marked(underPanel), paused ? "paused" : "before the first game");
+        }
     }
 
     void aFalseClaimStartsOverWithTheGameRunning()

@@ -1,15 +1,21 @@
 // The players of a desktop session behind their worker: no sound library is
 // in the process before the first "open", the commands given meanwhile are
-// carried out in order once the module is in, and without the module the
-// game stays silent.
+// carried out in order once the module is in, without the module the game
+// stays silent, and no file holds up Stop, Play or the end of the game.
 
 #include "platform/audioworker.h"
+#include "platform/desktopplatform.h"
+#include "platform/sdlaudio.h"
 #include "support/sound.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtTest>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,6 +33,39 @@ void play(MediaPlayer& player, const QString& file)
     for (const char* word : {"open", "play", "prev"})
         player.setCommand(QString::fromLatin1(word));
 }
+
+// The heaviest files the players take: the largest song, all of whose notes
+// start at once, and the longest sound in the format that costs most to
+// convert.
+struct HeavyFiles {
+    QTemporaryDir dir;
+    QString song = dir.filePath(QStringLiteral("dense.mid"));
+    QString sound = dir.filePath(QStringLiteral("long.wav"));
+
+    HeavyFiles()
+    {
+        for (const auto& [path, bytes] : {std::pair{song, denseMidi(SdlPlayer::kMaxSongBytes)},
+                                           std::pair{sound, waveFile(SdlPlayer::kMaxSoundSeconds - 1, 8000, 1, 8)}}) {
+            QFile f(path);
+            f.open(QIODevice::WriteOnly);
+            f.write(bytes);
+        }
+    }
+};
+
+// The milliseconds the calling thread spends on it.
+qint64 held(const std::function<void()>& what)
+{
+    QElapsedTimer clock;
+    clock.start();
+    what();
+    return clock.elapsed();
+}
+
+// The 100 ms are the promise to the player (a press is answered within a
+// tenth of a second); on this machine the heaviest song needs about a third
+// of it in the sanitizer build.
+constexpr qint64 kPrompt = 100;
 
 } // namespace
 
@@ -93,6 +132,70 @@ private slots:
         worker.finish();
         // the output never opened
         QCOMPARE(disk.mark(), 0);
+    }
+
+    void theHeaviestSongNeverHoldsUpStopOrPlay()
+    {
+        useDriver("dummy");
+        HeavyFiles heavy;
+        AudioWorker worker({module()}, kData);
+        // the first open brings the sound in; that is no file's doing
+        play(worker.sequencer(), QStringLiteral("1.mid"));
+        worker.finish();
+
+        MediaPlayer& music = worker.sequencer();
+        // Play, as the panel's button gives it: the press returns at once
+        QVERIFY(held([&] {
+                    music.stopAndClose();
+                    play(music, heavy.song);
+                }) < kPrompt);
+        worker.finish();
+        QThread::msleep(150);  // after its notes have started
+        // Stop returns at once, and the music has stopped within the tenth
+        const qint64 stopped = held([&] {
+            QVERIFY(held([&] { music.stopAndClose(); }) < kPrompt);
+            worker.finish();
+        });
+        QVERIFY2(stopped < kPrompt, qPrintable(QString::number(stopped)));
+        // the presses return at once while the worker decodes and reads
+        QVERIFY(held([&] {
+                    play(worker.waveAudio(), heavy.sound);
+                    play(music, heavy.song);
+                    music.stopAndClose();
+                    play(music, heavy.song);
+                }) < kPrompt);
+    }
+
+    void theGameEndsAtOnceWhateverTheSoundIsDoing()
+    {
+        useDriver("dummy");
+        HeavyFiles heavy;
+        // the game in a process of its own, which ends as the game does when
+        // its window closes
+        int ready[2];
+        QCOMPARE(pipe(ready), 0);
+        std::fflush(nullptr);
+        const pid_t game = fork();
+        if (game == 0) {
+            DesktopPlatform platform;
+            platform.sequencer().playFile(heavy.song);
+            QThread::msleep(300);
+            // the worker is at the heaviest work it has, decoding the sound
+            platform.waveAudio().playFile(heavy.sound);
+            QThread::msleep(5);
+            const char now = 1;
+            (void)write(ready[1], &now, 1);
+            platform.End();
+        }
+        char now = 0;
+        QCOMPARE(read(ready[0], &now, 1), ssize_t(1));
+        QElapsedTimer clock;
+        clock.start();
+        int status = 0;
+        waitpid(game, &status, 0);
+        const qint64 ended = clock.elapsed();
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        QVERIFY2(ended < kPrompt, qPrintable(QString::number(ended)));
     }
 
     void leavingWhileItLoadsDoesNotWait()

@@ -280,6 +280,46 @@ private slots:
         QDir::setCurrent(before);
     }
 
+    void filesBeyondWhatThePlayersTakeStayClosed()
+    {
+        useDriver("dummy");
+        QTemporaryDir dir;
+        const auto file = [&](const QString& name, const QByteArray& bytes) {
+            QFile f(dir.filePath(name));
+            f.open(QIODevice::WriteOnly);
+            f.write(bytes);
+            return f.fileName();
+        };
+        const QByteArray largest = denseMidi(SdlPlayer::kMaxSongBytes);
+        const QByteArray larger = denseMidi(SdlPlayer::kMaxSongBytes + 8);
+        QVERIFY(largest.size() <= SdlPlayer::kMaxSongBytes && larger.size() > SdlPlayer::kMaxSongBytes);
+        // ten seconds that say they are two gigabytes: what the file holds counts
+        QByteArray lying = waveFile(10, 44100, 2, 16);
+        lying.replace(40, 4, QByteArray("\xff\xff\xff\x7f", 4));
+        const struct {
+            SdlPlayer::Device device;
+            QString file;
+            bool opens;
+        } cases[] = {
+            {SdlPlayer::Device::Sequencer, file("largest.mid", largest), true},
+            {SdlPlayer::Device::Sequencer, file("larger.mid", larger), false},
+            {SdlPlayer::Device::WaveAudio, file("29s.wav", waveFile(29, 8000, 1, 8)), true},
+            {SdlPlayer::Device::WaveAudio, file("31s.wav", waveFile(31, 8000, 1, 8)), false},
+            // a few bytes that play for minutes at a hundred samples a second
+            {SdlPlayer::Device::WaveAudio, file("slow.wav", waveFile(200, 100, 1, 8)), false},
+            // short, but more bytes than a sound is allowed
+            {SdlPlayer::Device::WaveAudio, file("dense.wav", waveFile(24, 96000, 2, 16)), false},
+            {SdlPlayer::Device::WaveAudio, file("lying.wav", lying), true},
+        };
+        SdlAudio audio;
+        for (const auto& c : cases) {
+            SdlPlayer player(audio, c.device, {});
+            player.setFileName(c.file);
+            player.setCommand("open");
+            QVERIFY2(player.isOpen() == c.opens, qPrintable(c.file));
+        }
+    }
+
     void playAfterStopAndPrevStartTheSongAgain()
     {
         DiskOutput disk;

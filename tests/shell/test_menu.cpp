@@ -57,6 +57,30 @@ private slots:
         QCOMPARE(menu.cmdTicTacToe->nextInFocusChain(), menu.cmdBingo);
     }
 
+    void eachGameButtonOpensItsGameWhenClicked()
+    {
+        StartedApp s;
+        frmMainMenu& menu = *s.app->existing<frmMainMenu>();
+        const struct {
+            QPushButton* button;
+            const char* screen;
+        } games[] = {
+            {menu.cmdFireIce, "FrmFireIce"},
+            {menu.cmdWar, "frmWar"},
+            {menu.cmdTicTacToe, "frmTicTacToe"},
+            {menu.cmdBingo, "frmBingo"},
+        };
+        for (const auto& game : games) {
+            QTest::mouseClick(game.button, Qt::LeftButton);
+            Form* shown = s.app->theform;
+            QVERIFY2(shown && shown->objectName() == QLatin1String(game.screen) && shown->isVisible() &&
+                         menu.isHidden(),
+                     game.screen);
+            s.app->returnToMenu(*shown);
+            s.settle();
+        }
+    }
+
     void noScreenIsReadOutWithANameFromTheCode()
     {
         StartedApp s;

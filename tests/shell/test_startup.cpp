@@ -13,6 +13,8 @@
 #include "toolkit/frmmusic.h"
 #include "war/frmwar.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QtTest>
@@ -132,19 +134,58 @@ private slots:
     {
         StartedApp s;
         frmMainMenu& menu = *s.app->existing<frmMainMenu>();
-        QVERIFY_THROWS_EXCEPTION(ApplicationEnded, menu.cmdQuit_Click());
-        QCOMPARE(s.platform.ends, 1);
+        QVERIFY(s.ends([&] { QTest::mouseClick(menu.cmdQuit, Qt::LeftButton); }));
+        // a click beside the button is no Quit
+        QVERIFY(!s.ends([&] {
+            QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.cmdQuit->geometry().bottomRight() + QPoint(4, 4));
+        }));
     }
 
     void fileQuitEndsWithoutReturningToTheMenu()
     {
         StartedApp s;
         frmMainMenu& menu = *s.app->existing<frmMainMenu>();
-        menu.cmdTicTacToe_Click();
-        QVERIFY_THROWS_EXCEPTION(ApplicationEnded, s.app->main().mnuQuit_Click());
-        QCOMPARE(s.platform.ends, 1);
-        QVERIFY(menu.isHidden());
-        QVERIFY(!s.app->existing<frmTicTacToe>()->isHidden());
+        QTest::mouseClick(menu.cmdTicTacToe, Qt::LeftButton);
+        frmMain& main = s.app->main();
+        QMenuBar* bar = main.menuBar();
+        // as the player does it: File on the menu bar, then Quit in the menu
+        const auto fileQuit = [&] {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(main.mnuFile()->menuAction()).center());
+            QMenu* file = main.mnuFile();
+            if (file->isVisible())
+                QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(main.mnuQuit()).center());
+        };
+        QVERIFY(s.ends(fileQuit, [&] { return menu.isHidden() && s.app->existing<frmTicTacToe>()->isVisible(); }));
+    }
+
+    void theFrameTakesNoInputUntilTheLoadingScreenGoes()
+    {
+        // the frame as start-up leaves it while the loading screen waits
+        struct Watching : FakePlatform {
+            std::function<void()> whileWaiting;
+            void sleep(int ms) override
+            {
+                if (whileWaiting)
+                    whileWaiting();
+                FakePlatform::sleep(ms);
+            }
+        } platform;
+        Cardovia app(platform);
+        bool looked = false;
+        platform.whileWaiting = [&] {
+            const frmLoading* loading = app.existing<frmLoading>();
+            QVERIFY(loading && loading->isVisible());
+            QVERIFY(!app.main().isEnabled());
+            // centred in the frame, in exact twips
+            QCOMPARE(twips::left(loading), (9600 - 5145) / 2.0);
+            QCOMPARE(twips::top(loading), (7200 - 2850) / 2.0);
+            looked = true;
+        };
+        app.start();
+        QVERIFY(!app.main().isEnabled());
+        QTRY_VERIFY(app.existing<frmLoading>() == nullptr);
+        QVERIFY(looked);
+        QVERIFY(app.main().isEnabled());
     }
 
     void theGameLoadsNoSoundLibraryBeforeMusicIsWanted()

@@ -46,6 +46,9 @@ class FakePlatform : public Platform {
 public:
     explicit FakePlatform(unsigned seed = 12345) : engine_(seed) {}
 
+    // Starts the seeded generator afresh from another seed.
+    void reseed(unsigned seed) { engine_.seed(seed); }
+
     // Values that Rnd returns, in order, before the seeded generator takes over.
     void script(std::initializer_list<float> values) { scripted_.insert(scripted_.end(), values); }
     void script(const std::vector<float>& values) { scripted_.insert(scripted_.end(), values.begin(), values.end()); }
@@ -76,6 +79,8 @@ public:
     [[noreturn]] void End() override
     {
         ++ends;
+        if (onEnd)
+            onEnd();
         throw ApplicationEnded{};
     }
     QTime timeOfDay() override { return clock; }
@@ -103,6 +108,9 @@ public:
     std::function<void()> onSleep;
     // Runs at the end of each frame: a look at the screen between two steps.
     std::function<void()> onFrame;
+    // Runs when the application ends, before End unwinds the handler; it may
+    // end the process instead, as the real End does.
+    std::function<void()> onEnd;
     int frames = 0;
     int ends = 0;
     int reseeds = 0;

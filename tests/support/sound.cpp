@@ -18,6 +18,62 @@ QStringList soundLibraries(qint64 pid)
     return found;
 }
 
+namespace {
+
+void append(QByteArray& bytes, quint32 value, int size, bool bigEndian)
+{
+    for (int i = 0; i < size; ++i)
+        bytes += char(value >> (8 * (bigEndian ? size - 1 - i : i)));
+}
+
+} // namespace
+
+QByteArray denseMidi(qsizetype bytes)
+{
+    // MThd and its six bytes, MTrk and its length, the end of the track
+    constexpr qsizetype kFrame = 14 + 8 + 4;
+    QByteArray track;
+    for (int note = 0; track.size() + kFrame + 4 <= bytes; ++note) {
+        // the first note 50 ms into the song (48 ticks at 120 beats a
+        // minute), each further one at the same moment
+        track += note == 0 ? char(48) : '\0';
+        if (note % 64 == 0)
+            track += char(0x90 | note / 64 % 16);  // note-on, on the next channel
+        track += char(24 + note % 96);
+        track += char(40 + note % 80);
+    }
+    track += QByteArray("\x00\xff\x2f\x00", 4);
+    QByteArray midi("MThd\0\0\0\x06\0\0\0\x01\x01\xe0MTrk", 18);
+    append(midi, quint32(track.size()), 4, true);
+    return midi + track;
+}
+
+QByteArray waveFile(double seconds, int rate, int channels, int bits)
+{
+    const int block = channels * bits / 8;
+    const quint32 frames = quint32(seconds * rate);
+    QByteArray data;
+    data.reserve(qsizetype(frames) * block);
+    for (quint32 f = 0; f < frames; ++f) {
+        const double level = std::sin(2 * M_PI * 440 * f / rate) * 0.5;
+        for (int c = 0; c < channels; ++c)
+            append(data, bits == 8 ? quint32(128 + level * 127) : quint32(qint32(level * 32767)), bits / 8, false);
+    }
+    QByteArray wave("RIFF");
+    append(wave, quint32(36 + data.size()), 4, false);
+    wave += "WAVEfmt ";
+    append(wave, 16, 4, false);
+    append(wave, 1, 2, false);  // PCM
+    append(wave, quint32(channels), 2, false);
+    append(wave, quint32(rate), 4, false);
+    append(wave, quint32(rate * block), 4, false);
+    append(wave, quint32(block), 2, false);
+    append(wave, quint32(bits), 2, false);
+    wave += "data";
+    append(wave, quint32(data.size()), 4, false);
+    return wave + data;
+}
+
 void useDriver(const char* driver, const QByteArray& diskFile)
 {
     qputenv("SDL_AUDIODRIVER", driver);

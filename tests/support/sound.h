@@ -12,6 +12,15 @@
 // process: this one, or the one with that id.
 QStringList soundLibraries(qint64 pid = 0);
 
+// A standard MIDI file of at most `bytes` bytes (and nearly that many) that
+// asks the most of a synthesiser that a file of its size can: one track whose
+// notes all start at once, 50 ms into the song, on every channel, in running
+// status.
+QByteArray denseMidi(qsizetype bytes);
+
+// A PCM wave file of a tone, of the given length and format.
+QByteArray waveFile(double seconds, int rate, int channels, int bits);
+
 // The driver the next SDL output opens with; the disk driver writes to diskFile.
 void useDriver(const char* driver, const QByteArray& diskFile = {});
 

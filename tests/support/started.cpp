@@ -5,6 +5,9 @@
 
 #include <QSettings>
 #include <QStandardPaths>
+#include <cstdio>
+#include <sys/wait.h>
+#include <unistd.h>
 
 StartedApp::StartedApp(Settings kept)
 {
@@ -34,4 +37,19 @@ std::unique_ptr<QSettings> StartedApp::settings()
     if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
         QStandardPaths::setTestModeEnabled(true);
     return std::make_unique<QSettings>(QStringLiteral("Corvane"), QStringLiteral("Cardovia"));
+}
+
+bool StartedApp::ends(const std::function<void()>& playerAction, const std::function<bool()>& atEnd)
+{
+    enum : int { NotEnded = 1, Ended = 2, EndedWrongly = 3 };
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        platform.onEnd = [&] { _exit(atEnd() ? Ended : EndedWrongly); };
+        playerAction();
+        _exit(NotEnded);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == Ended;
 }

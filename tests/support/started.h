@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 class QSettings;
@@ -27,6 +28,12 @@ struct StartedApp {
     // The game's settings. The tests keep them in a folder of their own
     // (XDG_CONFIG_HOME from CTest, else Qt's test folder), never the player's.
     static std::unique_ptr<QSettings> settings();
+
+    // Whether what the player does ends the application, there and then. It
+    // is done in a copy of this process, which ends inside End as the game
+    // does, so that End unwinds no Qt frames (Qt would leak their memory);
+    // `atEnd` is asked at that moment too.
+    bool ends(const std::function<void()>& playerAction, const std::function<bool()>& atEnd = [] { return true; });
 
     // Gives the frame the keyboard, presses Alt and a menu button's access
     // key, and waits for that game's screen; none if it does not come.

@@ -1,6 +1,7 @@
-// The toolkit's keyboard and screen-reader side: one Click per double-click,
-// Space and Enter where a click would reach, the focus frame, the arrow keys
-// on a board, and what a reader calls a picture.
+// The toolkit's mouse, keyboard and screen-reader side: a Click is a press
+// and a release on the control, one Click per double-click, Space and Enter
+// where a click would reach, the focus frame, the arrow keys on a board, and
+// what a reader calls a picture.
 
 #include "support/screenreader.h"
 #include "toolkit/accessible.h"
@@ -54,6 +55,28 @@ private slots:
         QTest::mouseClick(box, Qt::LeftButton);
         QCOMPARE(labelClicks, 2);
         QCOMPARE(boxClicks, 2);
+    }
+
+    void aClickIsAPressAndAReleaseBothOnTheControl()
+    {
+        Window w;
+        Label* label = controls::label(&w.widget, "lblNumber(26)", "7", {600, 600, 600, 600});
+        label->show();
+        int clicks = 0;
+        connect(label, &Label::clicked, [&] { ++clicks; });
+        const QPoint inside = label->rect().center();
+        const QPoint outside = label->rect().bottomRight() + QPoint(20, 20);
+        // pressed on it, let go beside it (the label keeps the mouse meanwhile)
+        QTest::mousePress(label, Qt::LeftButton, {}, inside);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, outside);
+        // pressed beside it, let go on it
+        QTest::mousePress(&w.widget, Qt::LeftButton, {}, label->mapToParent(outside));
+        QTest::mouseRelease(label, Qt::LeftButton, {}, inside);
+        // another button
+        QTest::mouseClick(label, Qt::RightButton, {}, inside);
+        QCOMPARE(clicks, 0);
+        QTest::mouseClick(label, Qt::LeftButton, {}, inside);
+        QCOMPARE(clicks, 1);
     }
 
     void spaceAndEnterClickOnlyWhereAClickWould()

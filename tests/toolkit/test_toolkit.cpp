@@ -1,5 +1,5 @@
-// The toolkit layer: twips, the zoom, captions, fonts and where controls
-// inside a picture box go.
+// The toolkit layer: twips, the zoom, pictures, captions, fonts and where
+// controls inside a picture box go.
 
 #include "support/zoom.h"
 #include "toolkit/controls.h"
@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QtTest>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -148,6 +150,43 @@ private slots:
         QCOMPARE(art.pixelColor(14, 14), QColor(Qt::black));
         QCOMPARE(art.pixelColor(15, 15), QColor(Qt::white));
         QCOMPARE(art.pixelColor(29, 0), QColor(Qt::white));
+    }
+
+    void aRowOfControlsMeetsWithoutGapsOrOverlaps()
+    {
+        // Widths that are no whole number of pixels: converting each size on
+        // its own would open a gap or an overlap somewhere along the row.
+        QWidget parent;
+        std::vector<std::unique_ptr<QWidget>> row;
+        for (int i = 0; i < 9; ++i) {
+            row.push_back(std::make_unique<QWidget>(&parent));
+            twips::setRect(row.back().get(), {1010.0 * i, 0, 1010, 10});
+        }
+        for (std::size_t i = 1; i < row.size(); ++i)
+            QCOMPARE(row[i - 1]->geometry().right() + 1, row[i]->geometry().left());
+        // and the row ends where its last twip does
+        QCOMPARE(row.back()->geometry().right() + 1, twips::toPixels(9 * 1010.0));
+    }
+
+    void aPictureIsDrawnAfreshForADenserScreen()
+    {
+        // a ring with a sharp edge: at twice the density it has twice the detail
+        const Picture ring(QStringLiteral("test ring"), QSize(20, 20), [](QPainter& p) {
+            p.setPen(QPen(Qt::black, 1.5));
+            p.drawEllipse(QRectF(2.5, 2.5, 15, 15));
+        });
+        const auto paintedAt = [&](qreal ratio) {
+            QImage image(QSize(20, 20) * ratio, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            ring.paint(painter, QPointF(0, 0));
+            return image;
+        };
+        // painted at 100 % first, so a drawing kept from then is at hand
+        QCOMPARE(paintedAt(1), ring.render(1));
+        QCOMPARE(paintedAt(2), ring.render(2));
+        QCOMPARE(paintedAt(1), ring.render(1));
     }
 
     void captionsReadAloudWithoutAccessKeys()

@@ -142,8 +142,12 @@ private slots:
         QTest::addColumn<int>("winner");
         QTest::newRow("king beats queen") << 13 << 12 << int(Winner::You);
         QTest::newRow("queen loses to king") << 12 << 13 << int(Winner::Grizzle);
-        QTest::newRow("two loses to three") << 2 << 3 << int(Winner::Grizzle);
-        QTest::newRow("three beats two") << 3 << 2 << int(Winner::You);
+        // 2 loses to every other value, whoever plays it
+        for (int value = 3; value <= 13; ++value) {
+            QTest::addRow("two loses to %d", value) << 2 << value << int(Winner::Grizzle);
+            QTest::addRow("%d beats two", value) << value << 2 << int(Winner::You);
+        }
+        QTest::newRow("twos tie") << 2 << 2 << int(Winner::Both);
         QTest::newRow("equal values, suits differ") << 8 << 8 << int(Winner::Both);
     }
 

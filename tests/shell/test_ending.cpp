@@ -1,0 +1,190 @@
+// The game ended from outside: its window closed from the window system or
+// destroyed by another program. Either way it ends as File, Quit does; in
+// this build that runs the normal shutdown first, so the leak checker looks
+// at the whole run as the process ends. First the frame's part in process,
+// then the game on a real X server (Xvfb).
+
+#include "platform/appinfo.h"
+#include "shell/windowgone.h"
+#include "shell/frmmain.h"
+#include "support/started.h"
+
+#include <QCloseEvent>
+#include <QProcess>
+#include <QtTest>
+#include <xcb/xcb.h>
+
+namespace {
+
+// An X server of its own for one test, on the first free display.
+class Xvfb {
+public:
+    Xvfb()
+    {
+        server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                               QStringLiteral("-screen"), QStringLiteral("0"),
+                                               QStringLiteral("1280x1024x24")});
+        if (server_.waitForStarted() && server_.waitForReadyRead(10000))
+            display_ = QStringLiteral(":") + QString::fromLatin1(server_.readLine().trimmed());
+        if (!display_.isEmpty())
+            connection_ = xcb_connect(qPrintable(display_), nullptr);
+    }
+    ~Xvfb()
+    {
+        if (connection_)
+            xcb_disconnect(connection_);
+        server_.terminate();
+        server_.waitForFinished();
+    }
+    bool ready() const { return connection_ && !xcb_connection_has_error(connection_); }
+    QString display() const { return display_; }
+    xcb_connection_t* connection() const { return connection_; }
+
+    // The shown top-level window with this title, or 0.
+    xcb_window_t window(const QByteArray& title) const
+    {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection_, xcb_query_tree(connection_, root), nullptr);
+        if (!tree)
+            return 0;
+        xcb_window_t found = 0;
+        const xcb_window_t* children = xcb_query_tree_children(tree);
+        for (int i = 0; i < xcb_query_tree_children_length(tree) && !found; ++i) {
+            auto* attributes = xcb_get_window_attributes_reply(
+                connection_, xcb_get_window_attributes(connection_, children[i]), nullptr);
+            const bool shown = attributes && attributes->map_state == uint8_t(XCB_MAP_STATE_VIEWABLE);
+            free(attributes);
+            auto* name = xcb_get_property_reply(connection_,
+                                                xcb_get_property(connection_, 0, children[i], XCB_ATOM_WM_NAME,
+                                                                 XCB_ATOM_STRING, 0, 256),
+                                                nullptr);
+            if (shown && name &&
+                QByteArray(static_cast<const char*>(xcb_get_property_value(name)),
+                           xcb_get_property_value_length(name)) == title)
+                found = children[i];
+            free(name);
+        }
+        free(tree);
+        return found;
+    }
+
+    xcb_atom_t atom(const char* name) const
+    {
+        auto* reply = xcb_intern_atom_reply(connection_, xcb_intern_atom(connection_, 0, uint16_t(strlen(name)), name),
+                                            nullptr);
+        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(reply);
+        return atom;
+    }
+
+private:
+    QProcess server_;
+    QString display_;
+    xcb_connection_t* connection_ = nullptr;
+};
+
+// The game on that server, shown.
+struct Game {
+    QProcess process;
+    xcb_window_t window = 0;
+
+    explicit Game(const Xvfb& x)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.insert(QStringLiteral("DISPLAY"), x.display());
+        env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(CARDOVIA_GAME_BINARY), {});
+        if (!QTest::qWaitFor([&] { return (window = x.window(appinfo::kTitle)) != 0; }, 20000))
+            window = 0;
+    }
+    ~Game()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+        }
+    }
+    // It has ended by itself, as a finished program does, with nothing to
+    // say about leaks.
+    bool endedCleanly()
+    {
+        if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit ||
+            process.exitCode() != 0)
+            return false;
+        const QByteArray err = process.readAllStandardError();
+        if (err.contains("LeakSanitizer") || err.contains("ERROR")) {
+            qWarning().noquote() << err;
+            return false;
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+class EndingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theFrameGoingEndsTheApplication()
+    {
+        StartedApp s;
+        frmMain& main = s.app->main();
+        WindowGone* gone = main.findChild<WindowGone*>();
+        QVERIFY(gone);
+        QCloseEvent close;
+        QVERIFY_THROWS_EXCEPTION(ApplicationEnded, gone->eventFilter(&main, &close));
+        QCOMPARE(s.platform.ends, 1);
+
+        xcb_destroy_notify_event_t destroyed{};
+        destroyed.response_type = XCB_DESTROY_NOTIFY;
+        destroyed.window = xcb_window_t(main.winId());
+        destroyed.event = destroyed.window;
+        // another window's end, or another event of the frame's, is no end
+        xcb_destroy_notify_event_t other = destroyed;
+        other.window = destroyed.window + 1;
+        xcb_destroy_notify_event_t mapped = destroyed;
+        mapped.response_type = XCB_MAP_NOTIFY;
+        for (auto* event : {&other, &mapped})
+            QVERIFY(!gone->nativeEventFilter("xcb_generic_event_t", event, nullptr));
+        QCOMPARE(s.platform.ends, 1);
+        QVERIFY_THROWS_EXCEPTION(ApplicationEnded, gone->nativeEventFilter("xcb_generic_event_t", &destroyed, nullptr));
+        QCOMPARE(s.platform.ends, 2);
+    }
+
+    void aWindowDestroyedByAnotherProgramEndsTheGame()
+    {
+        Xvfb x;
+        QVERIFY(x.ready());
+        Game game(x);
+        QVERIFY(game.window);
+        // what xdotool windowclose does
+        xcb_destroy_window(x.connection(), game.window);
+        xcb_flush(x.connection());
+        QVERIFY(game.endedCleanly());
+    }
+
+    void closingTheWindowEndsTheGame()
+    {
+        Xvfb x;
+        QVERIFY(x.ready());
+        Game game(x);
+        QVERIFY(game.window);
+        // what a window manager's close button sends
+        xcb_client_message_event_t close{};
+        close.response_type = XCB_CLIENT_MESSAGE;
+        close.format = 32;
+        close.window = game.window;
+        close.type = x.atom("WM_PROTOCOLS");
+        close.data.data32[0] = x.atom("WM_DELETE_WINDOW");
+        close.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(x.connection(), 0, game.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&close));
+        xcb_flush(x.connection());
+        QVERIFY(game.endedCleanly());
+    }
+};
+
+QTEST_MAIN(EndingTest)
+#include "test_ending.moc"
