@@ -3,10 +3,10 @@
 
 #include "platform/appinfo.h"
 #include "platform/desktopplatform.h"
-#include "process.h"
 #include "shell/cardovia.h"
 #include "shell/frmloading.h"
 #include "shell/frmmain.h"
+#include "process.h"
 
 #include <QApplication>
 

@@ -7,8 +7,8 @@
 //   SDL_AUDIODRIVER=dummy build/bench/bench_music commands
 // Run in build/data, or give the track's path.
 
-#include "game.h"
 #include "platform/sdlaudio.h"
+#include "game.h"
 
 #include <QElapsedTimer>
 #include <QThread>

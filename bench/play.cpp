@@ -4,8 +4,8 @@
 // brings the sound in.
 //   xvfb-run -a build/bench/bench_play          (SDL_AUDIODRIVER=dummy without a sound card)
 
-#include "game.h"
 #include "shell/frmgrizzley.h"
+#include "game.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>

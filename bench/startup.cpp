@@ -4,8 +4,8 @@
 // the peak memory there. Its counterpart is bench_bare_window.
 //   xvfb-run -a build/bench/bench_startup map|menu [-v]
 
-#include "game.h"
 #include "shell/frmmainmenu.h"
+#include "game.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

@@ -4,9 +4,9 @@
 // display (Xvfb, or offscreen):
 //   xvfb-run -a build/bench/bench_war_slide
 
-#include "game.h"
 #include "shell/frmmainmenu.h"
 #include "war/frmwar.h"
+#include "game.h"
 
 #include <QElapsedTimer>
 #include <QScreen>

@@ -1,9 +1,8 @@
 #include "toolkit/widgets.h"
 
+#include "toolkit/accessible.h"
 #include "toolkit/fonts.h"
 #include "toolkit/twips.h"
-
-#include "toolkit/accessible.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

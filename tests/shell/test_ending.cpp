@@ -5,8 +5,8 @@
 // then the game on a real X server (Xvfb).
 
 #include "platform/appinfo.h"
-#include "shell/windowgone.h"
 #include "shell/frmmain.h"
+#include "shell/windowgone.h"
 #include "support/started.h"
 
 #include <QCloseEvent>

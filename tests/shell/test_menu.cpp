@@ -11,10 +11,10 @@
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
 #include "support/screenreader.h"
+#include "support/started.h"
 #include "tictactoe/frmtictactoe.h"
 #include "toolkit/frmmusic.h"
 #include "war/frmwar.h"
-#include "support/started.h"
 
 #include <QAccessible>
 #include <QLabel>
