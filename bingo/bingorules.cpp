@@ -60,8 +60,12 @@ QString ballText(int ball)
 {
     if (ball < 1 || ball > kBalls)
         return {};
-    static const char letters[] = "BINGO";
-    return QLatin1Char(letters[(ball - 1) / 15]) + QString::number(ball);
+    return columnLetter((ball - 1) / 15) + QString::number(ball);
+}
+
+QString columnLetter(int column)
+{
+    return QStringLiteral("BINGO").mid(column, 1);
 }
 
 std::vector<int> cellsToMark(const std::array<QString, kCardCells>& captions, int ball)

@@ -43,6 +43,8 @@ struct BallBag {
 // "B7", "O75": the column letter followed by the number; a null string
 // for a number outside 1 to 75.
 QString ballText(int ball);
+// The letter over a column of a card, 0 to 4: "B" to "O".
+QString columnLetter(int column);
 
 // The cells (1 to 25) the opponent marks for the ball: every cell holding it
 // in the first column, B to O, that holds it at all. The centre is never

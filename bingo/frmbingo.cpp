@@ -23,11 +23,10 @@ constexpr int kPlayerCard = 25;
 void addLetters(PictureBox* card, int firstNumber, int step)
 {
     static const double lefts[] = {120, 660, 1080, 1560, 2040};
-    const QString letters = QStringLiteral("BINGO");
     for (int i = 0; i < 5; ++i) {
         const double width = i == 1 ? 255 : 375;
-        Label* l = controls::label(card, QStringLiteral("Label%1").arg(firstNumber + step * i), letters.mid(i, 1),
-                                   {lefts[i], 0, width, 375});
+        Label* l = controls::label(card, QStringLiteral("Label%1").arg(firstNumber + step * i),
+                                   bingo::columnLetter(i), {lefts[i], 0, width, 375});
         fonts::set(l, "Wide Latin", 14.25);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         l->setForeColor(Qt::black);
@@ -255,7 +254,7 @@ void frmBingo::nameCell(int cell)
     const Label* l = lblNumber[cell];
     const int column = (cell - 1) % 5;
     QString name = l->text() == kFreeSpace ? QStringLiteral("Free space")
-                                           : QStringLiteral("%1 %2").arg(QStringLiteral("BINGO").mid(column, 1), l->text());
+                                           : QStringLiteral("%1 %2").arg(bingo::columnLetter(column), l->text());
     if (marked(cell))
         name += QStringLiteral(", marked");
     accessible::setName(lblNumber[cell], name);

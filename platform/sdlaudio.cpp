@@ -324,7 +324,8 @@ void SdlPlayer::setCommand(const QString& command)
     } else if (word == QLatin1String("prev")) {
         // A song just started is at its beginning: starting it again would
         // only read the file once more.
-        if (isPlaying() && !(!song_.isEmpty() && audio_.synth()->atBeginning())) {
+        const bool justStarted = !song_.isEmpty() && audio_.synth()->atBeginning();
+        if (isPlaying() && !justStarted) {
             halt();
             start();
         }
@@ -352,8 +353,8 @@ QString SdlPlayer::resolve() const
 {
     if (fileName_.isEmpty())
         return {};
-    // Only regular files go to SDL_mixer: it crashes on a directory that is
-    // named like a MIDI file.
+    // Only regular files are opened: a directory or a device named like a
+    // song is none.
     if (QFileInfo(fileName_).isFile())
         return fileName_;
     for (const QString& folder : dataFolders_) {

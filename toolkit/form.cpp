@@ -12,11 +12,6 @@ namespace {
 constexpr int kLine = 15;
 constexpr int kBorder = 3 * kLine;
 constexpr int kCaption = 18 * kLine;
-
-bool canTakeFocus(const QWidget* w)
-{
-    return (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisible();
-}
 } // namespace
 
 Form::Form(App& app, const QString& name, const QString& title, QWidget* parent)

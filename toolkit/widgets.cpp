@@ -11,6 +11,16 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// The classic lines are one pixel at 100 %; at any zoom they are never thinner.
+int hairline()
+{
+    return std::max(1, twips::toPixels(twips::kPerPixel));
+}
+
+} // namespace
+
 // --- ClickSource -------------------------------------------------------------
 
 ClickSource::ClickSource(QWidget* control) : QObject(control), control_(control)
@@ -128,6 +138,11 @@ void showFocusFromFirstKey()
     Q_UNUSED(cues);
 }
 
+bool canTakeFocus(const QWidget* control)
+{
+    return (control->focusPolicy() & Qt::TabFocus) && control->isEnabled() && control->isVisible();
+}
+
 // --- ArrowKeys ---------------------------------------------------------------
 
 ArrowKeys::ArrowKeys(std::vector<QWidget*> cells, int columns)
@@ -160,7 +175,7 @@ bool ArrowKeys::eventFilter(QObject* watched, QEvent* event)
         if (next >= cells_.size())
             break;
         QWidget* cell = cells_[next];
-        if ((cell->focusPolicy() & Qt::TabFocus) && cell->isEnabled() && cell->isVisible()) {
+        if (canTakeFocus(cell)) {
             cell->setFocus(Qt::TabFocusReason);
             break;
         }
@@ -208,8 +223,7 @@ void Label::setForeColor(const QColor& color)
 void Label::setBorder(bool single)
 {
     setFrameShape(single ? QFrame::Box : QFrame::NoFrame);
-    // a one-pixel line at 100 %
-    setLineWidth(std::max(1, twips::toPixels(twips::kPerPixel)));
+    setLineWidth(hairline());
 }
 
 void Label::fitOnOneLine()
@@ -240,6 +254,7 @@ bool Label::event(QEvent* event)
 }
 
 // --- paintEdge ---------------------------------------------------------------
+
 
 void paintEdge(QPainter& painter, const QRect& r, int inset, int width, const QColor& color, bool topLeft)
 {
@@ -310,7 +325,7 @@ void PictureBox::paintEvent(QPaintEvent*)
     const int inset = twips::clientInset(this);
     if (border_ == Border::Sunken) {
         // the classic sunken edge: a grey and white outer line, a dark and light inner one
-        const int outer = std::max(1, twips::toPixels(twips::kPerPixel));
+        const int outer = hairline();
         const int inner = inset - outer;
         paintEdge(painter, r, 0, outer, QColor(128, 128, 128), true);
         paintEdge(painter, r, 0, outer, QColor(255, 255, 255), false);
@@ -350,8 +365,7 @@ void Shape::setColor(const QColor& color)
 void Shape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    // one pixel wide at 100 %
-    const int pen = std::max(1, twips::toPixels(twips::kPerPixel));
+    const int pen = hairline();
     if (kind_ == Kind::Rectangle) {
         const QRect r = rect();
         paintEdge(painter, r, 0, pen, color_, true);

@@ -54,6 +54,10 @@ private:
 // designed. Runs once, however often it is called.
 void showFocusFromFirstKey();
 
+// Whether Tab can bring the focus to the control now: it takes focus that
+// way, and is enabled and shown.
+bool canTakeFocus(const QWidget* control);
+
 // Moves the focus between the cells of one board with the arrow keys, row by
 // row as given. A cell that cannot take the focus now is passed over; at the
 // edge of the board the focus stays where it is.
