@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bare Qt window of the game's frame size, the yardstick of bench_startup:
 // a main window with a File menu and a line of text, the least a Qt Widgets
 // program shows. Exits as soon as it is mapped and prints its shared

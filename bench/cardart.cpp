@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times drawing every card face and back from scratch at 100 % and 200 %:
 // what the first deal of a game costs before the pictures are cached.
 

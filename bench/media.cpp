@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the players' commands hold the thread that gives them (the audio
 // worker's) with files that ask a lot: songs whose notes all start at once,
 // of 16 KiB to 4 MiB, and long sounds in the formats that cost most to

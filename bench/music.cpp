@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What music costs: a track played for a while through the game's own
 // players (loaded as the game loads them), or through a bare SDL2_mixer
 // player with its FluidSynth back end, the yardstick; prints the processor

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a press of "Play some music." holds the user-interface thread:
 // the game is started as usual and Play is pressed ten times, 600 ms apart,
 // with the track changed now and then. The first press is the one that

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The careless player of tests/support/randomplayer.h for as long as you
 // like: it plays EVENTS events (a million unless told) from SEED and prints
 // what it reached and how long it took; a broken rule stops it with the seed

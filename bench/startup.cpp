@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's start as a player sees it: the frame mapped with the loading
 // screen, then the menu. Exits at once at the chosen moment, so a timer of
 // whole processes measures the time to it; prints the shared libraries and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // War's slide on the real platform: when each of a slide's 40 steps reached
 // the screen, and how many of them a display refreshing at the screen's rate
 // (and at 60 Hz) shows, whatever the phase of its refresh. Run under a

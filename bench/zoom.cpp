@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a zoom change costs: the busiest screen, Bingo with both cards dealt,
 // laid out and repainted anew from 100 % to 250 % and back; and the repaint
 // of one step of War's slide at 300 %. Run it on a display large enough for

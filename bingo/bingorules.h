@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of Bingo, apart from any screen: dealing a card, the bag of 75
 // balls, the text of a ball, the opponent's marking and the four patterns.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Bingo screen: the player's card against Grizzle's, balls called on a
 // timer, the options panel and the claim. The numbers and marks live in the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Corvane's own card artwork, drawn from vectors so it stays crisp at any
 // scale: 52 French-suited faces and five back designs.

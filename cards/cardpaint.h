@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the parts of the card artwork share, inside cards/ only: the card's
 // size, the suits' colours and pips, the blank card, the two ends of a card

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Card identity shared by every card game: a value 2 to 14 (11 jack, 12 queen,
 // 13 king, 14 ace), a suit 1 to 4 (spades, hearts, diamonds, clubs) and the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The court cards' figures: a king, a queen and a jack in a frame, drawn
 // double-headed. Each half is drawn on a grid with x = 0 on the centre line
 // and y = 0 at the top of the frame.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 52 faces: the index in two corners, the pips of 2 to 10, the large
 // aces; the court figures come from courts.cpp.
 

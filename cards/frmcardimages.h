@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hidden picture store: 52 card faces and five card backs, and the back
 // design in use. It is loaded at start-up and kept for the whole run.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The deck options dialog: the player picks one of the five card backs. It
 // is loaded on first use and then kept, so the last choice stays selected.

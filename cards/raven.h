@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Corvane's raven, the maker's mark: on the Corvane card backs, the logo and
 // the icon.

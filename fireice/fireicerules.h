@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of Fire & Ice, apart from any widget: which faces are Fire and
 // which are Ice, and how the sliding card moves and turns.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fire & Ice: a random card slides back and forth and the player calls Fire
 // for a red card or Ice for a black one.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The audio module: the two SDL players built into a library of their own,
 // the only part of the program that links SDL2_mixer, FluidSynth and ALSA.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The media players of a desktop session, with the audio module loaded on
 // first need. The first "open" starts a worker thread that loads the module,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the music and the fire sound are looked for. The game opens them by
 // their plain names, so a file in the current folder always comes first; the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform of a real desktop session: Qt message boxes and timers, the
 // system clock, a clock-seeded generator and the audio players.

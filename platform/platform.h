@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one seam between the screens and the machine: random numbers, message
 // boxes, ending the application, the clock, timers and the two media players.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Random numbers as the games use them: a clock reseed and a uniform draw.
 // The rules units see only this part of the platform.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The media players of a desktop session: SDL2_mixer for the output and the
 // wave sounds, FluidSynth for the MIDI music with Debian's General MIDI

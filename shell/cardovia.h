@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Corvane's Cardovia as a whole: the frame window that holds every screen,
 // and the way from a game back to the menu. There is one for a run; it owns

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main frame: caption, green client area that holds every screen, and
 // the File menu. The screens keep their twips; the frame chooses the zoom at

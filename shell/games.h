@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The games of the collection, as the main menu offers them. This list is
 // the one place above the games that names them: a new game is a new row

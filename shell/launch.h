@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the game does before it opens its window: answer --help and
 // --version, refuse what it does not understand, and make sure there is a

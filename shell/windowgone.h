@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame's window going away ends the application as File, Quit does:
 // closed from the window system (its close button, the desktop's window

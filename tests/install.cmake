@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build as a package would (into DESTDIR, prefix /usr) and checks
 # what a desktop sees of it: the tree, the launcher and metainfo as the
 # desktop's own validators read them, the manual page, and the installed game

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file includes a header of a layer above its own. Layers,
 # lowest first: platform, toolkit, cards, the four games (which never include
 # one another), shell. Run by CTest: cmake -DROOT=<source dir> -P layers.cmake

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures of the Tic Tac Toe screen, drawn from vectors so that they
 // stay crisp at any scale. Sizes are in logical pixels (15 twips each).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of Tic Tac Toe against Grizzle, apart from any screen: the board,
 // its eight lines, the outcome of a position and the computer's choice of

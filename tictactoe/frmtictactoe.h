@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tic Tac Toe against Grizzle: the player's O against Grizzle's X on ruled
 // paper, with the scores of the visit. A free cell is an enabled image; the

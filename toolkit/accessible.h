@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a screen reader sees the toolkit's own kinds of control. Labels and
 // buttons need nothing here: Qt reads a label's text and a button's caption

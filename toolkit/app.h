@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The run as the screens see it: the platform seam, the loaded forms and the
 // form reference theform. The application on top builds the frame the forms

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every screen is a Form: a widget that holds named controls, lives in the
 // main frame's client area, and is loaded and unloaded by App.

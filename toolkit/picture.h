@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picture values: immutable artwork drawn from vectors at the resolution of
 // the device it is painted on, so it stays crisp at any scale.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Positions and sizes in twips. The logic reads and writes a control's twips
 // exactly as the screens store them; only the pixels are derived, at the

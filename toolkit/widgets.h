@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The control kinds that Qt lacks: a label that raises Click and can be
 // opaque or transparent, the picture box and image, and drawn shapes.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every card face and back onto one contact sheet, to look the
 // artwork over at a given scale.
 //

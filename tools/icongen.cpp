@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the game's icon for the desktop's icon theme, drawn from the vector
 // icon of the menu: a PNG for each size asked for and a scalable SVG.
 //

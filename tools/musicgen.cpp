@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Composes the collection's music and its one sound effect:
 //   musicgen OUTDIR   writes OUTDIR/1.mid .. 6.mid and OUTDIR/fire.wav
 // The songs are data in music/songs.cpp, written in the note language of

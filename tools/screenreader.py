@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints what a screen reader gets from the game over AT-SPI.
 
 Run by tools/screenreader.sh inside its own X display and D-Bus session:

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shows what a screen reader gets from the game: runs it under Xvfb with the
 # accessibility bridge on (its own D-Bus session and AT-SPI bus), takes the
 # steps of tools/screenshot.sh, prints each name the game announces on the

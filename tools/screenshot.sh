@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the game under Xvfb on a display of its own, clicks the named
 # controls in order and writes a PNG of the screen.
 #   tools/screenshot.sh OUT.png [STEP...]     e.g. tools/screenshot.sh war.png War Start

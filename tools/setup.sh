@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the collection needs, then configures and
 # builds it.  Safe to run again: it installs only what is missing.
 #   tools/setup.sh [release|test]   (default: release)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the game, presses controls by their accessible names and saves a
 // PNG of the screen. Run it on a display, usually through tools/screenshot.sh.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The War screen: Grizzle's pile top left, the player's pile bottom right,
 // the two cards in play sliding out between them, and the round's result.

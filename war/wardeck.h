@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // War's cards and hands: the 48-card deck without aces, the deal, the random
 // draw, the comparison that decides a round and the test for the end.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of Bingo without the screen: dealing, the ball bag, ball texts,
 // the opponent's marking and the four patterns.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Bingo screen: its states and transitions, calling, the opponent's
 // turn, the player's marks and claims, and the options panel.
 

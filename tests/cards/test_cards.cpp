@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card identity, the picture lookups of the picture store, and the artwork
 // itself: sizes, colours, detail at 200 % and the double-ended layout.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deck options dialog: its controls, opening it from War, the choice
 // and how long the choice lasts.
 

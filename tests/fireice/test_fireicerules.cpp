@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour of every face and the sliding card's turns.
 
 #include "fireice/fireicerules.h"

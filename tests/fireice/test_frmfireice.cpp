@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fire & Ice as the player meets it: the screen, the shuffle, the sliding
 // card, the two calls with their answers, the sound and the gunman.
 

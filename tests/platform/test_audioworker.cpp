@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The players of a desktop session behind their worker: no sound library is
 // in the process before the first "open", the commands given meanwhile are
 // carried out in order once the module is in, without the module the game

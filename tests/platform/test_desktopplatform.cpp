@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real platform: its message box, its timers, its clock, its frames, its
 // generator and its players, the whole numbers drawn from any generator, and
 // the folders the music is looked for in.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real SDL players. Without an audio device, and with every kind of bad
 // file, they stay closed or silent and write nothing to standard error; with
 // SDL's disk driver the generated music and fire sound really come out.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game ended from outside: its window closed from the window system or
 // destroyed by another program. Either way it ends as File, Quit does; in
 // this build that runs the normal shutdown first, so the leak checker looks

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Before the window: the command line, the answers to --help and --version
 // (also from the game itself, without a display), and the word the game
 // gives when there is no display to open its window on.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu as laid out: its buttons, titles, notes and focus order; the
 // way the keyboard goes from it to a game and back; and every screen as a
 // screen reader reads it.

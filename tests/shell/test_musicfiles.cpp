@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated music and sound files: well-formed Standard MIDI Files of
 // about a minute each, six different songs, and a 16-bit PCM wave that
 // starts sharply and dies away.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A hundred thousand careless events on the real screens: every rule that
 // must always hold holds after each of them, every run of the application
 // ends without a leak, and the player gets everywhere a player can.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up on a small screen, 1024 x 768 pixels at 200 % (512 x 384 logical):
 // the frame fills it at the largest zoom that shows the whole frame, so that
 // every control of every screen is on the screen and none lies under another.

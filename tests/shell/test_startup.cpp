@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the layout of the frame and navigation between menu and games.
 
 #include "bingo/frmbingo.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame's zoom on a wide screen: every control of every screen keeps its
 // twips and scales its pixels and fonts, the keys and the window's size choose
 // the zoom, the player's zoom is remembered, and nothing a game holds is lost

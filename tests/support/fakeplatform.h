@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A platform for tests: a seeded or scripted generator, a message box that
 // records its text and presses OK, an End that unwinds the handler, a clock

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A careless player inside the process. It plays the real screens on the
 // fake platform: it opens every game and leaves it, presses what is there,

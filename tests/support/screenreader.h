@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader and a keyboard get from the screens, in process: the
 // names in the accessibility tree and keys pressed where the focus is. (The

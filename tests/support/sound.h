@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sound in tests: the SDL audio driver to use, what the disk driver writes,
 // and which sound libraries a process has loaded.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of Tic Tac Toe apart from the screen: outcomes, Grizzle's
 // blocking rules and its random fallback, and the pictures.
 

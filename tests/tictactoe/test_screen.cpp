@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tic Tac Toe screen: its controls, the player's click, the outcome
 // messages and scores, who opens the next game, and the life of a visit.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's mouse, keyboard and screen-reader side: a Click is a press
 // and a release on the control, one Click per double-click, Space and Enter
 // where a click would reach, the focus frame, the arrow keys on a board, and

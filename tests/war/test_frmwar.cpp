@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The War screen: its controls, the turns and their slides, the rounds, the
 // end of the game and leaving it.
 

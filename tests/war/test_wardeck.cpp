@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // War's rules without a screen: the deal, the draw, a round and the end.
 
 #include "wardraws.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small note language the songs are written in, one string per part:
 //   melody  "E5:q G5:e A5:e r:h"   a pitch (C4 is middle C, # and b allowed)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a song is: its parts and sections, each written in the note language
 // (see notes.h). A song is its sections played in the order of its form; the
