@@ -78,6 +78,17 @@ void quietenLibraries()
         fluid_set_log_function(level, nullptr, nullptr);
 }
 
+// SDL tells of an output device it has lost by an event (its audio starts
+// the event queue for it); the output runs on meanwhile, writing nowhere.
+bool outputLost()
+{
+    SDL_Event event;
+    bool lost = false;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_AUDIODEVICEREMOVED, SDL_AUDIODEVICEREMOVED) > 0)
+        lost = lost || !event.adevice.iscapture;
+    return lost;
+}
+
 } // namespace
 
 // A song on a synthesiser of its own that shares the loaded soundfont: every
@@ -262,19 +273,31 @@ SdlAudio::SdlAudio() = default;
 
 SdlAudio::~SdlAudio()
 {
+    close();
+    // Nothing else in the application uses SDL; a full quit also frees its
+    // hints and per-thread error buffers.
+    SDL_Quit();
+}
+
+void SdlAudio::close()
+{
     synth_.reset();
     if (open_)
         Mix_CloseAudio();
-    // Nothing else in the application uses SDL; a full quit also frees its
-    // hints and per-thread error buffers.
-    if (sdlStarted_)
-        SDL_Quit();
+    open_ = false;
 }
 
 bool SdlAudio::ready()
 {
-    if (open_)
+    if (open_ && !outputLost())
         return true;
+    if (open_) {
+        // SDL's audio starts again too, so that it finds the devices there
+        // are now and reaches a sound server that was restarted.
+        close();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdlStarted_ = false;
+    }
     if (!sdlStarted_) {
         quietenLibraries();
         // Qt owns the application's signals, windows and events.
@@ -283,14 +306,23 @@ bool SdlAudio::ready()
         sdlStarted_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
         if (!sdlStarted_)
             return false;
+        // the devices it finds would stay in the queue, unread
+        SDL_EventState(SDL_AUDIODEVICEADDED, SDL_IGNORE);
     }
     open_ = Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
+    if (open_)
+        ++openings_;
     return open_;
+}
+
+int SdlAudio::opening() const
+{
+    return open_ ? openings_ : 0;
 }
 
 Synth* SdlAudio::synth()
 {
-    if (!synth_ && ready())
+    if (!synth_ && open_)
         synth_ = Synth::make();
     return synth_.get();
 }
@@ -326,8 +358,7 @@ void SdlPlayer::setCommand(const QString& command)
     } else if (word == QLatin1String("prev")) {
         // A song just started is at its beginning: starting it again would
         // only read the file once more.
-        const bool justStarted = !song_.isEmpty() && audio_.synth()->atBeginning();
-        if (isPlaying() && !justStarted) {
+        if (isPlaying() && (song_.isEmpty() || !audio_.synth()->atBeginning())) {
             halt();
             start();
         }
@@ -341,14 +372,16 @@ void SdlPlayer::setCommand(const QString& command)
 
 bool SdlPlayer::isOpen() const
 {
-    return !song_.isEmpty() || chunk_;
+    return (!song_.isEmpty() || chunk_) && opening_ == audio_.opening();
 }
 
 bool SdlPlayer::isPlaying() const
 {
+    if (!isOpen())
+        return false;
     if (!song_.isEmpty())
         return audio_.synth()->playing();
-    return chunk_ && channel_ >= 0 && Mix_Playing(channel_) && Mix_GetChunk(channel_) == chunk_;
+    return channel_ >= 0 && Mix_Playing(channel_) && Mix_GetChunk(channel_) == chunk_;
 }
 
 QString SdlPlayer::resolve() const
@@ -371,6 +404,7 @@ bool SdlPlayer::load()
 {
     if (!audio_.ready())
         return false;
+    opening_ = audio_.opening();
     if (device_ == Device::WaveAudio) {
         chunk_ = decode();
         return isOpen();
@@ -387,7 +421,7 @@ Mix_Chunk* SdlPlayer::decode()
     const QFileInfo file(path_);
     const QString path = file.absoluteFilePath();
     if (decoded_.chunk && decoded_.path == path && decoded_.size == file.size() &&
-        decoded_.modified == file.lastModified())
+        decoded_.modified == file.lastModified() && decoded_.opening == audio_.opening())
         return decoded_.chunk;
     // only a wave file the mixer can convert promptly
     const QByteArray wave = readUpTo(path_, kMaxSoundBytes);
@@ -405,7 +439,7 @@ Mix_Chunk* SdlPlayer::decode()
         return nullptr;
     if (decoded_.chunk)
         Mix_FreeChunk(decoded_.chunk);
-    decoded_ = {path, file.size(), file.lastModified(), chunk};
+    decoded_ = {path, file.size(), file.lastModified(), audio_.opening(), chunk};
     return chunk;
 }
 
@@ -428,6 +462,8 @@ void SdlPlayer::start()
 
 void SdlPlayer::halt()
 {
+    if (!isOpen())
+        return;
     if (!song_.isEmpty())
         audio_.synth()->halt();
     else if (chunk_ && channel_ >= 0 && Mix_GetChunk(channel_) == chunk_)

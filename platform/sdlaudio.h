@@ -22,8 +22,10 @@ class Synth;
 
 // The audio output both players share. SDL is started for audio only, so it
 // stays out of Qt's way. The device opens on a player's first "open"; while
-// none can be opened, the next "open" tries again. One SdlAudio may exist at a
-// time, and it must outlive its players.
+// none can be opened, the next "open" tries again. A device the system takes
+// away (unplugged, its sound server restarted, a write that failed) is closed
+// at the next "open", which opens the output afresh. One SdlAudio may exist at
+// a time, and it must outlive its players.
 class SdlAudio {
 public:
     SdlAudio();
@@ -31,17 +33,25 @@ public:
     SdlAudio(const SdlAudio&) = delete;
     SdlAudio& operator=(const SdlAudio&) = delete;
 
-    // True once the output is open; opens it when it is not.
+    // True while the output is open and its device there; opens it when it
+    // is not.
     bool ready();
-    // The synthesiser of the music stream, made on first need once the output
-    // is open; null while it cannot be made. It reads the soundfont once and
-    // keeps it for the life of the SdlAudio, so a song opens and restarts
-    // without reading the soundfont again.
+    // Which opening of the output is in use, counting from 1; 0 while it is
+    // closed. What a player made for one opening (a sound converted to its
+    // format, a song on its synthesiser) is gone with it.
+    int opening() const;
+    // The synthesiser of the music stream, made on first need while the
+    // output is open; null while it cannot be made. It reads the soundfont
+    // once and keeps it while the output stays open, so a song opens and
+    // restarts without reading the soundfont again.
     Synth* synth();
 
 private:
+    void close();
+
     bool sdlStarted_ = false;
     bool open_ = false;
+    int openings_ = 0;
     std::unique_ptr<Synth> synth_;
 };
 
@@ -93,6 +103,7 @@ private:
 
     SdlAudio& audio_;
     Device device_;
+    int opening_ = 0;  // the output's opening the open file was loaded for
     QStringList dataFolders_;
     QString fileName_;
     QString path_;  // the file that is open
@@ -106,6 +117,7 @@ private:
         QString path;
         qint64 size = -1;
         QDateTime modified;
+        int opening = 0;
         Mix_Chunk* chunk = nullptr;
     } decoded_;
 };

@@ -12,10 +12,13 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+#include <SDL.h>
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -101,6 +104,29 @@ void exercise(MediaPlayer& player, const QString& file)
                              "play", "prev", "stop", "open"})
         player.setCommand(QString::fromLatin1(word));
 }
+
+// While it lives, no file this process writes grows beyond `bytes`, as on a
+// full disk: a write past it fails instead of raising SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, saved_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        lift();
+        std::signal(SIGXFSZ, signal_);
+    }
+    void lift() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+private:
+    rlimit saved_{};
+    void (*signal_)(int) = nullptr;
+};
 
 } // namespace
 
@@ -381,6 +407,45 @@ private slots:
         file.write(QByteArray(wave.size() - data, '\0'));
         file.close();
         QCOMPARE(shot(), 0.0);
+    }
+
+    // The device goes (here the disk driver's file can grow no further, as
+    // when a headset is unplugged or the sound server restarts): the next
+    // Play opens the output afresh, and until then nothing tries.
+    void aLostDeviceIsOpenedAfreshByTheNextPlay()
+    {
+        DiskOutput disk;
+        constexpr qint64 kFull = 64 * 1024;
+        FileSizeLimit full(kFull);
+        SdlAudio audio;
+        SdlPlayer music(audio, SdlPlayer::Device::Sequencer, {kData});
+        SdlPlayer sound(audio, SdlPlayer::Device::WaveAudio, {kData});
+        sound.setFileName("fire.wav");
+        sound.setCommand("open");
+        music.playFile("1.mid");
+        QTRY_VERIFY(SDL_HasEvent(SDL_AUDIODEVICEREMOVED));
+        QCOMPARE(disk.mark(), kFull);
+
+        // no device to be had: Play leaves both players closed
+        useDriver("nosuchdriver");
+        music.stopAndClose();
+        music.playFile("1.mid");
+        sound.playFile("fire.wav");
+        QVERIFY(!music.isOpen() && !sound.isOpen() && !audio.ready());
+
+        // the room is back, and nothing writes to it until Play
+        full.lift();
+        disk.use();
+        QThread::msleep(200);
+        QCOMPARE(disk.mark(), kFull);
+        music.stopAndClose();
+        music.playFile("2.mid");
+        QVERIFY2(disk.rmsOver(800) > 300.0, "no music after the device came back");
+        music.stopAndClose();
+        // the fire sound is converted again for the new output
+        sound.playFile("fire.wav");
+        const qint64 from = disk.mark();
+        QVERIFY(disk.rms(from, disk.await(from, 350)) > 1000.0);
     }
 
     void musicAndFireSoundComeOut()

@@ -84,6 +84,11 @@ void useDriver(const char* driver, const QByteArray& diskFile)
 
 DiskOutput::DiskOutput() : path_(dir_.filePath(QStringLiteral("out.raw")))
 {
+    use();
+}
+
+void DiskOutput::use() const
+{
     useDriver("disk", QFile::encodeName(path_));
 }
 

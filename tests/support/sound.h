@@ -31,6 +31,8 @@ void useDriver(const char* driver, const QByteArray& diskFile = {});
 class DiskOutput {
 public:
     DiskOutput();
+    // Points the driver at the file again, after another driver was used.
+    void use() const;
     qint64 mark() const;
     // What was written from byte `from` to byte `to`, or to the end for -1.
     QList<qint16> samples(qint64 from, qint64 to) const;
