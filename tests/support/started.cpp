@@ -4,6 +4,7 @@
 
 #include "shell/frmloading.h"
 #include "shell/frmmainmenu.h"
+#include "support/bounds.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -51,7 +52,8 @@ bool StartedApp::ends(const std::function<void()>& playerAction, const std::func
         playerAction();
         _exit(NotEnded);
     }
-    int status = 0;
-    waitpid(child, &status, 0);
+    const int status = awaitChild(child, 60000);
+    if (status < 0)
+        QTest::qFail("the copy of the application hung", __FILE__, __LINE__);
     return WIFEXITED(status) && WEXITSTATUS(status) == Ended;
 }
