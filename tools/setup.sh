@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the collection needs, then configures and
 # builds it.  Safe to run again: it installs only what is missing.
-#   tools/setup.sh [release|test]   (default: release)
+#   tools/setup.sh [release|test|tsan]   (default: release)
+# tsan builds only the platform layer and its tests, with ThreadSanitizer.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -44,11 +45,14 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get "${apt_opts[@]}" install -y -q --no-install-recommends "${missing[@]}"
 fi
 
+targets=()
 case "$kind" in
     release) build="$root/build"; cmake_args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF) ;;
     test)    build="$root/build-test"; cmake_args=(-DCMAKE_BUILD_TYPE=Debug -DCARDOVIA_SANITIZE=ON) ;;
-    *) echo "setup: unknown build kind '$kind' (release or test)" >&2; exit 2 ;;
+    tsan)    build="$root/build-tsan"; cmake_args=(-DCMAKE_BUILD_TYPE=Debug -DCARDOVIA_SANITIZE=thread)
+             targets=(--target cardovia-platform-tests) ;;
+    *) echo "setup: unknown build kind '$kind' (release, test or tsan)" >&2; exit 2 ;;
 esac
 
 cmake -S "$root" -B "$build" "${cmake_args[@]}" >/dev/null
-cmake --build "$build" -j "$(nproc)"
+cmake --build "$build" -j "$(nproc)" "${targets[@]}"
