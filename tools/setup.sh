@@ -21,8 +21,9 @@ packages=(
     at-spi2-core dbus-daemon gir1.2-atspi-2.0 python3-gi
     # fonts that stand in for the faces the screens were designed with
     fonts-liberation2 fonts-dejavu-core fonts-leckerli-one fonts-cabinsketch fonts-lobster
-    # the install's checks: the launcher, the metainfo and the manual page
-    desktop-file-utils appstream groff-base
+    # the install's checks: the launcher, the metainfo and the manual page;
+    # every file's licence
+    desktop-file-utils appstream groff-base reuse
     # the Debian package: cpack -G DEB finds the libraries with dpkg-shlibdeps
     dpkg-dev
 )
