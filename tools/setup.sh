@@ -24,8 +24,9 @@ packages=(
     # the install's checks: the launcher, the metainfo and the manual page;
     # every file's licence
     desktop-file-utils appstream groff-base reuse
-    # the Debian package: cpack -G DEB finds the libraries with dpkg-shlibdeps
-    dpkg-dev
+    # the Debian package: cpack -G DEB finds the libraries with dpkg-shlibdeps,
+    # and the hardening flags with dpkg-buildflags; lintian checks it
+    dpkg-dev lintian
 )
 
 missing=()
