@@ -105,6 +105,7 @@ void DesktopPlatform::MsgBox(const QString& text)
 
 void DesktopPlatform::End()
 {
+    runBeforeEnd();
     std::fflush(nullptr);
     if (!shutdown_)
         std::_Exit(0);

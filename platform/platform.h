@@ -47,8 +47,12 @@ public:
     virtual void MsgBox(const QString& text) = 0;
 
     // Ends the application at once. It never returns, so no later step of
-    // the handler that called it (or of any other) runs.
+    // the handler that called it (or of any other) runs; only the task given
+    // to setBeforeEnd runs first.
     [[noreturn]] virtual void End() = 0;
+    // What must not be lost when the application ends, such as a setting not
+    // yet written; an empty task takes it back.
+    void setBeforeEnd(std::function<void()> task) { beforeEnd_ = std::move(task); }
 
     virtual QTime timeOfDay() = 0;
     // Blocks the calling thread for about the given time without spinning.
@@ -63,6 +67,17 @@ public:
 
     virtual MediaPlayer& sequencer() = 0;   // MIDI music, "Sequencer"
     virtual MediaPlayer& waveAudio() = 0;   // sound effects, "WaveAudio"
+
+protected:
+    // What End does first.
+    void runBeforeEnd()
+    {
+        if (beforeEnd_)
+            beforeEnd_();
+    }
+
+private:
+    std::function<void()> beforeEnd_;
 };
 
 // Returns as soon as the seconds field of the time of day differs from its

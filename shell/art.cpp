@@ -4,7 +4,9 @@
 
 #include "cards/cardart.h"
 #include "cards/raven.h"
+#include "shell/launch.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
@@ -12,6 +14,37 @@
 namespace art {
 
 namespace {
+
+// the icon theme's sizes, as the install has them
+constexpr int kIconSizes[] = {CARDOVIA_ICON_SIZES};
+
+void paintIcon(QPainter& painter, const QRectF& rect)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(rect.topLeft());
+    painter.scale(rect.width() / kIconGrid, rect.height() / kIconGrid);
+    paint(painter, iconShapes());
+    painter.restore();
+}
+
+// The icon drawn when it is asked for, at the size asked for.
+class DrawnIcon : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override { paintIcon(*painter, rect); }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return QPixmap::fromImage(iconImage(std::min(size.width(), size.height())));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int size : kIconSizes)
+            sizes << QSize(size, size);
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new DrawnIcon; }
+};
 
 void drawCard(QPainter& painter, const QRectF& r, qreal angle, int suit, const QColor& ink)
 {
@@ -104,7 +137,7 @@ QIcon menuIcon()
 {
     // drawn once for the frame and the menu both
     static const QIcon icon = [] {
-        const Picture picture(QStringLiteral("icon"), QSize(32, 32),
+        const Picture picture(QStringLiteral("icon"), QSize(kIconGrid, kIconGrid),
                               [shapes = iconShapes()](QPainter& painter) { paint(painter, shapes); });
         QIcon result;
         for (qreal dpr : {1.0, 2.0})
@@ -112,6 +145,20 @@ QIcon menuIcon()
         return result;
     }();
     return icon;
+}
+
+QIcon windowIcon()
+{
+    return QIcon::fromTheme(QString::fromUtf8(launch::kAppId), QIcon(new DrawnIcon));
+}
+
+QImage iconImage(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintIcon(painter, image.rect());
+    return image;
 }
 
 } // namespace art

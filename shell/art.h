@@ -16,8 +16,15 @@ namespace art {
 // The maker's logo, 192 x 72: the same picture, with its rendering, for
 // every screen.
 Picture logo();
-// The menu's 32 x 32 icon, also the frame's window icon; one for both.
+// The menu's 32 x 32 icon.
 QIcon menuIcon();
+// The frame's window icon: the desktop's icon for the game where its icon
+// theme has one, else the menu's icon drawn afresh at each size asked for,
+// and offered at the icon theme's sizes (16 to 512 pixels), so that no task
+// switcher scales up a small one.
+QIcon windowIcon();
+// The icon drawn on a `size` x `size` image, as the icon theme has it.
+QImage iconImage(int size);
 
 // One shape of a vector drawing: filled, and outlined unless its pen is none.
 struct Shape {
@@ -27,6 +34,7 @@ struct Shape {
 };
 // The icon on its 32 x 32 grid, shape by shape, back to front: a card with
 // Corvane's raven. The icons installed for the desktop are made from it.
+inline constexpr int kIconGrid = 32;
 QList<Shape> iconShapes();
 void paint(QPainter& painter, const QList<Shape>& shapes);
 

@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QStyle>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -51,7 +52,7 @@ frmMain::frmMain(Cardovia& app) : app_(app)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(appinfo::kTitle));
-    setWindowIcon(art::menuIcon());
+    setWindowIcon(art::windowIcon());
     setFont(fonts::standard());
 
     mnuFile_ = menuBar()->addMenu(QStringLiteral("&File"));
@@ -85,6 +86,17 @@ frmMain::frmMain(Cardovia& app) : app_(app)
     resize(twips::toPixels(width_), twips::toPixels(height_));
     // No input, and no zoom of the player's, until start-up enables it.
     setEnabled(false);
+
+    zoomSettles_.setSingleShot(true);
+    zoomSettles_.setInterval(kZoomSettlesMs);
+    connect(&zoomSettles_, &QTimer::timeout, this, [] { rememberZoom(twips::zoom()); });
+    app_.platform().setBeforeEnd([this] { keepWaitingZoom(); });
+}
+
+frmMain::~frmMain()
+{
+    app_.platform().setBeforeEnd({});
+    keepWaitingZoom();
 }
 
 QSize frmMain::clientPixels(double zoom) const
@@ -101,10 +113,14 @@ double frmMain::fittingZoom(QSize room) const
 
 QSize frmMain::chrome() const
 {
-    // Before the window is shown its menu bar is not laid out and the window
-    // system has not framed it: a title bar is allowed for.
-    if (!isVisible())
-        return {0, menuBar()->sizeHint().height() + style()->pixelMetric(QStyle::PM_TitleBarHeight)};
+    // Before the window is shown its menu bar is not laid out, and its frame
+    // is known only where the platform gives it before the window system
+    // frames the window; where not, a title bar is allowed for.
+    if (!isVisible()) {
+        const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+        const int titleBar = frame.isNull() ? style()->pixelMetric(QStyle::PM_TitleBarHeight) : 0;
+        return {frame.left() + frame.right(), menuBar()->sizeHint().height() + titleBar + frame.top() + frame.bottom()};
+    }
     return size() - green_->size() + frameGeometry().size() - geometry().size();
 }
 
@@ -114,6 +130,8 @@ void frmMain::Form_Load()
     width_ = 9600;
     height_ = 7200;
     green_->setMinimumSize(clientPixels(twips::kMinZoom));
+    // the window, not yet shown, so that its frame is known where it can be
+    create();
     QScreen* screen = this->screen();
     const double screenHeight = screen ? screen->geometry().height() * twips::kPerPixel : 0;
     const QSize room = screen ? screen->availableGeometry().size() - chrome() : QSize();
@@ -123,6 +141,7 @@ void frmMain::Form_Load()
         const double zoom = std::min(rememberedZoom(), screen ? fittingZoom(room) : twips::kMaxZoom);
         twips::setZoom(zoom);
         resize(clientPixels(zoom) + QSize(0, menuBar()->sizeHint().height()));
+        keepOnScreen(clientPixels(zoom) + chrome());
     } else {
         // A small screen: the frame fills it, at the zoom that fits; placed
         // so already, in case no window manager maximises it.
@@ -174,29 +193,50 @@ void frmMain::zoomTo(double wanted)
     const QSize room = fixed || !screen ? green_->size() : screen->availableGeometry().size() - chrome();
     const double zoom = std::min(wanted, fittingZoom(room));
     setZoom(zoom);
+    keepZoom(Keep::Now);
     if (fixed)
         return;
-    const QSize frameSize = clientPixels(zoom) + chrome();
     resize(clientPixels(zoom) + size() - green_->size());
-    if (!screen)
-        return;
-    // Where the grown frame would run off the screen, it moves back onto it.
-    const QRect available = screen->availableGeometry();
-    QPoint at = frameGeometry().topLeft();
-    at.setX(std::clamp(at.x(), available.left(), std::max(available.left(), available.right() + 1 - frameSize.width())));
-    at.setY(std::clamp(at.y(), available.top(), std::max(available.top(), available.bottom() + 1 - frameSize.height())));
-    if (at != frameGeometry().topLeft())
-        move(at);
+    keepOnScreen(clientPixels(zoom) + chrome());
 }
 
 void frmMain::setZoom(double zoom)
 {
     twips::setZoom(zoom);
     placeClient();
-    // Only the player's changes are kept: not the fitting while the frame
-    // is still starting up.
-    if (isEnabled())
+}
+
+void frmMain::keepZoom(Keep when)
+{
+    // only the player's changes: not the fitting while the frame starts up
+    if (!isEnabled())
+        return;
+    zoomSettles_.stop();
+    if (when == Keep::Now)
         rememberZoom(twips::zoom());
+    else
+        zoomSettles_.start();
+}
+
+void frmMain::keepWaitingZoom()
+{
+    if (zoomSettles_.isActive()) {
+        zoomSettles_.stop();
+        rememberZoom(twips::zoom());
+    }
+}
+
+void frmMain::keepOnScreen(QSize frameSize)
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    QPoint at = frameGeometry().topLeft();
+    at.setX(std::clamp(at.x(), available.left(), std::max(available.left(), available.right() + 1 - frameSize.width())));
+    at.setY(std::clamp(at.y(), available.top(), std::max(available.top(), available.bottom() + 1 - frameSize.height())));
+    if (at != frameGeometry().topLeft())
+        move(at);
 }
 
 void frmMain::placeClient()
@@ -211,10 +251,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         // Resized or maximised by the player or the window system: the largest
         // zoom that shows the whole frame. A size that the zoom keys asked
         // for keeps their zoom.
-        if (green_->size() != clientPixels(twips::zoom()))
+        if (green_->size() != clientPixels(twips::zoom())) {
             setZoom(fittingZoom(green_->size()));
-        else
+            keepZoom(Keep::Settled);
+        } else {
             placeClient();
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -6,6 +6,7 @@
 // which they are drawn.
 
 #include <QMainWindow>
+#include <QTimer>
 
 class Cardovia;
 class QAbstractButton;
@@ -17,6 +18,7 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMain(Cardovia& app);
+    ~frmMain() override;
 
     void Form_Load();
     void loadforms();
@@ -33,8 +35,9 @@ public:
     QMenu* mnuFile() const { return mnuFile_; }
 
     // Ctrl+Plus, Ctrl+Minus and Ctrl+0: the next zoom step up or down, or
-    // 100 %. The window grows or shrinks to match where the screen allows;
-    // the zoom goes no further than the whole frame fits on the screen.
+    // 100 %. The window grows or shrinks to match where the screen allows,
+    // moving back onto the screen where it would run off; the zoom goes no
+    // further than the whole frame fits on the screen.
     void zoomIn();
     void zoomOut();
     void zoomReset();
@@ -43,6 +46,9 @@ public:
 
     static constexpr double kZoomSteps[] = {0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25,
                                             1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0};
+    // How long the zoom that resizing the window chose must hold before it
+    // is written: a drag of the window's edge is written once, at its end.
+    static constexpr int kZoomSettlesMs = 500;
 
 protected:
     bool event(QEvent* event) override;
@@ -58,6 +64,15 @@ private:
     // window system has framed it, its border and title bar.
     QSize chrome() const;
     void setZoom(double zoom);
+    // Keeps the zoom the player chose for the next run: written now, or
+    // once it has settled. The fitting of start-up is not the player's.
+    enum class Keep { Now, Settled };
+    void keepZoom(Keep when);
+    // Writes a zoom still waiting to settle.
+    void keepWaitingZoom();
+    // Moves the frame, `frameSize` pixels with the window system's frame, as
+    // far as it must go to lie wholly on its screen.
+    void keepOnScreen(QSize frameSize);
     // Centres the client area in the green after a resize or a zoom change.
     void placeClient();
     // The screen's button that an access key of the menu bar also names: the
@@ -70,6 +85,7 @@ private:
     QWidget* client_;
     QMenu* mnuFile_;
     QAction* mnuQuit_;
+    QTimer zoomSettles_;
     double width_ = 6615;
     double height_ = 3210;
 };

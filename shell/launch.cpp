@@ -9,11 +9,26 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPluginLoader>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 namespace launch {
 
 namespace {
+
+// Qt's own options, which QApplication takes out of the arguments: those
+// with a value, then the switches.
+const char* const kQtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+    "qwindowtitle", "session", "display", "geometry", "title", "icon", "name", "visual", "style",
+    "stylesheet", "qmljsdebugger"};
+const char* const kQtSwitches[] = {"reverse", "widgetcount", "testability", "nograb", "dograb", "sync"};
 
 void describe(QCommandLineParser& parser)
 {
@@ -25,6 +40,16 @@ void describe(QCommandLineParser& parser)
     // QCommandLineParser::process can print
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")});
     parser.addVersionOption();
+    for (const char* name : kQtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtSwitches) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 }
 
 QString programName(const QStringList& arguments)
@@ -56,12 +81,60 @@ QString optionValue(const QStringList& arguments, const QString& name)
     return {};
 }
 
-bool canReach(const QString& display)
+bool canReachX(const QString& display)
 {
     xcb_connection_t* connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
     const bool reached = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
     return reached;
+}
+
+// Whether a compositor takes connections on the Wayland display: a socket
+// named by an absolute path, or in XDG_RUNTIME_DIR, as libwayland finds it.
+bool canReachWayland(const QString& display)
+{
+    QString path = display;
+    if (!QDir::isAbsolutePath(path)) {
+        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        if (runtime.isEmpty())
+            return false;
+        path = runtime + QLatin1Char('/') + display;
+    }
+    const QByteArray file = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (std::size_t(file.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, file.constData(), std::size_t(file.size()));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0)
+        return false;
+    const bool reached = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(socket);
+    return reached;
+}
+
+// Whether Qt has a platform plugin for `key` ("wayland", "offscreen", ...),
+// looked for where Qt looks: the folder that -platformpluginpath or
+// QT_QPA_PLATFORM_PLUGIN_PATH names, then platforms/ in its library paths.
+// The plugins' metadata is read without loading them.
+bool hasPlatformPlugin(const QString& key, const QStringList& arguments)
+{
+    QStringList folders{optionValue(arguments, QStringLiteral("platformpluginpath")),
+                        qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH")};
+    for (const QString& path : QCoreApplication::libraryPaths())
+        folders << path + QStringLiteral("/platforms");
+    for (const QString& folder : folders) {
+        if (folder.isEmpty())
+            continue;
+        for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+            const QJsonObject metaData = QPluginLoader(file.filePath()).metaData();
+            for (const QJsonValue name : metaData.value(QStringLiteral("MetaData"))[QStringLiteral("Keys")].toArray())
+                if (name.toString().compare(key, Qt::CaseInsensitive) == 0)
+                    return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -102,21 +175,51 @@ QString versionText()
              found.isEmpty() ? QStringLiteral("not found (see --help)") : found);
 }
 
-QString displayProblem(const QStringList& arguments)
+Display findDisplay(const QStringList& arguments)
 {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        || !optionValue(arguments, QStringLiteral("platform")).isEmpty())
-        return {};
-    QString display = optionValue(arguments, QStringLiteral("display"));
-    if (display.isEmpty())
-        display = qEnvironmentVariable("DISPLAY");
+    QString chosen = optionValue(arguments, QStringLiteral("platform"));
+    if (chosen.isEmpty())
+        chosen = qEnvironmentVariable("QT_QPA_PLATFORM");
+    const bool automatic = chosen.isEmpty();
+    const QStringList candidates = automatic ? QStringList{QStringLiteral("wayland"), QStringLiteral("xcb")}
+                                             : chosen.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    QStringList unreachable;
+    QStringList reasons;
+    for (const QString& candidate : candidates) {
+        // "offscreen:configfile=..." is the platform "offscreen" with an option
+        const QString key = candidate.section(QLatin1Char(':'), 0, 0);
+        const bool wayland = key.startsWith(QLatin1String("wayland"));
+        QString display;
+        if (wayland) {
+            display = qEnvironmentVariable("WAYLAND_DISPLAY");
+            // libwayland's own choice; unchosen, Wayland needs its variable
+            if (display.isEmpty() && !automatic)
+                display = QStringLiteral("wayland-0");
+        } else if (key == QLatin1String("xcb")) {
+            display = optionValue(arguments, QStringLiteral("display"));
+            if (display.isEmpty())
+                display = qEnvironmentVariable("DISPLAY");
+        }
+        if ((wayland || key == QLatin1String("xcb")) && display.isEmpty())
+            continue;
+        if (!display.isEmpty() && !(wayland ? canReachWayland(display) : canReachX(display)))
+            unreachable << display;
+        else if (!hasPlatformPlugin(key, arguments))
+            reasons << (wayland ? QStringLiteral("find Qt's Wayland plugin (qt6-wayland) for the display %1").arg(display)
+                                : QStringLiteral("find Qt's platform plugin \"%1\"").arg(key));
+        else
+            return {candidate, {}};
+    }
+    if (!unreachable.isEmpty())
+        reasons.prepend(QStringLiteral("reach the display ") + unreachable.join(QStringLiteral(" or ")));
+    const QString title = QString::fromUtf8(appinfo::kTitle);
     const QString xvfb = QStringLiteral("without one, run it as: xvfb-run -a %1").arg(programName(arguments));
-    if (display.isEmpty())
-        return QStringLiteral("%1 needs a display; %2").arg(QString::fromUtf8(appinfo::kTitle), xvfb);
-    // Qt would abort with a page of plugin advice; the player needs one line
-    if (!canReach(display))
-        return QStringLiteral("%1 cannot reach the display %2; %3").arg(QString::fromUtf8(appinfo::kTitle), display, xvfb);
-    return {};
+    if (reasons.isEmpty())
+        return {{}, QStringLiteral("%1 needs a display; %2").arg(title, xvfb)};
+    // a plugin missing is no matter of a display
+    if (unreachable.isEmpty())
+        return {{}, QStringLiteral("%1 cannot %2.").arg(title, reasons.join(QStringLiteral(", nor ")))};
+    return {{}, QStringLiteral("%1 cannot %2; %3").arg(title, reasons.join(QStringLiteral(", nor ")), xvfb)};
 }
 
 } // namespace launch

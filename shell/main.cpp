@@ -38,20 +38,24 @@ int main(int argc, char** argv)
         std::fputs(text.toLocal8Bit().constData(), stdout);
         return 0;
     }
-    if (const QString problem = launch::displayProblem(arguments); !problem.isEmpty()) {
-        std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
+    if (!request.error.isEmpty()) {
+        std::fprintf(stderr, "%s: %s Try '%s --help'.\n", argv[0], request.error.toLocal8Bit().constData(), argv[0]);
+        return 2;
+    }
+    const launch::Display display = launch::findDisplay(arguments);
+    if (!display.problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", display.problem.toLocal8Bit().constData());
         return 1;
     }
+    // Qt opens the window where the display was found, whatever it would
+    // have guessed from the session
+    qputenv("QT_QPA_PLATFORM", display.platform.toLocal8Bit());
 
     auto application = std::make_unique<QApplication>(argc, argv);
     nameTheApplication();
-    // the window is matched to its launcher and icon by this name
+    // the window is matched to its launcher and icon by this name (on
+    // Wayland, its app id)
     QGuiApplication::setDesktopFileName(QString::fromUtf8(launch::kAppId));
-    // Qt has taken its own options out by now; anything left is a mistake
-    if (const QString error = launch::read(QApplication::arguments()).error; !error.isEmpty()) {
-        std::fprintf(stderr, "%s: %s Try '%s --help'.\n", argv[0], error.toLocal8Bit().constData(), argv[0]);
-        return 2;
-    }
 
     auto platform = std::make_unique<DesktopPlatform>();
     auto app = std::make_unique<Cardovia>(*platform);

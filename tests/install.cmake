@@ -4,7 +4,7 @@
 # what a desktop sees of it: the tree, the launcher and metainfo as the
 # desktop's own validators read them, the manual page, and the installed game
 # finding its music from an empty folder. Run by CTest:
-#   cmake -DBUILD=<build dir> -DAPP_ID=<id> -DVERSION=<version> -DLIBDIR=<lib folder>
+#   cmake -DBUILD=<build dir> -DAPP_ID=<id> -DVERSION=<version> -DMODULE_DIR=<audio module folder>
 #         "-DICON_SIZES=16;22;..." -P install.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -27,7 +27,7 @@ endif()
 # The tree: exactly these files.
 set(expected
     bin/cardovia
-    ${LIBDIR}/cardovia/cardovia-audio.so
+    ${MODULE_DIR}/cardovia-audio.so
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/man/man6/cardovia.6

@@ -14,13 +14,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QPainter>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-constexpr int kGrid = 32;  // the icon is drawn on a 32 x 32 grid
 
 QString number(qreal value)
 {
@@ -64,7 +61,7 @@ QByteArray svg(const QList<art::Shape>& shapes)
     QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                   "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
                                   "viewBox=\"0 0 %1 %1\">\n")
-                       .arg(kGrid);
+                       .arg(art::kIconGrid);
     for (const art::Shape& shape : shapes) {
         text += QStringLiteral("  <path fill=\"%1\"").arg(shape.fill.name());
         if (shape.path.fillRule() == Qt::OddEvenFill)
@@ -76,17 +73,6 @@ QByteArray svg(const QList<art::Shape>& shapes)
     }
     text += QStringLiteral("</svg>\n");
     return text.toUtf8();
-}
-
-QImage png(const QList<art::Shape>& shapes, int size)
-{
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(qreal(size) / kGrid, qreal(size) / kGrid);
-    art::paint(painter, shapes);
-    return image;
 }
 
 bool write(const QString& path, const QByteArray& bytes)
@@ -110,7 +96,7 @@ int main(int argc, char** argv)
     for (int i = 3; i < argc; ++i) {
         const int size = std::atoi(argv[i]);
         const QString path = theme.filePath(QStringLiteral("%1x%1/apps/%2.png").arg(size).arg(name));
-        ok = ok && size > 0 && QDir().mkpath(QFileInfo(path).path()) && png(shapes, size).save(path);
+        ok = ok && size > 0 && QDir().mkpath(QFileInfo(path).path()) && art::iconImage(size).save(path);
     }
     if (!ok) {
         std::fprintf(stderr, "icongen: cannot write the icons into %s\n", argv[1]);

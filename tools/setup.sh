@@ -13,19 +13,23 @@ kind="${1:-release}"
 packages=(
     # build
     g++ cmake make pkg-config qt6-base-dev libsdl2-mixer-dev libfluidsynth-dev libasound2-dev libxcb1-dev
-    # run: the X11 platform plugin, MIDI synthesis and its General MIDI soundfont
-    qt6-qpa-plugins libfluidsynth3 timgm6mb-soundfont
-    # a display for machines without one, used by tests and screenshots
-    xvfb xauth
+    # run: Qt's Wayland plugin (X11's comes with Qt), MIDI synthesis and its
+    # General MIDI soundfont
+    qt6-wayland libfluidsynth3 timgm6mb-soundfont
+    # a display for machines without one, used by tests and screenshots, and
+    # a Wayland desktop without a screen for the Wayland test
+    xvfb xauth weston
     # what a screen reader gets (tools/screenreader.sh): the AT-SPI bus in a
     # D-Bus session of its own, read from Python
     at-spi2-core dbus-daemon gir1.2-atspi-2.0 python3-gi
     # fonts that stand in for the faces the screens were designed with
     fonts-liberation2 fonts-dejavu-core fonts-leckerli-one fonts-cabinsketch fonts-lobster
-    # the install's checks: the launcher, the metainfo and the manual page
-    desktop-file-utils appstream groff-base
-    # the Debian package: cpack -G DEB finds the libraries with dpkg-shlibdeps
-    dpkg-dev
+    # the install's checks: the launcher, the metainfo and the manual page;
+    # every file's licence
+    desktop-file-utils appstream groff-base reuse
+    # the Debian package: cpack -G DEB finds the libraries with dpkg-shlibdeps,
+    # and the hardening flags with dpkg-buildflags; lintian checks it
+    dpkg-dev lintian
 )
 
 missing=()

@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Before the window: the command line, the answers to --help and --version
-// (also from the game itself, without a display), and the word the game
-// gives when there is no display to open its window on.
+// (also from the game itself, without a display), the display the window
+// opens on (a Wayland compositor's socket here, an X server of the test's
+// own), and the word the game gives when there is none.
 
 #include "platform/appinfo.h"
 #include "platform/datafolders.h"
 #include "shell/launch.h"
+#include "support/xvfb.h"
 
+#include <QLocalServer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -52,11 +55,12 @@ const QList<std::pair<QString, QString>> kNoDisplay{
 // Sets or removes the display variables for one test, and puts them back.
 class DisplayEnvironment {
 public:
-    DisplayEnvironment(const char* display, const char* wayland, const char* platform)
+    DisplayEnvironment(const char* display, const char* wayland, const char* platform, const char* runtime)
     {
         set("DISPLAY", display);
         set("WAYLAND_DISPLAY", wayland);
         set("QT_QPA_PLATFORM", platform);
+        set("XDG_RUNTIME_DIR", runtime);
     }
     ~DisplayEnvironment()
     {
@@ -85,7 +89,18 @@ private:
 class LaunchTest : public QObject {
     Q_OBJECT
 
+    // A compositor's socket, in the runtime folder as libwayland finds it
+    QTemporaryDir runtime_;
+    QLocalServer compositor_;
+    Xvfb x_;
+
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(compositor_.listen(runtime_.filePath(QStringLiteral("wayland-test"))));
+        QVERIFY(x_.ready());
+    }
+
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -97,10 +112,12 @@ private slots:
         QTest::newRow("-h") << QStringList{"-h"} << true << false << QString();
         QTest::newRow("--version") << QStringList{"--version"} << false << true << QString();
         QTest::newRow("-v") << QStringList{"-v"} << false << true << QString();
+        // Qt's own options are Qt's to take
         QTest::newRow("help beside a Qt option") << QStringList{"-platform", "xcb", "--help"} << true << false
-                                                 << QString("Unknown option 'platform'.");
+                                                 << QString();
+        QTest::newRow("-style=fusion") << QStringList{"-style=fusion", "--display", ":1"} << false << false << QString();
         // one of Qt's options, not -r -e -v -e ...
-        QTest::newRow("-reverse") << QStringList{"-reverse"} << false << false << QString("Unknown option 'reverse'.");
+        QTest::newRow("-reverse") << QStringList{"-reverse"} << false << false << QString();
         QTest::newRow("unknown") << QStringList{"--deal"} << false << false << QString("Unknown option 'deal'.");
         QTest::newRow("argument") << QStringList{"war"} << false << false << QString("Unexpected argument 'war'.");
     }
@@ -157,41 +174,69 @@ private slots:
         QDir::setCurrent(before);
     }
 
-    void displayProblem_data()
+    void findDisplay_data()
     {
+        // "X" stands for the test's X server, "socket" for the compositor's
+        // socket by its absolute path
         QTest::addColumn<QByteArray>("display");
         QTest::addColumn<QByteArray>("wayland");
         QTest::addColumn<QByteArray>("platform");
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("problem");
-        const QString xvfb = "; without one, run it as: xvfb-run -a cardovia";
-        QTest::newRow("no display") << QByteArray() << QByteArray() << QByteArray() << QStringList{}
-                                    << QString(kTitle + " needs a display" + xvfb);
-        QTest::newRow("unreachable") << QByteArray(":99999") << QByteArray() << QByteArray() << QStringList{}
-                                     << QString(kTitle + " cannot reach the display :99999" + xvfb);
-        QTest::newRow("-display names it") << QByteArray(":99999") << QByteArray() << QByteArray()
-                                           << QStringList{"-display", ":99998"}
-                                           << QString(kTitle + " cannot reach the display :99998" + xvfb);
-        QTest::newRow("QT_QPA_PLATFORM") << QByteArray() << QByteArray() << QByteArray("offscreen") << QStringList{}
-                                         << QString();
-        QTest::newRow("Wayland") << QByteArray() << QByteArray("wayland-0") << QByteArray() << QStringList{}
-                                 << QString();
-        QTest::newRow("-platform") << QByteArray(":99999") << QByteArray() << QByteArray()
-                                   << QStringList{"-platform", "vnc"} << QString();
-        QTest::newRow("--platform") << QByteArray() << QByteArray() << QByteArray()
-                                    << QStringList{"--platform", "vnc"} << QString();
+        QTest::addColumn<QString>("opened");  // the platform chosen, or none
+        QTest::addColumn<QStringList>("named");  // what the problem names
+        const QByteArray none;
+        QTest::newRow("no display") << none << none << none << QStringList{} << QString() << QStringList{"xvfb-run"};
+        QTest::newRow("X unreachable") << QByteArray(":99999") << none << none << QStringList{} << QString()
+                                       << QStringList{":99999", "xvfb-run"};
+        QTest::newRow("-display names it") << QByteArray(":99999") << none << none << QStringList{"-display", ":99998"}
+                                           << QString() << QStringList{":99998"};
+        QTest::newRow("X") << QByteArray("X") << none << none << QStringList{} << QString("xcb") << QStringList{};
+        QTest::newRow("Wayland") << none << QByteArray("wayland-test") << none << QStringList{} << QString("wayland")
+                                 << QStringList{};
+        QTest::newRow("Wayland by its path") << none << QByteArray("socket") << none << QStringList{}
+                                             << QString("wayland") << QStringList{};
+        QTest::newRow("Wayland before X") << QByteArray("X") << QByteArray("wayland-test") << none << QStringList{}
+                                          << QString("wayland") << QStringList{};
+        QTest::newRow("Wayland unreachable") << none << QByteArray("nonexistent") << none << QStringList{}
+                                             << QString() << QStringList{"nonexistent", "xvfb-run"};
+        QTest::newRow("Wayland unreachable, X") << QByteArray("X") << QByteArray("nonexistent") << none
+                                                << QStringList{} << QString("xcb") << QStringList{};
+        // a chosen platform is checked too, and the first of a list that can open is taken
+        QTest::newRow("QT_QPA_PLATFORM") << none << none << QByteArray("offscreen:configfile=a.json") << QStringList{}
+                                         << QString("offscreen:configfile=a.json") << QStringList{};
+        QTest::newRow("no such plugin") << QByteArray("X") << none << QByteArray("bogus") << QStringList{}
+                                        << QString() << QStringList{"\"bogus\""};
+        QTest::newRow("Wayland chosen, unreachable") << QByteArray("X") << none << QByteArray("wayland")
+                                                     << QStringList{} << QString() << QStringList{"wayland-0"};
+        QTest::newRow("a list") << QByteArray("X") << QByteArray("nonexistent") << QByteArray("wayland;xcb")
+                                << QStringList{} << QString("xcb") << QStringList{};
+        QTest::newRow("-platform") << QByteArray(":99999") << none << QByteArray("wayland")
+                                   << QStringList{"-platform", "offscreen"} << QString("offscreen") << QStringList{};
+        QTest::newRow("--platform") << none << none << none << QStringList{"--platform", "offscreen"}
+                                    << QString("offscreen") << QStringList{};
     }
 
-    void displayProblem()
+    void findDisplay()
     {
         QFETCH(QByteArray, display);
         QFETCH(QByteArray, wayland);
         QFETCH(QByteArray, platform);
         QFETCH(QStringList, arguments);
-        QFETCH(QString, problem);
+        QFETCH(QString, opened);
+        QFETCH(QStringList, named);
+        if (display == "X")
+            display = x_.display().toLocal8Bit();
+        if (wayland == "socket")
+            wayland = QFile::encodeName(compositor_.fullServerName());
         const auto orNull = [](const QByteArray& value) { return value.isEmpty() ? nullptr : value.constData(); };
-        DisplayEnvironment env(orNull(display), orNull(wayland), orNull(platform));
-        QCOMPARE(launch::displayProblem(QStringList{"cardovia"} + arguments), problem);
+        DisplayEnvironment env(orNull(display), orNull(wayland), orNull(platform),
+                               QFile::encodeName(runtime_.path()).constData());
+        const launch::Display found = launch::findDisplay(QStringList{"cardovia"} + arguments);
+        QCOMPARE(found.platform, opened);
+        QCOMPARE(found.problem.isEmpty(), named.isEmpty());
+        QVERIFY2(!found.problem.contains(QLatin1Char('\n')), qPrintable(found.problem));
+        for (const QString& name : named)
+            QVERIFY2(found.problem.contains(name), qPrintable(found.problem));
     }
 
     void theGameAnswersWithoutADisplay()
@@ -210,26 +255,41 @@ private slots:
     void noDisplayGivesOneClearLine_data()
     {
         QTest::addColumn<QString>("display");
-        QTest::newRow("unset") << QString();
-        QTest::newRow("unreachable") << QStringLiteral(":99999");
+        QTest::addColumn<QString>("wayland");
+        QTest::newRow("unset") << QString() << QString();
+        QTest::newRow("unreachable") << QStringLiteral(":99999") << QString();
+        QTest::newRow("Wayland unreachable") << QString() << QStringLiteral("nonexistent");
     }
 
     void noDisplayGivesOneClearLine()
     {
         QFETCH(QString, display);
-        const Run run = runGame({}, kNoDisplay + QList<std::pair<QString, QString>>{{"DISPLAY", display}});
+        QFETCH(QString, wayland);
+        const Run run = runGame({}, kNoDisplay + QList<std::pair<QString, QString>>{{"DISPLAY", display},
+                                                                                   {"WAYLAND_DISPLAY", wayland}});
         QCOMPARE(run.status, 1);  // an exit, not Qt's abort
         const QString err = run.err.trimmed();
-        QVERIFY2(err.contains(QLatin1String("xvfb-run")) && err.contains(display), qPrintable(err));
+        QVERIFY2(err.contains(QLatin1String("xvfb-run")) && err.contains(display + wayland), qPrintable(err));
         QCOMPARE(err.count(QLatin1Char('\n')), 0);
+    }
+
+    void theGameRefusesWhatItDoesNotTake_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("display");
+        // Qt's options are Qt's; what is left is refused, with a display or without
+        QTest::newRow("beside a Qt option") << QStringList{"-platform", "offscreen", "--deal"} << QString();
+        QTest::newRow("no display") << QStringList{"--deal"} << QString();
+        QTest::newRow("unreachable display") << QStringList{"--deal"} << QStringLiteral(":99999");
     }
 
     void theGameRefusesWhatItDoesNotTake()
     {
-        // Qt takes its own options first; what is left is refused in one line
-        const Run run = runGame({"-platform", "offscreen", "--deal"});
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, display);
+        const Run run = runGame(arguments, kNoDisplay + QList<std::pair<QString, QString>>{{"DISPLAY", display}});
         QCOMPARE(run.status, 2);
-        const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts).filter(QLatin1String("deal"));
+        const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1);
         QVERIFY2(lines.first().contains(QLatin1String("Unknown option 'deal'. Try '")), qPrintable(run.err));
     }

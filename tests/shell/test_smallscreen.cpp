@@ -68,7 +68,7 @@ private slots:
         QVERIFY(QRect(QPoint(0, 0), green->size()).contains(main.clientArea()->geometry()));
         QVERIFY(main.screen()->availableGeometry().contains(main.frameGeometry()));
         // the screen chose it, not the player: nothing to remember
-        QVERIFY(!StartedApp::settings()->contains(QStringLiteral("frame/zoom")));
+        QVERIFY(!StartedApp::rememberedZoom().isValid());
     }
 
     void everyControlOfEveryScreenIsOnTheScreen()

@@ -80,6 +80,7 @@ public:
     }
     [[noreturn]] void End() override
     {
+        runBeforeEnd();
         ++ends;
         if (onEnd)
             onEnd();

@@ -42,6 +42,20 @@ std::unique_ptr<QSettings> StartedApp::settings()
     return std::make_unique<QSettings>(QStringLiteral("Corvane"), QStringLiteral("Cardovia"));
 }
 
+namespace {
+const QString kZoomKey = QStringLiteral("frame/zoom");
+} // namespace
+
+QVariant StartedApp::rememberedZoom()
+{
+    return settings()->value(kZoomKey);
+}
+
+void StartedApp::setRememberedZoom(double zoom)
+{
+    settings()->setValue(kZoomKey, zoom);
+}
+
 bool StartedApp::ends(const std::function<void()>& playerAction, const std::function<bool()>& atEnd)
 {
     enum : int { NotEnded = 1, Ended = 2, EndedWrongly = 3 };

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <QVariant>
 #include <functional>
 #include <memory>
 
@@ -30,6 +31,9 @@ struct StartedApp {
     // The game's settings. The tests keep them in a folder of their own
     // (XDG_CONFIG_HOME from CTest, else Qt's test folder), never the player's.
     static std::unique_ptr<QSettings> settings();
+    // The zoom kept there for the next run; none before the player chose one.
+    static QVariant rememberedZoom();
+    static void setRememberedZoom(double zoom);
 
     // Whether what the player does ends the application, there and then. It
     // is done in a copy of this process, which ends inside End as the game
