@@ -226,7 +226,7 @@ QAbstractButton* frmMain::screenButtonFor(const QKeyEvent* key) const
     const QKeySequence pressed(key->keyCombination());
     for (const QAction* menu : menuBar()->actions())
         if (QKeySequence::mnemonic(menu->text()) == pressed)
-            return controls::accessKeyButton(client_, pressed);
+            return accessKeyButton(client_, pressed);
     return nullptr;
 }
 
