@@ -38,15 +38,15 @@ void open(StartedApp& s, Screen screen)
     case Menu: break;
     case War:
     case DeckOptions:
-        menu.cmdWar_Click();
+        s.choose("cmdWar");
         s.app->existing<frmWar>()->cmdStart_Click();
         s.app->existing<frmWar>()->picYourCards_Click();
         if (screen == DeckOptions)
             s.app->existing<frmWar>()->cmDeckOptions_Click();
         break;
-    case Bingo: menu.cmdBingo_Click(); break;
-    case TicTacToe: menu.cmdTicTacToe_Click(); break;
-    case FireIce: menu.cmdFireIce_Click(); break;
+    case Bingo: s.choose("cmdBingo"); break;
+    case TicTacToe: s.choose("cmdTicTacToe"); break;
+    case FireIce: s.choose("cmdFireIce"); break;
     }
 }
 
@@ -317,7 +317,7 @@ private slots:
         StartedApp s;
         frmMain& main = s.app->main();
         QVERIFY(activate(&main));
-        s.app->existing<frmMainMenu>()->cmdWar_Click();
+        s.choose("cmdWar");
         frmWar& war = *s.app->existing<frmWar>();
         int steps = 0;
         s.platform.onFrame = [&] {
@@ -341,7 +341,7 @@ private slots:
     {
         StartedApp s;
         frmMain& main = s.app->main();
-        s.app->existing<frmMainMenu>()->cmdBingo_Click();
+        s.choose("cmdBingo");
         frmBingo& bingo = *s.app->existing<frmBingo>();
         bingo.cmdOkay_Click();
         for (int i = 0; i < 5; ++i)
@@ -373,7 +373,7 @@ private slots:
         QList<double> paths[2];
         for (int run = 0; run < 2; ++run) {
             StartedApp s;
-            s.app->existing<frmMainMenu>()->cmdFireIce_Click();
+            s.choose("cmdFireIce");
             FrmFireIce& f = *s.app->existing<FrmFireIce>();
             if (run == 1)
                 s.app->main().zoomTo(1.75);
@@ -395,7 +395,7 @@ private slots:
     void aCaptionFittedToOneLineFitsAtEveryZoom()
     {
         StartedApp s;
-        s.app->existing<frmMainMenu>()->cmdWar_Click();
+        s.choose("cmdWar");
         const Label* caption = s.app->existing<frmWar>()->Label1;
         for (double zoom : frmMain::kZoomSteps) {
             twips::setZoom(zoom);

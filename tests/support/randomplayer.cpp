@@ -11,6 +11,7 @@
 #include "shell/frmloading.h"
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
+#include "shell/games.h"
 #include "support/screenreader.h"
 #include "support/started.h"
 #include "tictactoe/frmtictactoe.h"
@@ -199,7 +200,10 @@ private:
             music.insert(music.end(), panel.optTrack.begin(), panel.optTrack.end());
             return click(any(music));
         }
-        click(any(std::vector<QWidget*>{menu.cmdFireIce, menu.cmdWar, menu.cmdTicTacToe, menu.cmdBingo}));
+        std::vector<QWidget*> buttons;
+        for (const games::Game& game : games::kGames)
+            buttons.push_back(menu.findChild<QPushButton*>(QLatin1String(game.button)));
+        click(any(buttons));
     }
 
     void onFileMenu(QMenu& menu)

@@ -4,6 +4,7 @@
 
 #include "shell/frmloading.h"
 #include "shell/frmmainmenu.h"
+#include "shell/games.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -39,6 +40,15 @@ std::unique_ptr<QSettings> StartedApp::settings()
     if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
         QStandardPaths::setTestModeEnabled(true);
     return std::make_unique<QSettings>(QStringLiteral("Corvane"), QStringLiteral("Cardovia"));
+}
+
+Form& StartedApp::choose(const char* button)
+{
+    const games::Game* game = games::named(button);
+    if (!game)
+        qFatal("no game has a menu button named %s", button);
+    app->existing<frmMainMenu>()->cmdGame_Click(*game);
+    return *app->theform;
 }
 
 bool StartedApp::ends(const std::function<void()>& playerAction, const std::function<bool()>& atEnd)
