@@ -8,6 +8,7 @@
 #include "platform/audioworker.h"
 #include "platform/desktopplatform.h"
 #include "platform/sdlaudio.h"
+#include "support/logged.h"
 #include "support/sound.h"
 
 #include <QCoreApplication>
@@ -125,6 +126,7 @@ private slots:
         notALibrary.write("not a library");
         notALibrary.close();
         DiskOutput disk;
+        const Logged logged;
         AudioWorker worker({QStringLiteral("/nonexistent/cardovia-audio.so"), notALibrary.fileName()}, kData);
         for (int i = 0; i < 3; ++i) {
             play(worker.sequencer(), QStringLiteral("1.mid"));
@@ -132,8 +134,10 @@ private slots:
             worker.sequencer().stopAndClose();
         }
         worker.finish();
-        // the output never opened
+        // the output never opened, and a player who asks is told why
         QCOMPARE(disk.mark(), 0);
+        QVERIFY(logged.says("cardovia.audio", {"no audio module at", "/nonexistent/cardovia-audio.so"}));
+        QVERIFY(logged.says("cardovia.audio", {notALibrary.fileName(), "refused"}));
     }
 
     void theHeaviestSongNeverHoldsUpStopOrPlay()

@@ -10,6 +10,7 @@
 #include "fireice/frmfireice.h"
 #include "shell/frmloading.h"
 #include "shell/frmmainmenu.h"
+#include "support/logged.h"
 #include "support/screenreader.h"
 #include "support/started.h"
 #include "tictactoe/frmtictactoe.h"
@@ -33,7 +34,6 @@ enum Screen { Menu, War, Bingo, TicTacToe, FireIce, DeckOptions };
 // Opens the screen as a player would reach it, War with a round in play.
 void open(StartedApp& s, Screen screen)
 {
-    frmMainMenu& menu = *s.app->existing<frmMainMenu>();
     switch (screen) {
     case Menu: break;
     case War:
@@ -300,8 +300,14 @@ private slots:
             QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
             settings.write(content);
             settings.close();
+            const Logged logged;
             StartedApp s(StartedApp::Settings::Kept);
             QVERIFY2(twips::zoom() == 1.0, content.constData());
+            // a value that is there but not taken is said to be ignored; nothing is said of none
+            if (content.contains("zoom="))
+                QVERIFY2(logged.says("cardovia.settings", {"frame/zoom", "ignored"}), content.constData());
+            if (content.isEmpty())
+                QCOMPARE(logged.lines(), QStringList());
             // and the next choice is kept again
             QVERIFY(activate(&s.app->main()));
             zoomKey(s.app->main(), Qt::Key_Minus);
