@@ -134,7 +134,7 @@ void frmMain::Form_Load()
     const double screenHeight = screen ? screen->geometry().height() * twips::kPerPixel : 0;
     const QSize room = screen ? screen->availableGeometry().size() - chrome() : QSize();
     if (screenHeight > 7200) {
-        // As designed at 100 %, or at the zoom the player chose last time,
+        // As laid out at 100 %, or at the zoom the player chose last time,
         // as far as the screen holds the whole frame.
         const double zoom = std::min(rememberedZoom(), screen ? fittingZoom(room) : twips::kMaxZoom);
         twips::setZoom(zoom);

@@ -74,8 +74,8 @@ private:
 
 // From the first key a player presses in a window on, the window shows where
 // its focus is: Qt's buttons draw their focus then, and FocusFrame does too.
-// A player who only uses the mouse sees no focus, as the screens were
-// designed. Runs once, however often it is called.
+// A player who only uses the mouse sees the screens as they always looked,
+// with no focus drawn. Runs once, however often it is called.
 void showFocusFromFirstKey();
 
 // Whether Tab can bring the focus to the control now: it takes focus that

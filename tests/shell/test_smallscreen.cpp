@@ -28,7 +28,7 @@ QStringList outOfReach(frmMain& main, QWidget* form)
         if (!twips::isPlaced(w) || !w->isVisible())
             continue;
         const QRect global(w->mapToGlobal(QPoint(0, 0)), w->size());
-        // a label of the design may reach past its screen's edge (the
+        // a label as laid out may reach past its screen's edge (the
         // headings' shadows do): what counts is its part inside the screen
         const QRect shown = global & QRect(form->mapToGlobal(QPoint(0, 0)), form->size());
         const QWidget* hit = main.childAt(main.mapFromGlobal(shown.center()));
@@ -54,7 +54,7 @@ private slots:
         QTRY_VERIFY(main.isMaximized());
         QWidget* green = main.clientArea()->parentWidget();
         QTRY_VERIFY(green->height() > 300);
-        // the screens are laid out as designed, in twips; only their pixels shrink
+        // the screens keep their twips; only their pixels shrink
         QCOMPARE(main.Width(), 9600.0);
         QCOMPARE(main.Height(), 7200.0);
         QCOMPARE(twips::rect(s.app->existing<frmMainMenu>()), (twips::Rect{0, 0, 6600, 7200}));

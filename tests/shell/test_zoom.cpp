@@ -178,7 +178,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(app.existing<frmLoading>() == nullptr, 5000);
         StartedApp::settle();
         QCOMPARE(twips::zoom(), 1.75);
-        // the dialog and its four controls, centred as designed
+        // the dialog and its four controls, centred as laid out
         QCOMPARE(during.size(), std::size_t(5));
         QCOMPARE(loading, (twips::Rect{2227.5, 2175, 5145, 2850}));
         QCOMPARE(wrong, 0);
