@@ -7,6 +7,7 @@
 //   xvfb-run -a build/bench/bench_war_slide
 
 #include "shell/frmmainmenu.h"
+#include "shell/games.h"
 #include "war/frmwar.h"
 #include "game.h"
 
@@ -60,7 +61,7 @@ int main(int argc, char** argv)
     app.start();
     while (app.existing<frmLoading>())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    app.existing<frmMainMenu>()->cmdWar_Click();
+    app.existing<frmMainMenu>()->cmdGame_Click(*games::named("cmdWar"));
     frmWar& war = *app.existing<frmWar>();
     const double rate = war.screen()->refreshRate();
     std::printf("screen refresh rate %.2f Hz\n", rate);

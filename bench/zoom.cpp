@@ -12,6 +12,7 @@
 #include "shell/frmloading.h"
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
+#include "shell/games.h"
 #include "war/frmwar.h"
 
 #include <QApplication>
@@ -63,7 +64,7 @@ int main(int argc, char** argv)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     frmMain& main = app.main();
 
-    app.existing<frmMainMenu>()->cmdBingo_Click();
+    app.existing<frmMainMenu>()->cmdGame_Click(*games::named("cmdBingo"));
     frmBingo& bingo = *app.existing<frmBingo>();
     bingo.cmdOkay_Click();
     bingo.tmrBall_Timer();
@@ -85,7 +86,7 @@ int main(int argc, char** argv)
     std::printf("Bingo, zoom 250 %% -> 100 %%: median %.1f ms, worst %.1f ms\n", out.median, out.worst);
     bingo.cmdQuit_Click();
 
-    app.existing<frmMainMenu>()->cmdWar_Click();
+    app.existing<frmMainMenu>()->cmdGame_Click(*games::named("cmdWar"));
     frmWar& war = *app.existing<frmWar>();
     war.cmdStart_Click();
     zoomTo(main, 3.0);

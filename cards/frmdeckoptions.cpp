@@ -4,6 +4,7 @@
 
 #include "cards/frmcardimages.h"
 #include "toolkit/app.h"
+#include "toolkit/classic.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -15,7 +16,7 @@ frmDeckOptions::frmDeckOptions(App& app, QWidget* parent)
     setDialogFrame(QStringLiteral("DeckOptions"));
     twips::setRect(this, {2310, 3720, 4755, 2700});
     // The dialog's face, not the frame's green table.
-    setBackColor(QColor(212, 208, 200));
+    setBackColor(classic::kFace);
 
     fraOptions = controls::frame(client(), "fraOptions", "Deck Options", {120, 120, 3615, 2415});
     Label1 = controls::label(fraOptions, "Label1", "Card Type:", {240, 600, 1455, 255});

@@ -3,6 +3,7 @@
 #include "platform/audioworker.h"
 
 #include "platform/audiomodule.h"
+#include "platform/logging.h"
 
 #include <QFileInfo>
 #include <QLibrary>
@@ -95,13 +96,17 @@ void AudioWorker::run()
 std::unique_ptr<AudioModule> AudioWorker::load() const
 {
     for (const QString& path : modules_) {
-        if (!QFileInfo(path).isFile())
+        if (!QFileInfo(path).isFile()) {
+            qCInfo(lcAudio, "no audio module at %s", qUtf8Printable(path));
             continue;
+        }
         // The module stays loaded to the end of the run (QLibrary unloads only
         // when told): FluidSynth's OpenMP threads outlive its last synthesiser.
         QLibrary library(path);
         if (auto create = reinterpret_cast<CreateAudioModule>(library.resolve(CARDOVIA_AUDIO_ENTRY)))
             return std::unique_ptr<AudioModule>(create(dataFolders_));
+        qCInfo(lcAudio, "the audio module %s was refused: %s", qUtf8Printable(path), qUtf8Printable(library.errorString()));
     }
+    qCInfo(lcAudio, "no audio module could be loaded: the game stays silent");
     return nullptr;
 }

@@ -3,6 +3,7 @@
 #include "platform/sdlaudio.h"
 
 #include "platform/appinfo.h"
+#include "platform/logging.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,15 +28,31 @@ constexpr char kSoundFont[] = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 // the rest; no playable song comes near it.
 constexpr int kMaxEventsPerPiece = 1000;
 
-// Reads at most `limit` bytes of the file; null when it cannot be read or is
-// longer than that.
+// Tells why the file is not opened, where that is asked for.
+void refuse(const QString& path, const QString& why)
+{
+    qCInfo(lcData, "%s is refused: %s", qUtf8Printable(path), qUtf8Printable(why));
+}
+
+// Reads at most `limit` bytes of the file; empty when it cannot be read, is
+// empty or is longer than that.
 QByteArray readUpTo(const QString& path, qint64 limit)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        refuse(path, file.errorString());
         return {};
+    }
     QByteArray bytes = file.read(limit + 1);
-    return bytes.size() > limit ? QByteArray() : bytes;
+    if (bytes.isEmpty()) {
+        refuse(path, QStringLiteral("empty"));
+        return {};
+    }
+    if (bytes.size() > limit) {
+        refuse(path, QStringLiteral("larger than %1 bytes").arg(limit));
+        return {};
+    }
+    return bytes;
 }
 
 quint32 littleEndian(const QByteArray& bytes, qsizetype at, int size)
@@ -200,8 +217,10 @@ public:
         std::unique_ptr<Synth> synth(new Synth(rate, channels));
         // A synthesiser that never plays holds the soundfont for the songs.
         if (!(synth->settings_ = new_fluid_settings()) || !(synth->keeper_ = new_fluid_synth(synth->settings_)) ||
-            fluid_synth_sfload(synth->keeper_, kSoundFont, 0) == FLUID_FAILED)
+            fluid_synth_sfload(synth->keeper_, kSoundFont, 0) == FLUID_FAILED) {
+            qCInfo(lcAudio, "no music: FluidSynth cannot start with the soundfont %s", kSoundFont);
             return nullptr;
+        }
         synth->sfont_ = fluid_synth_get_sfont(synth->keeper_, 0);
         Mix_HookMusic(&Synth::mix, synth.get());
         return synth;
@@ -223,6 +242,8 @@ public:
     void start(const QByteArray& midi)
     {
         std::unique_ptr<Song> next = Song::make(rate_, channels_, sfont_, midi);
+        if (!next)
+            qCInfo(lcAudio, "FluidSynth cannot play the song");
         std::lock_guard lock(mutex_);
         song_.swap(next);
     }
@@ -304,14 +325,18 @@ bool SdlAudio::ready()
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, appinfo::kTitle);
         sdlStarted_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-        if (!sdlStarted_)
+        if (!sdlStarted_) {
+            qCInfo(lcAudio, "no sound: SDL cannot start its audio: %s", SDL_GetError());
             return false;
+        }
         // the devices it finds would stay in the queue, unread
         SDL_EventState(SDL_AUDIODEVICEADDED, SDL_IGNORE);
     }
     open_ = Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
     if (open_)
         ++openings_;
+    else
+        qCInfo(lcAudio, "no sound: the audio device cannot be opened: %s", Mix_GetError());
     return open_;
 }
 
@@ -350,6 +375,9 @@ void SdlPlayer::setCommand(const QString& command)
     if (word == QLatin1String("open")) {
         release();
         path_ = resolve();
+        if (path_.isEmpty() && !fileName_.isEmpty())
+            qCInfo(lcData, "%s is neither in the current folder nor in a data folder (%s)", qUtf8Printable(fileName_),
+                   qUtf8Printable(dataFolders_.join(QLatin1String(", "))));
         if (!path_.isEmpty() && !load())
             path_.clear();
     } else if (word == QLatin1String("play")) {
@@ -411,8 +439,12 @@ bool SdlPlayer::load()
     }
     // only a standard MIDI file goes to the synthesiser
     const QByteArray song = readUpTo(path_, kMaxSongBytes);
-    if (song.startsWith("MThd") && audio_.synth())
-        song_ = song;
+    if (song.startsWith("MThd")) {
+        if (audio_.synth())
+            song_ = song;
+    } else if (!song.isEmpty()) {
+        refuse(path_, QStringLiteral("not a standard MIDI file"));
+    }
     return isOpen();
 }
 
@@ -425,9 +457,14 @@ Mix_Chunk* SdlPlayer::decode()
         return decoded_.chunk;
     // only a wave file the mixer can convert promptly
     const QByteArray wave = readUpTo(path_, kMaxSoundBytes);
-    const double seconds = waveSeconds(wave);
-    if (seconds <= 0 || seconds > kMaxSoundSeconds)
+    if (wave.isEmpty())
         return nullptr;
+    const double seconds = waveSeconds(wave);
+    if (seconds <= 0 || seconds > kMaxSoundSeconds) {
+        refuse(path_, seconds <= 0 ? QStringLiteral("not a wave file")
+                                   : QStringLiteral("longer than %1 s").arg(kMaxSoundSeconds));
+        return nullptr;
+    }
     Mix_Chunk* chunk = nullptr;
     if (SDL_RWops* rw = SDL_RWFromConstMem(wave.constData(), int(wave.size()))) {
         // SDL_mixer forgets to close a source whose format it does not know,
@@ -435,8 +472,10 @@ Mix_Chunk* SdlPlayer::decode()
         chunk = Mix_LoadWAV_RW(rw, 0);
         SDL_RWclose(rw);
     }
-    if (!chunk)
+    if (!chunk) {
+        refuse(path_, QString::fromUtf8(Mix_GetError()));
         return nullptr;
+    }
     if (decoded_.chunk)
         Mix_FreeChunk(decoded_.chunk);
     decoded_ = {path, file.size(), file.lastModified(), audio_.opening(), chunk};

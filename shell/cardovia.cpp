@@ -25,10 +25,7 @@ void Cardovia::start()
 void Cardovia::returnToMenu(Form& game)
 {
     game.setVisible(false);
-    frmMainMenu& menu = form<frmMainMenu>();
-    menu.setVisible(true);
-    // back on the button that opened the game
-    menu.restoreFocus();
+    form<frmMainMenu>().showAfterGame();
     unload(game);
 }
 

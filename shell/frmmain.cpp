@@ -3,6 +3,7 @@
 #include "shell/frmmain.h"
 
 #include "platform/appinfo.h"
+#include "platform/logging.h"
 #include "shell/art.h"
 #include "shell/cardovia.h"
 #include "shell/frmloading.h"
@@ -29,10 +30,19 @@ double rememberedZoom()
 {
     const QSettings settings(kOrganisation, kApplication);
     bool ok = false;
-    const double zoom = settings.value(kZoomKey).toDouble(&ok);
-    // Missing, unreadable or not one of ours: as designed.
-    if (settings.status() != QSettings::NoError || !ok || !(zoom >= twips::kMinZoom && zoom <= twips::kMaxZoom))
+    const QVariant value = settings.value(kZoomKey);
+    const double zoom = value.toDouble(&ok);
+    // Missing, unreadable or not one of ours: 100 %.
+    if (settings.status() != QSettings::NoError) {
+        qCInfo(lcSettings, "%s cannot be read: the zoom is 100 %%", qUtf8Printable(settings.fileName()));
         return 1.0;
+    }
+    if (!ok || !(zoom >= twips::kMinZoom && zoom <= twips::kMaxZoom)) {
+        if (value.isValid())
+            qCInfo(lcSettings, "%s = %s is ignored: the zoom is 100 %%", qUtf8Printable(kZoomKey),
+                   qUtf8Printable(value.toString()));
+        return 1.0;
+    }
     return zoom;
 }
 
@@ -40,10 +50,16 @@ void rememberZoom(double zoom)
 {
     QSettings settings(kOrganisation, kApplication);
     // A file that cannot be read is written anew rather than left to refuse every change.
-    if (settings.status() != QSettings::NoError)
+    if (settings.status() != QSettings::NoError) {
+        qCInfo(lcSettings, "%s cannot be read: it is written anew", qUtf8Printable(settings.fileName()));
         settings.clear();
-    if (settings.value(kZoomKey).toDouble() != zoom)
-        settings.setValue(kZoomKey, zoom);
+    }
+    if (settings.value(kZoomKey).toDouble() == zoom)
+        return;
+    settings.setValue(kZoomKey, zoom);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        qCInfo(lcSettings, "%s cannot be written: the zoom is not kept", qUtf8Printable(settings.fileName()));
 }
 
 } // namespace
@@ -136,7 +152,7 @@ void frmMain::Form_Load()
     const double screenHeight = screen ? screen->geometry().height() * twips::kPerPixel : 0;
     const QSize room = screen ? screen->availableGeometry().size() - chrome() : QSize();
     if (screenHeight > 7200) {
-        // As designed at 100 %, or at the zoom the player chose last time,
+        // As laid out at 100 %, or at the zoom the player chose last time,
         // as far as the screen holds the whole frame.
         const double zoom = std::min(rememberedZoom(), screen ? fittingZoom(room) : twips::kMaxZoom);
         twips::setZoom(zoom);
@@ -268,7 +284,7 @@ QAbstractButton* frmMain::screenButtonFor(const QKeyEvent* key) const
     const QKeySequence pressed(key->keyCombination());
     for (const QAction* menu : menuBar()->actions())
         if (QKeySequence::mnemonic(menu->text()) == pressed)
-            return controls::accessKeyButton(client_, pressed);
+            return accessKeyButton(client_, pressed);
     return nullptr;
 }
 

@@ -10,6 +10,8 @@
 #include "shell/frmmain.h"
 
 #include <QPushButton>
+#include <algorithm>
+#include <vector>
 
 frmMainMenu::frmMainMenu(App& app, QWidget* parent)
     : Form(app, QStringLiteral("frmMainMenu"), QStringLiteral("Main menu"), parent)
@@ -19,22 +21,22 @@ frmMainMenu::frmMainMenu(App& app, QWidget* parent)
     setBackColor(QColor(0, 0, 255));
     fonts::set(this, "MS Sans Serif", 8.25, fonts::Bold);
 
-    cmdFireIce = gameButton(games::FireIce);
-    cmdWar = gameButton(games::War);
-    cmdTicTacToe = gameButton(games::TicTacToe);
-    cmdBingo = gameButton(games::Bingo);
+    // Each game's button, in its place and its turn of the tab order.
+    std::vector<std::pair<int, QPushButton*>> order;
+    for (const games::Game& game : games::kGames) {
+        QPushButton* button = controls::commandButton(this, game.button, game.caption, game.place);
+        connect(button, &QPushButton::clicked, this, [this, &game] { cmdGame_Click(game); });
+        order.emplace_back(game.tabPosition, button);
+    }
     cmdQuit = controls::commandButton(this, "cmdQuit", "Quit", {2760, 2400, 1095, 375});
-    for (QPushButton* b : {cmdFireIce, cmdWar, cmdTicTacToe, cmdBingo, cmdQuit})
-        fonts::setStandard(b);
-    connect(cmdFireIce, &QPushButton::clicked, this, &frmMainMenu::cmdFireIce_Click);
-    connect(cmdWar, &QPushButton::clicked, this, &frmMainMenu::cmdWar_Click);
-    connect(cmdTicTacToe, &QPushButton::clicked, this, &frmMainMenu::cmdTicTacToe_Click);
-    connect(cmdBingo, &QPushButton::clicked, this, &frmMainMenu::cmdBingo_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMainMenu::cmdQuit_Click);
-    setTabOrder(cmdFireIce, cmdWar);
-    setTabOrder(cmdWar, cmdQuit);
-    setTabOrder(cmdQuit, cmdTicTacToe);
-    setTabOrder(cmdTicTacToe, cmdBingo);
+    order.emplace_back(kQuitTabPosition, cmdQuit);
+    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        fonts::setStandard(order[i].second);
+        if (i > 0)
+            setTabOrder(order[i - 1].second, order[i].second);
+    }
 
     // Label2 stands in front of Label1, so the two make a shadowed title.
     Label* shadow = controls::label(this, "Label1", "The Main Menu", {1560, 240, 2535, 495});
@@ -67,12 +69,6 @@ frmMainMenu::frmMainMenu(App& app, QWidget* parent)
     web->setForeColor(Qt::white);
 }
 
-QPushButton* frmMainMenu::gameButton(games::Id game)
-{
-    const games::Game& g = games::kGames[game];
-    return controls::commandButton(this, g.button, g.caption, g.place);
-}
-
 void frmMainMenu::Form_Load()
 {
     const frmMain& main = Cardovia::of(*this).main();
@@ -94,31 +90,21 @@ void frmMainMenu::loadtheform()
     setVisible(false);
 }
 
-void frmMainMenu::choose(games::Id game)
+void frmMainMenu::cmdGame_Click(const games::Game& game)
 {
+    chosen_ = findChild<QPushButton*>(QLatin1String(game.button));
     // the game is recorded before it is loaded, as loadtheform expects
-    app().theform = &games::kGames[game].screen(app());
+    app().theform = &game.screen(app());
     loadtheform();
 }
 
-void frmMainMenu::cmdFireIce_Click()
+void frmMainMenu::showAfterGame()
 {
-    choose(games::FireIce);
-}
-
-void frmMainMenu::cmdWar_Click()
-{
-    choose(games::War);
-}
-
-void frmMainMenu::cmdTicTacToe_Click()
-{
-    choose(games::TicTacToe);
-}
-
-void frmMainMenu::cmdBingo_Click()
-{
-    choose(games::Bingo);
+    setVisible(true);
+    if (chosen_)
+        chosen_->setFocus(Qt::OtherFocusReason);
+    else
+        restoreFocus();
 }
 
 void frmMainMenu::cmdQuit_Click()

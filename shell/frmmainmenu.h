@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The main menu: the four games, Quit, the titles and the maker's note.
+// The main menu: a button for each game, Quit, the titles and the maker's
+// note.
 
 #include "shell/games.h"
 #include "toolkit/form.h"
@@ -11,25 +12,24 @@ class QPushButton;
 class frmMainMenu : public Form {
     Q_OBJECT
 public:
+    // Quit's place in the tab order, among the games' (games::Game::tabPosition).
+    static constexpr int kQuitTabPosition = 2;
+
     frmMainMenu(App& app, QWidget* parent);
 
     void Form_Load() override;
     void loadtheform();
 
-    void cmdFireIce_Click();
-    void cmdWar_Click();
-    void cmdTicTacToe_Click();
-    void cmdBingo_Click();
+    // A game's button: records the game's screen in theform, then opens it.
+    void cmdGame_Click(const games::Game& game);
     void cmdQuit_Click();
 
-    QPushButton* cmdFireIce;
-    QPushButton* cmdWar;
-    QPushButton* cmdTicTacToe;
-    QPushButton* cmdBingo;
     QPushButton* cmdQuit;
 
+    // Back from a game: shows the menu with the keyboard on that game's
+    // button, however the game was opened.
+    void showAfterGame();
+
 private:
-    QPushButton* gameButton(games::Id game);
-    // Records the game's screen in theform, then opens it.
-    void choose(games::Id game);
+    QPushButton* chosen_ = nullptr;  // the button of the game last opened
 };

@@ -8,6 +8,8 @@
 #include "toolkit/app.h"
 #include "war/frmwar.h"
 
+#include <algorithm>
+
 namespace games {
 
 namespace {
@@ -18,13 +20,22 @@ Form& screen(App& app)
     return app.instance<Screen>();
 }
 
+// The menu's Quit button stands between War and Tic Tac Toe in the tab order.
+constexpr Game kRows[] = {
+    {"cmdFireIce", "&Fire && Ice", {720, 1800, 1215, 375}, 0, screen<FrmFireIce>},
+    {"cmdWar", "&War", {2040, 1800, 1215, 375}, 1, screen<frmWar>},
+    {"cmdTicTacToe", "&Tic Tac Toe", {3360, 1800, 1215, 375}, 3, screen<frmTicTacToe>},
+    {"cmdBingo", "&Bingo", {4680, 1800, 1215, 375}, 4, screen<frmBingo>},
+};
+
 } // namespace
 
-const std::array<Game, 4> kGames{{
-    {"cmdFireIce", "&Fire && Ice", {720, 1800, 1215, 375}, screen<FrmFireIce>},
-    {"cmdWar", "&War", {2040, 1800, 1215, 375}, screen<frmWar>},
-    {"cmdTicTacToe", "&Tic Tac Toe", {3360, 1800, 1215, 375}, screen<frmTicTacToe>},
-    {"cmdBingo", "&Bingo", {4680, 1800, 1215, 375}, screen<frmBingo>},
-}};
+const std::span<const Game> kGames{kRows};
+
+const Game* named(std::string_view button)
+{
+    const auto row = std::find_if(kGames.begin(), kGames.end(), [&](const Game& g) { return g.button == button; });
+    return row == kGames.end() ? nullptr : &*row;
+}
 
 } // namespace games

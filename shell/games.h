@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The games of the collection, as the main menu offers them. This list is
-// the one place above the games that names them: a new game is a new row
-// here and a button on the menu.
+// The games of the collection, as the main menu offers them. This table is
+// the one place above the games that names them: the menu makes a button
+// for each row, and a new game is a new row here.
 
 #include "toolkit/twips.h"
 
-#include <array>
+#include <span>
+#include <string_view>
 
 class App;
 class Form;
@@ -18,13 +19,15 @@ struct Game {
     const char* button;   // the menu button's control name
     const char* caption;  // its caption, with its access key
     twips::Rect place;    // where the button stands on the menu
+    int tabPosition;      // its place in the menu's tab order (see frmMainMenu)
     // The game's screen, made with its stored initial state but not loaded.
     Form& (*screen)(App& app);
 };
 
-enum Id { FireIce, War, TicTacToe, Bingo };
+// In the order the menu makes its buttons.
+extern const std::span<const Game> kGames;
 
-// In the order of Id.
-extern const std::array<Game, 4> kGames;
+// The row whose menu button is named `button`; none if there is no such game.
+const Game* named(std::string_view button);
 
 } // namespace games

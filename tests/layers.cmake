@@ -1,19 +1,15 @@
 # SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Fails when a file includes a header of a layer above its own. Layers,
-# lowest first: platform, toolkit, cards, the four games (which never include
-# one another), shell. Run by CTest: cmake -DROOT=<source dir> -P layers.cmake
+# Fails when a file includes a header of a layer above its own. The layers,
+# and the folders each may include, are the build's (cardovia_layer in
+# CMakeLists.txt), as it writes them to LAYERS. Run by CTest:
+#   cmake -DROOT=<source dir> -DLAYERS=<build dir>/tests/layers.list.cmake -P layers.cmake
 cmake_minimum_required(VERSION 3.25)
 
-set(below_platform "")
-set(below_toolkit platform)
-set(below_cards platform toolkit)
-set(below_war platform toolkit cards)
-set(below_bingo ${below_war})
-set(below_tictactoe ${below_war})
-set(below_fireice ${below_war})
-set(below_shell platform toolkit cards war bingo tictactoe fireice)
-set(layers platform toolkit cards war bingo tictactoe fireice shell)
+include(${LAYERS})
+if(NOT layers)
+    message(FATAL_ERROR "No layers in ${LAYERS}")
+endif()
 
 set(faults "")
 foreach(layer ${layers})

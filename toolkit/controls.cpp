@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/controls.h"
 
+#include "toolkit/classic.h"
+
 #include <QApplication>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
@@ -47,32 +48,6 @@ W* named(W* widget, const QString& name, const twips::Rect& rect)
     twips::setRect(widget, rect);
     return widget;
 }
-
-// Enter on a focused button presses it, as Space does; Qt leaves Enter to
-// the default button of a dialog, which the screens do not have.
-class EnterPresses : public QObject {
-public:
-    explicit EnterPresses(QPushButton* button) : QObject(button), button_(button)
-    {
-        button->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || (key->modifiers() & ~Qt::KeypadModifier))
-            return false;
-        if (!key->isAutoRepeat())
-            button_->click();
-        return true;
-    }
-
-private:
-    QPushButton* button_;
-};
 
 } // namespace
 
@@ -127,7 +102,7 @@ QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, c
 PictureBox* pictureBox(QWidget* parent, const QString& name, const twips::Rect& rect)
 {
     auto* box = new PictureBox(parent, PictureBox::Border::Sunken);
-    box->setBackColor(QColor(212, 208, 200));
+    box->setBackColor(classic::kFace);
     return named(box, name, rect);
 }
 
@@ -163,14 +138,6 @@ void setCaptionGap(QRadioButton* option, double twips)
     option->setProperty(kCaptionGapProperty, twips);
     option->updateGeometry();
     option->update();
-}
-
-QAbstractButton* accessKeyButton(QWidget* root, const QKeySequence& key)
-{
-    for (QAbstractButton* button : root->findChildren<QAbstractButton*>())
-        if (button->isVisible() && button->isEnabled() && QKeySequence::mnemonic(button->text()) == key)
-            return button;
-    return nullptr;
 }
 
 QString indexed(const QString& name, int index)

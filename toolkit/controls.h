@@ -2,17 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The factories that screens build their controls with. Each gives its
-// control the design's control name and a place in twips, and makes it
-// usable from the keyboard: Enter presses a focused button as Space does,
+// control its control name and a place in twips, and makes it usable from
+// the keyboard (keyboard.h): Enter presses a focused button as Space does,
 // the scroll bar takes the focus and shows it.
 
 #include "toolkit/fonts.h"
+#include "toolkit/keyboard.h"
 #include "toolkit/twips.h"
 #include "toolkit/widgets.h"
 
-class QAbstractButton;
 class QGroupBox;
-class QKeySequence;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -46,10 +45,6 @@ Shape* rectangle(QWidget* parent, const QString& name, const twips::Rect& rect);
 // The gap between an option button's circle and its caption, in twips,
 // instead of the style's own: a narrow option keeps its caption whole.
 void setCaptionGap(QRadioButton* option, double twips);
-
-// The button under `root` that the player can press now (shown, enabled)
-// whose caption's access key is `key`, such as Alt+F for "&Fire"; or none.
-QAbstractButton* accessKeyButton(QWidget* root, const QKeySequence& key);
 
 // A control-array element is named like "lblNumber(7)".
 QString indexed(const QString& name, int index);

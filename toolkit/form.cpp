@@ -3,6 +3,7 @@
 #include "toolkit/form.h"
 
 #include "toolkit/accessible.h"
+#include "toolkit/classic.h"
 
 #include <QApplication>
 #include <QLinearGradient>
@@ -84,11 +85,11 @@ void Form::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QRect r = rect();
     const QMargins frame = twips::frameMargins(this);
-    const int line = std::max(1, twips::toPixels(kLine));
-    painter.fillRect(r, QColor(212, 208, 200));
-    paintEdge(painter, r, line, line, Qt::white, true);
-    paintEdge(painter, r, 0, line, QColor(64, 64, 64), false);
-    paintEdge(painter, r, line, line, QColor(128, 128, 128), false);
+    const int line = twips::lineWidth(kLine);
+    painter.fillRect(r, classic::kFace);
+    classic::paintEdge(painter, r, line, line, classic::kLight, true);
+    classic::paintEdge(painter, r, 0, line, classic::kDarkShadow, false);
+    classic::paintEdge(painter, r, line, line, classic::kShadow, false);
 
     const QRect bar(frame.left(), frame.left(), r.width() - frame.left() - frame.right(),
                     frame.top() - frame.left() - line);

@@ -39,6 +39,11 @@ int toPixels(double twips, double zoom)
     return int(std::lround(twips * zoom / kPerPixel));
 }
 
+int lineWidth(double twips)
+{
+    return std::max(1, toPixels(twips));
+}
+
 double fromPixels(double pixels)
 {
     return pixels * kPerPixel / zoom_;
@@ -138,8 +143,7 @@ void setClientInset(QWidget* container, double inset)
 int clientInset(const QWidget* container)
 {
     const double inset = container->property(kInsetProperty).toDouble();
-    // a border drawn at all is at least a pixel wide
-    return inset > 0 ? std::max(1, toPixels(inset)) : 0;
+    return inset > 0 ? lineWidth(inset) : 0;
 }
 
 } // namespace twips

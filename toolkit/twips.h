@@ -32,6 +32,9 @@ struct Rect {
 // zoom unless another is asked for.
 int toPixels(double twips);
 int toPixels(double twips, double zoom);
+// The width in pixels of a line drawn `twips` wide, one pixel at 100 % unless
+// told: never thinner than a pixel, so the classic lines show at any zoom.
+int lineWidth(double twips = kPerPixel);
 // Pixels at the zoom back to twips, for a size that Qt measures.
 double fromPixels(double pixels);
 

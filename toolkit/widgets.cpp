@@ -3,187 +3,14 @@
 #include "toolkit/widgets.h"
 
 #include "toolkit/accessible.h"
+#include "toolkit/classic.h"
 #include "toolkit/fonts.h"
+#include "toolkit/keyboard.h"
 #include "toolkit/twips.h"
 
-#include <QCoreApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-// The classic lines are one pixel at 100 %; at any zoom they are never thinner.
-int hairline()
-{
-    return std::max(1, twips::toPixels(twips::kPerPixel));
-}
-
-} // namespace
-
-// --- ClickSource -------------------------------------------------------------
-
-ClickSource::ClickSource(QWidget* control) : QObject(control), control_(control)
-{
-    control->installEventFilter(this);
-}
-
-bool ClickSource::reachable() const
-{
-    if (!control_->isEnabled() || !control_->isVisible())
-        return false;
-    // A click lands on whatever lies in front; the keyboard reaches no further.
-    QWidget* window = control_->window();
-    const QWidget* hit = window->childAt(control_->mapTo(window, control_->rect().center()));
-    return hit == control_ || control_->isAncestorOf(hit);
-}
-
-bool ClickSource::eventFilter(QObject*, QEvent* event)
-{
-    // Filters see the events of a disabled control too; it raises none.
-    if (!control_->isEnabled())
-        return false;
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-        return true;
-    case QEvent::MouseButtonDblClick:
-        // The second press of a double-click: Click was raised for the first.
-        pressed_ = false;
-        return true;
-    case QEvent::MouseButtonRelease: {
-        const auto* release = static_cast<QMouseEvent*>(event);
-        const bool click = pressed_ && release->button() == Qt::LeftButton &&
-                           control_->rect().contains(release->position().toPoint());
-        pressed_ = false;
-        if (click)
-            emit clicked();
-        return true;
-    }
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool press = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (!press || (key->modifiers() & ~Qt::KeypadModifier))
-            return false;
-        if (!key->isAutoRepeat() && reachable())
-            emit clicked();
-        return true;
-    }
-    default:
-        return false;
-    }
-}
-
-// --- FocusFrame --------------------------------------------------------------
-
-FocusFrame::FocusFrame(QWidget* control) : QObject(control), control_(control)
-{
-    showFocusFromFirstKey();
-    control->installEventFilter(this);
-}
-
-bool FocusFrame::eventFilter(QObject*, QEvent* event)
-{
-    if (event->type() != QEvent::Paint || !control_->hasFocus() ||
-        !control_->window()->testAttribute(Qt::WA_KeyboardFocusChange))
-        return false;
-    // The control paints itself first; the frame goes over its art.
-    static_cast<QObject*>(control_)->event(event);
-    QPainter painter(control_);
-    const QRect r = control_->rect();
-    // About a twenty-fourth of the shorter side, never under two pixels:
-    // black, yellow and black again show on any colour of art, yellow too.
-    const int outer = std::max(2, int(std::lround(std::min(r.width(), r.height()) / 24.0)));
-    const int inner = std::max(1, outer / 2);
-    const auto ring = [&](const QColor& color, qreal inset, int width) {
-        const qreal at = inset + width / 2.0;
-        painter.setPen(QPen(color, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.drawRect(QRectF(r).adjusted(at, at, -at, -at));
-    };
-    ring(Qt::black, 0, outer);
-    ring(QColor(255, 220, 0), outer, inner);
-    ring(Qt::black, outer + inner, 1);
-    return true;
-}
-
-namespace {
-
-// Qt marks a window whose focus the player moved with Tab; any key counts here.
-class FocusCues : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
-            return false;
-        QWidget* window = static_cast<QWidget*>(watched)->window();
-        if (!window->testAttribute(Qt::WA_KeyboardFocusChange)) {
-            window->setAttribute(Qt::WA_KeyboardFocusChange);
-            if (QWidget* focus = window->focusWidget())
-                focus->update();
-        }
-        return false;
-    }
-};
-
-} // namespace
-
-void showFocusFromFirstKey()
-{
-    static FocusCues* const cues = [] {
-        auto* filter = new FocusCues;
-        filter->setParent(QCoreApplication::instance());
-        QCoreApplication::instance()->installEventFilter(filter);
-        return filter;
-    }();
-    Q_UNUSED(cues);
-}
-
-bool canTakeFocus(const QWidget* control)
-{
-    return (control->focusPolicy() & Qt::TabFocus) && control->isEnabled() && control->isVisible();
-}
-
-// --- ArrowKeys ---------------------------------------------------------------
-
-ArrowKeys::ArrowKeys(std::vector<QWidget*> cells, int columns)
-    : QObject(cells.front()), cells_(std::move(cells)), columns_(columns)
-{
-    for (QWidget* cell : cells_)
-        cell->installEventFilter(this);
-}
-
-bool ArrowKeys::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    int dx = 0, dy = 0;
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-    case Qt::Key_Left: dx = -1; break;
-    case Qt::Key_Right: dx = 1; break;
-    case Qt::Key_Up: dy = -1; break;
-    case Qt::Key_Down: dy = 1; break;
-    default: return false;
-    }
-    const auto at = std::find(cells_.begin(), cells_.end(), watched);
-    if (at == cells_.end())
-        return false;
-    const int index = int(at - cells_.begin());
-    const int rows = (int(cells_.size()) + columns_ - 1) / columns_;
-    for (int column = index % columns_ + dx, row = index / columns_ + dy;
-         column >= 0 && column < columns_ && row >= 0 && row < rows; column += dx, row += dy) {
-        const std::size_t next = std::size_t(row * columns_ + column);
-        if (next >= cells_.size())
-            break;
-        QWidget* cell = cells_[next];
-        if (canTakeFocus(cell)) {
-            cell->setFocus(Qt::TabFocusReason);
-            break;
-        }
-    }
-    return true;
-}
 
 // --- Label -------------------------------------------------------------------
 
@@ -225,7 +52,7 @@ void Label::setForeColor(const QColor& color)
 void Label::setBorder(bool single)
 {
     setFrameShape(single ? QFrame::Box : QFrame::NoFrame);
-    setLineWidth(hairline());
+    setLineWidth(twips::lineWidth());
 }
 
 void Label::fitOnOneLine()
@@ -253,23 +80,6 @@ bool Label::event(QEvent* event)
         }
     }
     return QLabel::event(event);
-}
-
-// --- paintEdge ---------------------------------------------------------------
-
-
-void paintEdge(QPainter& painter, const QRect& r, int inset, int width, const QColor& color, bool topLeft)
-{
-    if (width <= 0)
-        return;
-    const QRect in = r.adjusted(inset, inset, -inset, -inset);
-    if (topLeft) {
-        painter.fillRect(in.left(), in.top(), in.width(), width, color);
-        painter.fillRect(in.left(), in.top(), width, in.height(), color);
-    } else {
-        painter.fillRect(in.left(), in.bottom() - width + 1, in.width(), width, color);
-        painter.fillRect(in.right() - width + 1, in.top(), width, in.height(), color);
-    }
 }
 
 // --- PictureBox --------------------------------------------------------------
@@ -327,15 +137,15 @@ void PictureBox::paintEvent(QPaintEvent*)
     const int inset = twips::clientInset(this);
     if (border_ == Border::Sunken) {
         // the classic sunken edge: a grey and white outer line, a dark and light inner one
-        const int outer = hairline();
+        const int outer = twips::lineWidth();
         const int inner = inset - outer;
-        paintEdge(painter, r, 0, outer, QColor(128, 128, 128), true);
-        paintEdge(painter, r, 0, outer, QColor(255, 255, 255), false);
-        paintEdge(painter, r, outer, inner, QColor(64, 64, 64), true);
-        paintEdge(painter, r, outer, inner, QColor(212, 208, 200), false);
+        classic::paintEdge(painter, r, 0, outer, classic::kShadow, true);
+        classic::paintEdge(painter, r, 0, outer, classic::kLight, false);
+        classic::paintEdge(painter, r, outer, inner, classic::kDarkShadow, true);
+        classic::paintEdge(painter, r, outer, inner, classic::kFace, false);
     } else if (border_ == Border::Single) {
-        paintEdge(painter, r, 0, inset, Qt::black, true);
-        paintEdge(painter, r, 0, inset, Qt::black, false);
+        classic::paintEdge(painter, r, 0, inset, Qt::black, true);
+        classic::paintEdge(painter, r, 0, inset, Qt::black, false);
     }
     painter.setClipRect(r.adjusted(inset, inset, -inset, -inset));
     picture_.paint(painter, QPointF(inset, inset), twips::zoom());
@@ -367,11 +177,11 @@ void Shape::setColor(const QColor& color)
 void Shape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const int pen = hairline();
+    const int pen = twips::lineWidth();
     if (kind_ == Kind::Rectangle) {
         const QRect r = rect();
-        paintEdge(painter, r, 0, pen, color_, true);
-        paintEdge(painter, r, 0, pen, color_, false);
+        classic::paintEdge(painter, r, 0, pen, color_, true);
+        classic::paintEdge(painter, r, 0, pen, color_, false);
         return;
     }
     painter.setPen(QPen(color_, pen, Qt::SolidLine, Qt::SquareCap));

@@ -6,7 +6,8 @@
 #include "cards/frmdeckoptions.h"
 #include "toolkit/accessible.h"
 #include "toolkit/app.h"
-#include "toolkit/input.h"
+#include "toolkit/classic.h"
+#include "toolkit/keyboard.h"
 
 #include <QPushButton>
 #include <array>
@@ -32,7 +33,7 @@ frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), 
     picYourCards = controls::image(this, "picYourCards", {5280, 4095, 1095, 1475});
     picDealerCards = controls::image(this, "picDealerCards", {100, 100, 1095, 1475});
     for (PictureBox* pile : {picYourCards, picDealerCards})
-        pile->setBackColor(QColor(212, 208, 200));
+        pile->setBackColor(classic::kFace);
     piccard1 = controls::image(this, "piccard1", {1995, 2040, 1095, 1475});
     piccard1->setBackColor(QColor(192, 192, 192));
     piccard1->hide();

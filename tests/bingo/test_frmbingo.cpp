@@ -25,7 +25,7 @@ const QString kNoCheating = QStringLiteral(
 
 frmBingo& openBingo(StartedApp& s)
 {
-    s.app->existing<frmMainMenu>()->cmdBingo_Click();
+    s.choose("cmdBingo");
     return *s.app->existing<frmBingo>();
 }
 

@@ -19,7 +19,7 @@ namespace {
 
 frmWar& openWar(StartedApp& s)
 {
-    s.app->existing<frmMainMenu>()->cmdWar_Click();
+    s.choose("cmdWar");
     return *s.app->existing<frmWar>();
 }
 

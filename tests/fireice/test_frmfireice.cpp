@@ -31,7 +31,7 @@ float face(int n)
 
 FrmFireIce& openFromMenu(StartedApp& s)
 {
-    s.app->existing<frmMainMenu>()->cmdFireIce_Click();
+    s.choose("cmdFireIce");
     return *s.app->existing<FrmFireIce>();
 }
 

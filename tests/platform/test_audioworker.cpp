@@ -9,6 +9,7 @@
 #include "platform/desktopplatform.h"
 #include "platform/sdlaudio.h"
 #include "support/bounds.h"
+#include "support/logged.h"
 #include "support/sound.h"
 
 #include <QCoreApplication>
@@ -127,6 +128,7 @@ private slots:
         notALibrary.write("not a library");
         notALibrary.close();
         DiskOutput disk;
+        const Logged logged;
         AudioWorker worker({QStringLiteral("/nonexistent/cardovia-audio.so"), notALibrary.fileName()}, kData);
         for (int i = 0; i < 3; ++i) {
             play(worker.sequencer(), QStringLiteral("1.mid"));
@@ -134,8 +136,10 @@ private slots:
             worker.sequencer().stopAndClose();
         }
         worker.finish();
-        // the output never opened
+        // the output never opened, and a player who asks is told why
         QCOMPARE(disk.mark(), 0);
+        QVERIFY(logged.says("cardovia.audio", {"no audio module at", "/nonexistent/cardovia-audio.so"}));
+        QVERIFY(logged.says("cardovia.audio", {notALibrary.fileName(), "refused"}));
     }
 
     void theHeaviestSongNeverHoldsUpStopOrPlay()

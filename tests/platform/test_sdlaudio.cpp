@@ -5,6 +5,7 @@
 // SDL's disk driver the generated music and fire sound really come out.
 
 #include "platform/sdlaudio.h"
+#include "support/logged.h"
 #include "support/sound.h"
 
 #include <QDir>
@@ -154,6 +155,7 @@ private slots:
         qputenv("AUDIODEV", device);
         BadFiles bad;
         StderrCapture err;
+        const Logged unasked(Logged::Rules::Unasked);
         {
             SdlAudio audio;
             SdlPlayer music(audio, SdlPlayer::Device::Sequencer, {});
@@ -170,6 +172,14 @@ private slots:
                 }
             }
             QVERIFY(!audio.ready());
+        }
+        QVERIFY2(unasked.lines().isEmpty(), qPrintable(unasked.lines().join('\n')));
+        {
+            // asked, it says why
+            const Logged asked;
+            SdlAudio audio;
+            QVERIFY(!audio.ready());
+            QVERIFY2(asked.says("cardovia.audio", {"no sound"}), qPrintable(asked.lines().join('\n')));
         }
         qunsetenv("AUDIODEV");
         QCOMPARE(err.text(), QString());
@@ -324,27 +334,36 @@ private slots:
         // ten seconds that say they are two gigabytes: what the file holds counts
         QByteArray lying = waveFile(10, 44100, 2, 16);
         lying.replace(40, 4, QByteArray("\xff\xff\xff\x7f", 4));
+        // each refused with its reason, for a player who asks why it is silent
         const struct {
             SdlPlayer::Device device;
             QString file;
-            bool opens;
+            const char* why;  // none: it opens
         } cases[] = {
-            {SdlPlayer::Device::Sequencer, file("largest.mid", largest), true},
-            {SdlPlayer::Device::Sequencer, file("larger.mid", larger), false},
-            {SdlPlayer::Device::WaveAudio, file("29s.wav", waveFile(29, 8000, 1, 8)), true},
-            {SdlPlayer::Device::WaveAudio, file("31s.wav", waveFile(31, 8000, 1, 8)), false},
+            {SdlPlayer::Device::Sequencer, file("largest.mid", largest), nullptr},
+            {SdlPlayer::Device::Sequencer, file("larger.mid", larger), "larger than"},
+            {SdlPlayer::Device::WaveAudio, file("29s.wav", waveFile(29, 8000, 1, 8)), nullptr},
+            {SdlPlayer::Device::WaveAudio, file("31s.wav", waveFile(31, 8000, 1, 8)), "longer than 30 s"},
             // a few bytes that play for minutes at a hundred samples a second
-            {SdlPlayer::Device::WaveAudio, file("slow.wav", waveFile(200, 100, 1, 8)), false},
+            {SdlPlayer::Device::WaveAudio, file("slow.wav", waveFile(200, 100, 1, 8)), "longer than"},
             // short, but more bytes than a sound is allowed
-            {SdlPlayer::Device::WaveAudio, file("dense.wav", waveFile(24, 96000, 2, 16)), false},
-            {SdlPlayer::Device::WaveAudio, file("lying.wav", lying), true},
+            {SdlPlayer::Device::WaveAudio, file("dense.wav", waveFile(24, 96000, 2, 16)), "larger than"},
+            {SdlPlayer::Device::WaveAudio, file("lying.wav", lying), nullptr},
+            {SdlPlayer::Device::WaveAudio, file("garbage.wav", QByteArray(5000, 'z')), "not a wave file"},
+            {SdlPlayer::Device::Sequencer, file("garbage.mid", QByteArray(5000, 'z')), "not a standard MIDI file"},
+            {SdlPlayer::Device::Sequencer, file("empty.mid", {}), "empty"},
+            {SdlPlayer::Device::WaveAudio, dir.filePath("missing.wav"), "neither in the current folder"},
         };
+        const Logged logged;
         SdlAudio audio;
         for (const auto& c : cases) {
             SdlPlayer player(audio, c.device, {});
             player.setFileName(c.file);
             player.setCommand("open");
-            QVERIFY2(player.isOpen() == c.opens, qPrintable(c.file));
+            QVERIFY2(player.isOpen() == !c.why, qPrintable(c.file));
+            if (c.why)
+                QVERIFY2(logged.says("cardovia.data", {c.file, QString::fromLatin1(c.why)}),
+                         qPrintable(logged.lines().join('\n')));
         }
     }
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main menu as laid out: its buttons, titles, notes and focus order; the
-// way the keyboard goes from it to a game and back; and every screen as a
-// screen reader reads it.
+// The main menu as laid out: its buttons, titles, notes and focus order; each
+// game opened from its button and left again, by mouse and keyboard; and
+// every screen as a screen reader reads it.
 
 #include "bingo/frmbingo.h"
 #include "cards/frmcardimages.h"
@@ -12,6 +12,7 @@
 #include "shell/frmloading.h"
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
+#include "shell/games.h"
 #include "support/screenreader.h"
 #include "support/started.h"
 #include "tictactoe/frmtictactoe.h"
@@ -22,6 +23,27 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
+
+namespace {
+
+QPushButton* button(const frmMainMenu& menu, const char* name)
+{
+    return menu.findChild<QPushButton*>(QLatin1String(name));
+}
+
+// The ways a player presses a button of the menu.
+enum class Way { Click, AccessKey, TabAndEnter };
+
+// Where a widget is, by its control names.
+QString path(const QWidget* w)
+{
+    QStringList names;
+    for (; w; w = w->parentWidget())
+        names.prepend(w->objectName());
+    return names.join(QLatin1Char('/'));
+}
+
+} // namespace
 
 class MenuTest : public QObject {
     Q_OBJECT
@@ -53,34 +75,56 @@ private slots:
         QCOMPARE(menu.palette().color(QPalette::Window), QColor(0, 0, 255));
 
         // focus moves Fire & Ice, War, Quit, Tic Tac Toe, Bingo
-        QCOMPARE(menu.cmdFireIce->nextInFocusChain(), menu.cmdWar);
-        QCOMPARE(menu.cmdWar->nextInFocusChain(), menu.cmdQuit);
-        QCOMPARE(menu.cmdQuit->nextInFocusChain(), menu.cmdTicTacToe);
-        QCOMPARE(menu.cmdTicTacToe->nextInFocusChain(), menu.cmdBingo);
+        const char* const order[] = {"cmdFireIce", "cmdWar", "cmdQuit", "cmdTicTacToe", "cmdBingo"};
+        for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+            QCOMPARE(button(menu, order[i])->nextInFocusChain(), button(menu, order[i + 1]));
     }
 
-    void eachGameButtonOpensItsGameWhenClicked()
+    // Each game from its menu button, however the button is pressed; the
+    // game's screen takes the keyboard, and leaving the game brings the
+    // keyboard back to that button.
+    void eachGameOpensFromItsButtonAndReturnsToIt_data()
     {
-        StartedApp s;
-        frmMainMenu& menu = *s.app->existing<frmMainMenu>();
-        const struct {
-            QPushButton* button;
-            const char* screen;
-        } games[] = {
-            {menu.cmdFireIce, "FrmFireIce"},
-            {menu.cmdWar, "frmWar"},
-            {menu.cmdTicTacToe, "frmTicTacToe"},
-            {menu.cmdBingo, "frmBingo"},
-        };
-        for (const auto& game : games) {
-            QTest::mouseClick(game.button, Qt::LeftButton);
-            Form* shown = s.app->theform;
-            QVERIFY2(shown && shown->objectName() == QLatin1String(game.screen) && shown->isVisible() &&
-                         menu.isHidden(),
-                     game.screen);
-            s.app->returnToMenu(*shown);
-            s.settle();
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("way");
+        for (const games::Game& game : games::kGames) {
+            QTest::addRow("%s clicked", game.button) << QByteArray(game.button) << int(Way::Click);
+            QTest::addRow("%s by its access key", game.button) << QByteArray(game.button) << int(Way::AccessKey);
+            QTest::addRow("%s by Tab and Enter", game.button) << QByteArray(game.button) << int(Way::TabAndEnter);
         }
+    }
+
+    void eachGameOpensFromItsButtonAndReturnsToIt()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(int, way);
+        StartedApp s;
+        QVERIFY(activate(&s.app->main()));
+        frmMainMenu& menu = *s.app->existing<frmMainMenu>();
+        QPushButton* pressed = button(menu, name);
+        switch (Way(way)) {
+        case Way::Click:
+            QTest::mouseClick(pressed, Qt::LeftButton);
+            break;
+        case Way::AccessKey:
+            press(QKeySequence::mnemonic(pressed->text())[0].key(), Qt::AltModifier);
+            break;
+        case Way::TabAndEnter:
+            for (int tabs = 0; tabs < 10 && focused() != pressed; ++tabs)
+                press(Qt::Key_Tab);
+            press(Qt::Key_Return);
+            break;
+        }
+        QTRY_VERIFY(menu.isHidden());
+        Form* shown = s.app->theform;
+        QVERIFY(shown && shown->isVisible());
+        QCOMPARE(shown, &games::named(name.constData())->screen(*s.app));
+        QVERIFY(!QApplication::activePopupWidget());
+        QVERIFY2(shown->isAncestorOf(focused()), qPrintable(path(focused())));
+        s.app->returnToMenu(*shown);
+        s.settle();
+        QVERIFY(menu.isVisible());
+        QCOMPARE(focused(), pressed);
     }
 
     void noScreenIsReadOutWithANameFromTheCode()
@@ -99,17 +143,16 @@ private slots:
         QVERIFY2(namedByIdentifiers(&main).isEmpty(), qPrintable(namedByIdentifiers(&main).join(", ")));
 
         const struct {
-            void (frmMainMenu::*choose)();
+            const char* button;
             const char* name;
         } games[] = {
-            {&frmMainMenu::cmdWar_Click, "War"},
-            {&frmMainMenu::cmdBingo_Click, "Bingo"},
-            {&frmMainMenu::cmdTicTacToe_Click, "Tic Tac Toe"},
-            {&frmMainMenu::cmdFireIce_Click, "Fire & Ice"},
+            {"cmdWar", "War"},
+            {"cmdBingo", "Bingo"},
+            {"cmdTicTacToe", "Tic Tac Toe"},
+            {"cmdFireIce", "Fire & Ice"},
         };
         for (const auto& game : games) {
-            (menu.*game.choose)();
-            Form* screen = s.app->theform;
+            Form* screen = &s.choose(game.button);
             QCOMPARE(spokenName(screen), QString::fromUtf8(game.name));
             QCOMPARE(QAccessible::queryAccessibleInterface(screen)->role(), QAccessible::Pane);
             if (auto* war = qobject_cast<frmWar*>(screen)) {
@@ -137,12 +180,12 @@ private slots:
         QVERIFY(activate(&s.app->main()));
         frmMainMenu& menu = *s.app->existing<frmMainMenu>();
         // start-up leaves the keyboard on the menu's first button
-        QCOMPARE(focused(), menu.cmdFireIce);
+        QCOMPARE(focused(), button(menu, "cmdFireIce"));
         press(Qt::Key_Tab);
         press(Qt::Key_Tab);
         QCOMPARE(focused(), menu.cmdQuit);
         press(Qt::Key_Tab);
-        QCOMPARE(focused(), menu.cmdTicTacToe);
+        QCOMPARE(focused(), button(menu, "cmdTicTacToe"));
         // the game takes the focus, not the opponent panel beside it
         press(Qt::Key_Return);
         frmTicTacToe& game = *s.app->existing<frmTicTacToe>();
@@ -151,7 +194,7 @@ private slots:
         press(Qt::Key_Space);
         QTRY_VERIFY(menu.isVisible());
         // back on the button that opened the game
-        QCOMPARE(focused(), menu.cmdTicTacToe);
+        QCOMPARE(focused(), button(menu, "cmdTicTacToe"));
 
         // "&Fire && Ice" takes Alt+F from the frame's "&File"
         press(Qt::Key_F, Qt::AltModifier);

@@ -134,7 +134,7 @@ private slots:
         frmGrizzley& panel = *s.app->existing<frmGrizzley>();
         panel.Command1_Click();
         s.platform.sequencerPlayer.log.clear();
-        s.app->existing<frmMainMenu>()->cmdWar_Click();
+        s.choose("cmdWar");
         s.app->existing<frmWar>()->cmdQuit_Click();
         StartedApp::settle();
         QVERIFY(s.platform.sequencerPlayer.log.isEmpty());

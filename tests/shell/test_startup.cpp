@@ -2,13 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the layout of the frame and navigation between menu and games.
 
-#include "bingo/frmbingo.h"
 #include "cards/frmcardimages.h"
-#include "fireice/frmfireice.h"
 #include "shell/frmgrizzley.h"
 #include "shell/frmloading.h"
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
+#include "shell/games.h"
 #include "support/sound.h"
 #include "support/started.h"
 #include "tictactoe/frmtictactoe.h"
@@ -74,7 +73,7 @@ private slots:
     {
         StartedApp s;
         QVERIFY(!s.app->existing<frmLoading>());
-        s.app->existing<frmMainMenu>()->cmdWar_Click();
+        s.choose("cmdWar");
         s.app->existing<frmWar>()->cmdQuit_Click();
         StartedApp::settle();
         QVERIFY(!s.app->existing<frmLoading>());
@@ -84,33 +83,20 @@ private slots:
 
     void eachGameOpensOverTheMenuAndReturnsFresh_data()
     {
-        QTest::addColumn<int>("game");
-        QTest::newRow("War") << 0;
-        QTest::newRow("Bingo") << 1;
-        QTest::newRow("Tic Tac Toe") << 2;
-        QTest::newRow("Fire & Ice") << 3;
+        QTest::addColumn<QByteArray>("button");
+        for (const games::Game& game : games::kGames)
+            QTest::newRow(game.button) << QByteArray(game.button);
     }
 
     void eachGameOpensOverTheMenuAndReturnsFresh()
     {
-        QFETCH(int, game);
+        QFETCH(QByteArray, button);
         StartedApp s;
         Cardovia& app = *s.app;
         frmMainMenu& menu = *app.existing<frmMainMenu>();
-        const auto open = [&]() -> Form* {
-            switch (game) {
-            case 0: menu.cmdWar_Click(); return app.existing<frmWar>();
-            case 1: menu.cmdBingo_Click(); return app.existing<frmBingo>();
-            case 2: menu.cmdTicTacToe_Click(); return app.existing<frmTicTacToe>();
-            default: menu.cmdFireIce_Click(); return app.existing<FrmFireIce>();
-            }
-        };
-        const auto back = [&](Form* f) {
-            if (auto* w = qobject_cast<frmWar*>(f)) w->cmdQuit_Click();
-            if (auto* b = qobject_cast<frmBingo*>(f)) b->cmdQuit_Click();
-            if (auto* t = qobject_cast<frmTicTacToe*>(f)) t->cmdQuit_Click();
-            if (auto* i = qobject_cast<FrmFireIce*>(f)) i->cmdReturn_Click();
-        };
+        const auto open = [&] { return &s.choose(button.constData()); };
+        // what each game's Main Menu button does
+        const auto back = [&](Form* f) { app.returnToMenu(*f); };
 
         QPointer<Form> first = open();
         QVERIFY(first);
@@ -147,7 +133,7 @@ private slots:
     {
         StartedApp s;
         frmMainMenu& menu = *s.app->existing<frmMainMenu>();
-        QTest::mouseClick(menu.cmdTicTacToe, Qt::LeftButton);
+        QTest::mouseClick(menu.findChild<QPushButton*>("cmdTicTacToe"), Qt::LeftButton);
         frmMain& main = s.app->main();
         QMenuBar* bar = main.menuBar();
         // as the player does it: File on the menu bar, then Quit in the menu

@@ -10,6 +10,7 @@
 #include "fireice/frmfireice.h"
 #include "shell/frmloading.h"
 #include "shell/frmmainmenu.h"
+#include "support/logged.h"
 #include "support/screenreader.h"
 #include "support/started.h"
 #include "tictactoe/frmtictactoe.h"
@@ -33,20 +34,19 @@ enum Screen { Menu, War, Bingo, TicTacToe, FireIce, DeckOptions };
 // Opens the screen as a player would reach it, War with a round in play.
 void open(StartedApp& s, Screen screen)
 {
-    frmMainMenu& menu = *s.app->existing<frmMainMenu>();
     switch (screen) {
     case Menu: break;
     case War:
     case DeckOptions:
-        menu.cmdWar_Click();
+        s.choose("cmdWar");
         s.app->existing<frmWar>()->cmdStart_Click();
         s.app->existing<frmWar>()->picYourCards_Click();
         if (screen == DeckOptions)
             s.app->existing<frmWar>()->cmDeckOptions_Click();
         break;
-    case Bingo: menu.cmdBingo_Click(); break;
-    case TicTacToe: menu.cmdTicTacToe_Click(); break;
-    case FireIce: menu.cmdFireIce_Click(); break;
+    case Bingo: s.choose("cmdBingo"); break;
+    case TicTacToe: s.choose("cmdTicTacToe"); break;
+    case FireIce: s.choose("cmdFireIce"); break;
     }
 }
 
@@ -178,7 +178,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(app.existing<frmLoading>() == nullptr, 5000);
         StartedApp::settle();
         QCOMPARE(twips::zoom(), 1.75);
-        // the dialog and its four controls, centred as designed
+        // the dialog and its four controls, centred as laid out
         QCOMPARE(during.size(), std::size_t(5));
         QCOMPARE(loading, (twips::Rect{2227.5, 2175, 5145, 2850}));
         QCOMPARE(wrong, 0);
@@ -301,8 +301,14 @@ private slots:
             QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
             settings.write(content);
             settings.close();
+            const Logged logged;
             StartedApp s(StartedApp::Settings::Kept);
             QVERIFY2(twips::zoom() == 1.0, content.constData());
+            // a value that is there but not taken is said to be ignored; nothing is said of none
+            if (content.contains("zoom="))
+                QVERIFY2(logged.says("cardovia.settings", {"frame/zoom", "ignored"}), content.constData());
+            if (content.isEmpty())
+                QCOMPARE(logged.lines(), QStringList());
             // and the next choice is kept again
             QVERIFY(activate(&s.app->main()));
             zoomKey(s.app->main(), Qt::Key_Minus);
@@ -318,7 +324,7 @@ private slots:
         StartedApp s;
         frmMain& main = s.app->main();
         QVERIFY(activate(&main));
-        s.app->existing<frmMainMenu>()->cmdWar_Click();
+        s.choose("cmdWar");
         frmWar& war = *s.app->existing<frmWar>();
         int steps = 0;
         s.platform.onFrame = [&] {
@@ -342,7 +348,7 @@ private slots:
     {
         StartedApp s;
         frmMain& main = s.app->main();
-        s.app->existing<frmMainMenu>()->cmdBingo_Click();
+        s.choose("cmdBingo");
         frmBingo& bingo = *s.app->existing<frmBingo>();
         bingo.cmdOkay_Click();
         for (int i = 0; i < 5; ++i)
@@ -374,7 +380,7 @@ private slots:
         QList<double> paths[2];
         for (int run = 0; run < 2; ++run) {
             StartedApp s;
-            s.app->existing<frmMainMenu>()->cmdFireIce_Click();
+            s.choose("cmdFireIce");
             FrmFireIce& f = *s.app->existing<FrmFireIce>();
             if (run == 1)
                 s.app->main().zoomTo(1.75);
@@ -396,7 +402,7 @@ private slots:
     void aCaptionFittedToOneLineFitsAtEveryZoom()
     {
         StartedApp s;
-        s.app->existing<frmMainMenu>()->cmdWar_Click();
+        s.choose("cmdWar");
         const Label* caption = s.app->existing<frmWar>()->Label1;
         for (double zoom : frmMain::kZoomSteps) {
             twips::setZoom(zoom);

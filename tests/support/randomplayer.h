@@ -4,7 +4,9 @@
 // A careless player inside the process. It plays the real screens on the
 // fake platform: it opens every game and leaves it, presses what is there,
 // clicks anywhere, types, lets the timers run, plays games to their ends and
-// quits; after every event it checks the rules that must always hold.
+// quits; after every event it checks the rules that must always hold. How it
+// plays each game, and that game's rules, are the game's driver's
+// (gamedriver.h).
 //
 // Each run of the application, from the menu to its end, is played in a
 // child process forked from one started application, so every run starts
@@ -15,24 +17,25 @@
 // left behind, and reports to the parent.
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace randomplayer {
 
-// The texts of the design's message boxes, the only ones a run may show.
-inline constexpr int kMessages = 10;
-extern const std::array<const char*, kMessages> kMessageTexts;
+// The most things a tally can count.
+inline constexpr int kMaxCounters = 64;
 
 // What the runs reached.
 struct Tally {
     long events = 0;
     long runs = 0;
-    std::array<long, kMessages> messages{};  // by kMessageTexts
-    std::array<long, 4> bingoGames{};        // won by either side, by pattern (gametype 1 to 4)
-    long endedByWar = 0;
-    long endedByQuit = 0;      // the menu's Quit button
-    long endedByFileQuit = 0;  // File, Quit
+    std::array<long, kMaxCounters> counts{};  // by counters()
 };
+
+// What the tally counts, in the order of Tally::counts: how runs ended, and
+// each game's message boxes and its drivers' own counters (gamedriver.h). A
+// player who gets everywhere reaches every one of them.
+QStringList counters();
 
 struct Result {
     Tally tally;

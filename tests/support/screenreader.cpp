@@ -43,7 +43,7 @@ QStringList namedByIdentifiers(QObject* root)
         if (!o->objectName().isEmpty())
             identifiers << o->objectName();
     identifiers << root->objectName();
-    // the design's control names: a kind prefix or a toolkit default, maybe with an index
+    // the control names: a kind prefix or a toolkit default, maybe with an index
     static const QRegularExpression looksLikeOne(
         QStringLiteral("^((frm|Frm|cm|cmd|lbl|pic|img|opt|scr|fra|mnu|tmr)[A-Z]\\w*|Optcard|"
                        "(Label|Picture|Command|Image|Option|Shape|Line|Frame|Form)\\d+)(\\(\\d+\\))?$"));

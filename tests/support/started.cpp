@@ -4,6 +4,7 @@
 
 #include "shell/frmloading.h"
 #include "shell/frmmainmenu.h"
+#include "shell/games.h"
 #include "support/bounds.h"
 
 #include <QSettings>
@@ -54,6 +55,15 @@ QVariant StartedApp::rememberedZoom()
 void StartedApp::setRememberedZoom(double zoom)
 {
     settings()->setValue(kZoomKey, zoom);
+}
+
+Form& StartedApp::choose(const char* button)
+{
+    const games::Game* game = games::named(button);
+    if (!game)
+        qFatal("no game has a menu button named %s", button);
+    app->existing<frmMainMenu>()->cmdGame_Click(*game);
+    return *app->theform;
 }
 
 bool StartedApp::ends(const std::function<void()>& playerAction, const std::function<bool()>& atEnd)

@@ -41,6 +41,10 @@ struct StartedApp {
     // `atEnd` is asked at that moment too.
     bool ends(const std::function<void()>& playerAction, const std::function<bool()>& atEnd = [] { return true; });
 
+    // Presses the menu's button of a game, named as in the games table
+    // ("cmdWar"), through its handler; the game's screen, shown.
+    Form& choose(const char* button);
+
     // Gives the frame the keyboard, presses Alt and a menu button's access
     // key, and waits for that game's screen; none if it does not come.
     template <class Screen>

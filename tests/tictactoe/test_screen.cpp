@@ -23,7 +23,7 @@ const QString kDraw = QStringLiteral("Cat's tail. Nobody wins. Click okay to sta
 
 frmTicTacToe& openGame(StartedApp& s)
 {
-    s.app->existing<frmMainMenu>()->cmdTicTacToe_Click();
+    s.choose("cmdTicTacToe");
     return *s.app->existing<frmTicTacToe>();
 }
 

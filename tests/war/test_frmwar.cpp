@@ -29,7 +29,7 @@ namespace {
 
 frmWar& openWar(StartedApp& s)
 {
-    s.app->existing<frmMainMenu>()->cmdWar_Click();
+    s.choose("cmdWar");
     return *s.app->existing<frmWar>();
 }
 

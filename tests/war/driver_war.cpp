@@ -1,0 +1,173 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The random player's War (see support/gamedriver.h), with the deck options
+// it opens: deals, plays rounds to the end of the game, and checks that
+// every card is in one hand or in play.
+
+#include "cards/frmcardimages.h"
+#include "cards/frmdeckoptions.h"
+#include "support/gamedriver.h"
+#include "war/frmwar.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+namespace {
+
+const QString kGrizzleOut = QStringLiteral("Grizzle is out of cards, You win!");
+const QString kYouOut = QStringLiteral("You're out of cards, Grizzle wins!");
+const QString kEndedByWar = QStringLiteral("ended by War");
+
+class WarDriver : public randomplayer::ScreenDriver<frmWar> {
+public:
+    QStringList messages() const override { return {kGrizzleOut, kYouOut}; }
+    QStringList counters() const override { return {kEndedByWar}; }
+
+    // A game that can end, dealt.
+    bool intent(Form& screen) const override
+    {
+        const frmWar& war = of(screen);
+        return war.deck.yourdealt && canEnd(war.deck);
+    }
+
+    void act(randomplayer::Player& p, Form& screen) override
+    {
+        frmWar& war = of(screen);
+        if (frmDeckOptions* dialog = war.app().existing<frmDeckOptions>(); dialog && dialog->isVisible())
+            return onDeckOptions(p, *dialog);
+        const int r = p.roll(1000);
+        if (!war.deck.yourdealt) {
+            if (r < 900)
+                return p.click(war.cmdStart);
+            return p.click(r < 950 ? war.cmDeckOptions : static_cast<QWidget*>(war.picYourCards));
+        }
+        // A game where both sides hold a king never ends: the player gives
+        // up on it soon, and plays one that can end to its end.
+        if (r < (canEnd(war.deck) ? 1 : 50))
+            return p.click(war.cmdQuit);
+        if (r < 70)
+            return p.click(war.cmDeckOptions);
+        const bool keyboard = r % 5 == 0;
+        if (war.cmdContinue->isVisible())
+            return keyboard ? p.key(Qt::Key_Return) : p.click(war.cmdContinue);
+        keyboard ? p.key(Qt::Key_Space) : p.click(war.picYourCards);
+    }
+
+    void check(randomplayer::Player& p, Form* screen, const QStringList&) override
+    {
+        checkDeckOptions(p);
+        if (const frmWar* war = of(screen))
+            checkWar(p, *war);
+    }
+
+    bool ended(randomplayer::Player& p, Form& screen, const QStringList& messages) override
+    {
+        const QString last = messages.isEmpty() ? QString() : messages.last();
+        if (last != kGrizzleOut && last != kYouOut)
+            return false;
+        const war::WarDeck& d = of(screen).deck;
+        const bool right = last == kGrizzleOut ? d.dealercards.count() == 0
+                                               : d.yourcards.count() == 0 && d.dealercards.count() > 0;
+        if (!right)
+            p.fail(QStringLiteral("War ended with \"%1\" and hands of %2 and %3 cards")
+                       .arg(last)
+                       .arg(d.dealercards.count())
+                       .arg(d.yourcards.count()));
+        p.count(kEndedByWar);
+        return true;
+    }
+
+private:
+    static bool canEnd(const war::WarDeck& deck)
+    {
+        int grizzles = 0;
+        for (int suit = 1; suit <= war::kSuits; ++suit) {
+            const war::Card king{war::kHighValue, suit};
+            if (deck.dealercards.holds(king) || (!deck.yourcards.holds(king) && deck.dealervalue == war::kHighValue &&
+                                                  deck.dealersuit == suit))
+                ++grizzles;
+        }
+        return grizzles == 0 || grizzles == war::kSuits;
+    }
+
+    static void onDeckOptions(randomplayer::Player& p, frmDeckOptions& dialog)
+    {
+        if (p.roll(10) < 6)
+            return p.click(dialog.Optcard[std::size_t(p.roll(int(dialog.Optcard.size())))]);
+        p.click(dialog.cmdOkay);
+    }
+
+    // The deck options are War's, and the card back they choose is everyone's.
+    static void checkDeckOptions(randomplayer::Player& p)
+    {
+        const App& app = p.app();
+        const frmCardImages& images = *app.existing<frmCardImages>();
+        if (images.cardtype < 0 || images.cardtype > 4)
+            p.fail(QStringLiteral("card back %1").arg(images.cardtype));
+        const frmDeckOptions* dialog = app.existing<frmDeckOptions>();
+        if (!dialog)
+            return;
+        if (std::count_if(dialog->Optcard.begin(), dialog->Optcard.end(), [](QRadioButton* o) { return o->isChecked(); }) != 1)
+            p.fail(QStringLiteral("not exactly one card back chosen"));
+        const frmWar* war = app.existing<frmWar>();
+        if (dialog->isVisible() && (!war || war->isEnabled() || !dialog->isEnabled()))
+            p.fail(QStringLiteral("the deck options are open, and War is not waiting for them"));
+        if (!dialog->isVisible() && war && !war->isEnabled())
+            p.fail(QStringLiteral("War is disabled with the deck options closed"));
+    }
+
+    static void checkWar(randomplayer::Player& p, const frmWar& war)
+    {
+        const war::WarDeck& d = war.deck;
+        // the controls' own Enabled: the screen waits while the deck options are open
+        const auto enabled = [&war](const QWidget* w) { return w->isEnabledTo(&war); };
+        frmCardImages& images = *war.app().existing<frmCardImages>();
+        const Picture back = images.PictureClip1(images.cardtype);
+        if (war.picYourCards->picture() != back || war.picDealerCards->picture() != back)
+            p.fail(QStringLiteral("a War pile does not show the chosen back"));
+        if (!d.yourdealt) {
+            if (d.yourcards.count() || d.dealercards.count() || war.piccard1->isVisible() || war.piccard2->isVisible() ||
+                enabled(war.cmdQuit) || !enabled(war.cmdStart))
+                p.fail(QStringLiteral("War is not as loaded before Start"));
+            return;
+        }
+        if (enabled(war.cmdStart) || !enabled(war.cmdQuit))
+            p.fail(QStringLiteral("War's Start or Main Menu is wrong after the deal"));
+        std::vector<war::Card> inPlay;
+        for (int value = war::kLowValue; value <= war::kHighValue; ++value) {
+            for (int suit = 1; suit <= war::kSuits; ++suit) {
+                const war::Card c{value, suit};
+                const bool grizzles = d.dealercards.holds(c), yours = d.yourcards.holds(c);
+                if (grizzles && yours)
+                    p.fail(QStringLiteral("the %1 of suit %2 is in both hands").arg(value).arg(suit));
+                if (!grizzles && !yours)
+                    inPlay.push_back(c);
+            }
+        }
+        // Between rounds Grizzle's card is out; once the round is settled and
+        // shown, every card is back in a hand.
+        const war::Card grizzles{d.dealervalue, d.dealersuit};
+        const bool settled = war.cmdContinue->isVisible();
+        if (settled ? !inPlay.empty() : inPlay != std::vector<war::Card>{grizzles})
+            p.fail(QStringLiteral("%1 of the 48 cards are in neither hand %2")
+                       .arg(inPlay.size())
+                       .arg(settled ? QStringLiteral("after the round") : QStringLiteral("with Grizzle's card out")));
+        if (!settled) {
+            if (!war.piccard1->isVisible() ||
+                war.piccard1->picture() != images.cardpicture(qint16(grizzles.value), qint16(grizzles.suit)) ||
+                !enabled(war.picYourCards))
+                p.fail(QStringLiteral("Grizzle's card in play is not shown as it should be"));
+            return;
+        }
+        const QString expected = d.yourvalue > d.dealervalue   ? QStringLiteral("You!")
+                                 : d.yourvalue < d.dealervalue ? QStringLiteral("Grizzle!")
+                                                               : QStringLiteral("Both of you!");
+        if (!war.piccard2->isVisible() || enabled(war.picYourCards) || war.lblWinner->text() != expected)
+            p.fail(QStringLiteral("the settled round shows \"%1\"").arg(war.lblWinner->text()));
+    }
+};
+
+const randomplayer::Registration<WarDriver> registered("cmdWar");
+
+} // namespace
