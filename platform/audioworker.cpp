@@ -54,6 +54,12 @@ void AudioWorker::finish()
     changed_.wait(lock, [this] { return queue_.empty() && !busy_; });
 }
 
+QString AudioWorker::libraries() const
+{
+    std::lock_guard lock(mutex_);
+    return libraries_;
+}
+
 void AudioWorker::send(Device device, const QString& fileName, const QString& word)
 {
     {
@@ -73,6 +79,8 @@ void AudioWorker::run()
     // made, used and destroyed on this thread alone
     const std::unique_ptr<AudioModule> module = load();
     std::unique_lock lock(mutex_);
+    if (module)
+        libraries_ = module->libraries();
     for (;;) {
         changed_.wait(lock, [this] { return quit_ || !queue_.empty(); });
         if (quit_)

@@ -63,6 +63,10 @@ public:
 
     virtual MediaPlayer& sequencer() = 0;   // MIDI music, "Sequencer"
     virtual MediaPlayer& waveAudio() = 0;   // sound effects, "WaveAudio"
+    // The sound libraries behind the players with their versions, such as
+    // "SDL2_mixer 2.6.2, FluidSynth 2.3.1"; empty until they have been loaded.
+    // Asking never loads them.
+    virtual QString audioLibraries() { return {}; }
 };
 
 // Returns as soon as the seconds field of the time of day differs from its

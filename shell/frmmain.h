@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main frame: caption, green client area that holds every screen, and
-// the File menu. The screens keep their twips; the frame chooses the zoom at
-// which they are drawn.
+// the File and Help menus. The screens keep their twips; the frame chooses
+// the zoom at which they are drawn.
 
 #include <QMainWindow>
+#include <QPointer>
 
 class Cardovia;
+class frmAbout;
+class frmHelp;
 class QAbstractButton;
 class QAction;
 class QKeyEvent;
@@ -21,6 +24,12 @@ public:
     void Form_Load();
     void loadforms();
     void mnuQuit_Click();
+    // F1: the help page of the screen on show, or the music's where the
+    // keyboard is on the opponent panel.
+    void mnuHelpScreen_Click();
+    void mnuAbout_Click();
+    // Opens the help window, made on first use, at the page of that id.
+    void showHelp(const QString& page);
 
     // The frame's size in twips: the area its screens are laid out in.
     double Width() const { return width_; }
@@ -31,6 +40,10 @@ public:
     QWidget* clientArea() const { return client_; }
     QAction* mnuQuit() const { return mnuQuit_; }
     QMenu* mnuFile() const { return mnuFile_; }
+    QMenu* mnuHelp() const { return mnuHelp_; }
+    // The help window and the About box once they have been opened.
+    frmHelp* help() const;
+    frmAbout* about() const;
 
     // Ctrl+Plus, Ctrl+Minus and Ctrl+0: the next zoom step up or down, or
     // 100 %. The window grows or shrinks to match where the screen allows;
@@ -70,6 +83,9 @@ private:
     QWidget* client_;
     QMenu* mnuFile_;
     QAction* mnuQuit_;
+    QMenu* mnuHelp_;
+    QPointer<frmHelp> help_;
+    QPointer<frmAbout> about_;
     double width_ = 6615;
     double height_ = 3210;
 };

@@ -11,6 +11,7 @@
 
 class App;
 class Form;
+struct HelpPage;
 
 namespace games {
 
@@ -20,6 +21,8 @@ struct Game {
     twips::Rect place;    // where the button stands on the menu
     // The game's screen, made with its stored initial state but not loaded.
     Form& (*screen)(App& app);
+    // How to play it: its page in the help.
+    HelpPage (*help)();
 };
 
 enum Id { FireIce, War, TicTacToe, Bingo };

@@ -17,8 +17,8 @@ namespace {
 
 void describe(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QStringLiteral("%1 %2: War, Bingo, Tic Tac Toe and Fire & Ice against Grizzle.")
-                                         .arg(QString::fromUtf8(appinfo::kTitle), QString::fromUtf8(kVersion)));
+    parser.setApplicationDescription(
+        QStringLiteral("%1 %2: %3").arg(QString::fromUtf8(appinfo::kTitle), QString::fromUtf8(kVersion), summary()));
     // "-reverse" is one of Qt's options, not -r -e -v -e ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // not addHelpOption: its --help-all lists Qt's options, which only
@@ -65,6 +65,11 @@ bool canReach(const QString& display)
 }
 
 } // namespace
+
+QString summary()
+{
+    return QStringLiteral("War, Bingo, Tic Tac Toe and Fire & Ice against Grizzle.");
+}
 
 Request read(const QStringList& arguments)
 {

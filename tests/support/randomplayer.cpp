@@ -8,12 +8,14 @@
 #include "cards/frmdeckoptions.h"
 #include "fireice/frmfireice.h"
 #include "shell/frmgrizzley.h"
+#include "shell/frmhelp.h"
 #include "shell/frmloading.h"
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
 #include "support/screenreader.h"
 #include "support/started.h"
 #include "tictactoe/frmtictactoe.h"
+#include "toolkit/helpview.h"
 #include "war/frmwar.h"
 
 #include <QAbstractEventDispatcher>
@@ -21,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -366,7 +369,7 @@ private:
 
     void typeKey()
     {
-        static const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 26> keys{{
+        static const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 28> keys{{
             {Qt::Key_Tab, Qt::NoModifier},      {Qt::Key_Backtab, Qt::ShiftModifier},
             {Qt::Key_Space, Qt::NoModifier},    {Qt::Key_Return, Qt::NoModifier},
             {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Left, Qt::NoModifier},
@@ -380,6 +383,7 @@ private:
             {Qt::Key_O, Qt::AltModifier},       {Qt::Key_I, Qt::AltModifier},
             {Qt::Key_Q, Qt::AltModifier},       {Qt::Key_Q, Qt::NoModifier},
             {Qt::Key_A, Qt::NoModifier},        {Qt::Key_Space, Qt::ShiftModifier},
+            {Qt::Key_F1, Qt::NoModifier},       {Qt::Key_H, Qt::AltModifier},
         }};
         const auto& [k, modifiers] = keys[std::size_t(roll(int(keys.size())))];
         key(k, modifiers);
@@ -552,6 +556,8 @@ private:
             fail(QStringLiteral("the opponent panel is not in its place"));
 
         checkDeckOptions();
+        if (const frmHelp* help = main.help(); help && help->isVisible())
+            checkHelp(*help);
         if (auto* war = app_.existing<frmWar>())
             checkWar(*war);
         if (auto* bingo = app_.existing<frmBingo>())
@@ -560,6 +566,16 @@ private:
             checkTicTacToe(*ttt, messages);
         if (auto* fireice = app_.existing<FrmFireIce>())
             checkFireIce(*fireice);
+    }
+
+    // The help window shows one of its pages, and its list and name follow it.
+    void checkHelp(const frmHelp& help)
+    {
+        const QListWidgetItem* row = help.lstPages->currentItem();
+        if (!help.txtPage->page(help.txtPage->pageId()) || !row ||
+            row->data(Qt::UserRole).toString() != help.txtPage->pageId() || help.txtPage->accessibleName() != row->text())
+            fail(QStringLiteral("the help shows \"%1\" under \"%2\"")
+                     .arg(help.txtPage->pageId(), row ? row->text() : QString()));
     }
 
     void checkDeckOptions()
