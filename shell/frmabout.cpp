@@ -131,6 +131,9 @@ void frmAbout::showAbout()
                                   sound.isEmpty() ? QStringLiteral("SDL2_mixer and FluidSynth not loaded yet, "
                                                                    "as no music or sound has played")
                                                   : sound));
+    // as tall as its lines wrap, unless the licence's text takes the room
+    if (txtLicence->isHidden())
+        adjustSize();
     show();
     raise();
     activateWindow();

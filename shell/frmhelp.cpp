@@ -20,22 +20,24 @@ namespace {
 constexpr QSize kSize(600, 480);
 } // namespace
 
-frmHelp::frmHelp(frmMain& frame) : QWidget(&frame, Qt::Window), frame_(frame), atFull_(kSize)
+frmHelp::frmHelp(frmMain& frame) : QMainWindow(&frame), frame_(frame), atFull_(kSize)
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("%1 Help").arg(QString::fromUtf8(appinfo::kTitle)));
     setWindowIcon(frame.windowIcon());
 
-    lstPages = new QListWidget(this);
+    auto* body = new QWidget(this);
+    setCentralWidget(body);
+    lstPages = new QListWidget(body);
     lstPages->setObjectName(QStringLiteral("lstPages"));
     lstPages->setAccessibleName(QStringLiteral("Pages"));
     fonts::set(lstPages, "MS Sans Serif", 10);
-    txtPage = new HelpView(this);
+    txtPage = new HelpView(body);
     txtPage->setObjectName(QStringLiteral("txtPage"));
     txtPage->setPages(help::pages());
     for (const HelpPage& page : txtPage->pages())
         (new QListWidgetItem(page.title, lstPages))->setData(Qt::UserRole, page.id);
-    auto* layout = new QHBoxLayout(this);
+    auto* layout = new QHBoxLayout(body);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(lstPages);
@@ -51,11 +53,7 @@ frmHelp::frmHelp(frmMain& frame) : QWidget(&frame, Qt::Window), frame_(frame), a
 
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     // The frame's zoom keys work here too, and this window follows them.
-    for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
-        connect(new QShortcut(keys, this), &QShortcut::activated, &frame, &frmMain::zoomIn);
-    connect(new QShortcut(QKeySequence::ZoomOut, this), &QShortcut::activated, &frame, &frmMain::zoomOut);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, &frame,
-            &frmMain::zoomReset);
+    frame.addZoomKeys(this);
 
     fitToZoom();
 }
@@ -112,7 +110,7 @@ bool frmHelp::event(QEvent* event)
         fitToZoom();
         fitList();
     }
-    return QWidget::event(event);
+    return QMainWindow::event(event);
 }
 
 void frmHelp::fitToZoom()
@@ -129,5 +127,5 @@ void frmHelp::resizeEvent(QResizeEvent* event)
 {
     if (size() != asked_)
         atFull_ = QSizeF(size()) / twips::zoom();
-    QWidget::resizeEvent(event);
+    QMainWindow::resizeEvent(event);
 }

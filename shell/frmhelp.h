@@ -5,13 +5,13 @@
 // can keep open while playing. The list of pages on the left, the page on
 // the right; it follows the frame's zoom and takes the zoom keys too.
 
-#include <QWidget>
+#include <QMainWindow>
 
 class frmMain;
 class HelpView;
 class QListWidget;
 
-class frmHelp : public QWidget {
+class frmHelp : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmHelp(frmMain& frame);

@@ -89,12 +89,7 @@ frmMain::frmMain(Cardovia& app) : app_(app)
     // taken the menu's access key.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(mnuFile_->menuAction()); });
-    // Ctrl+Plus also where plus shares its key with "=", as on most keyboards.
-    for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, &frmMain::zoomIn);
-    connect(new QShortcut(QKeySequence::ZoomOut, this), &QShortcut::activated, this, &frmMain::zoomOut);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, this,
-            &frmMain::zoomReset);
+    addZoomKeys(this);
 
     // The green fills the window; the client area with the screens sits in
     // its middle, so a window of another shape shows green bars beside it.
@@ -171,6 +166,16 @@ void frmMain::loadforms()
     loading.setVisible(true);
     loading.setEnabled(true);
     setEnabled(false);
+}
+
+void frmMain::addZoomKeys(QWidget* window)
+{
+    // Ctrl+Plus also where plus shares its key with "=", as on most keyboards.
+    for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+        connect(new QShortcut(keys, window), &QShortcut::activated, this, &frmMain::zoomIn);
+    connect(new QShortcut(QKeySequence::ZoomOut, window), &QShortcut::activated, this, &frmMain::zoomOut);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), window), &QShortcut::activated, this,
+            &frmMain::zoomReset);
 }
 
 void frmMain::zoomIn()

@@ -53,6 +53,8 @@ public:
     void zoomReset();
     // What the three keys do, for any zoom.
     void zoomTo(double zoom);
+    // Gives the window the three keys, for the frame's zoom.
+    void addZoomKeys(QWidget* window);
 
     static constexpr double kZoomSteps[] = {0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25,
                                             1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0};

@@ -7,6 +7,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace {
 const QString kScheme = QStringLiteral("help");
@@ -99,4 +100,12 @@ bool HelpView::event(QEvent* event)
         document()->markContentsDirty(0, document()->characterCount());
     }
     return QTextBrowser::event(event);
+}
+
+void HelpView::wheelEvent(QWheelEvent* event)
+{
+    // The text's size follows the frame's zoom alone, not a wheel of its own.
+    if (event->modifiers() & Qt::ControlModifier)
+        return event->accept();
+    QTextBrowser::wheelEvent(event);
 }

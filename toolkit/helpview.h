@@ -53,6 +53,7 @@ public:
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
     bool event(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     std::vector<HelpPage> pages_;
