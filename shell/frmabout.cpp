@@ -76,8 +76,10 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About %1").arg(QString::fromUtf8(appinfo::kTitle)));
 
-    lblName = paragraph(this, QStringLiteral("lblName"),
-                        QStringLiteral("%1 %2").arg(QString::fromUtf8(appinfo::kTitle), QString::fromUtf8(launch::kVersion)));
+    // as --version names it
+    lblName = paragraph(
+        this, QStringLiteral("lblName"),
+        QStringLiteral("%1 %2").arg(QString::fromUtf8(appinfo::kTitle), QString::fromUtf8(launch::kVersion)));
     QFont title = lblName->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.5);

@@ -75,7 +75,8 @@ frmMain::frmMain(Cardovia& app) : app_(app)
     const auto page = [this](const QString& name, const QString& caption, std::function<QString()> id) {
         mnuHelp_->addAction(caption, this, [this, id] { showHelp(id()); })->setObjectName(name);
     };
-    page(QStringLiteral("mnuContents"), QStringLiteral("&Contents"), [] { return QString::fromLatin1(help::kContents); });
+    page(QStringLiteral("mnuContents"), QStringLiteral("&Contents"),
+         [] { return QString::fromLatin1(help::kContents); });
     // The games' own access keys serve here too.
     for (const games::Game& game : games::kGames)
         page(QStringLiteral("mnuHowTo%1").arg(QLatin1String(game.button).mid(3)),

@@ -63,17 +63,32 @@ QString lower(const QString& name)
     return name.left(1).toLower() + name.mid(1);
 }
 
+// "the top left and top centre"
+QString places(std::initializer_list<int> cells)
+{
+    QStringList names;
+    for (int cell : cells)
+        names << lower(cellName(cell));
+    const QString last = names.takeLast();
+    const QString others = names.join(QStringLiteral(", "));
+    return QStringLiteral("the ") + (others.isEmpty() ? last : others + QStringLiteral(" and ") + last);
+}
+
 } // namespace
 
 HelpPage helpPage()
 {
     HelpPage page{QStringLiteral("tictactoe"), QStringLiteral("Tic Tac Toe"), QStringLiteral("frmTicTacToe"), {}, {}};
-    const auto [blocked, block] = answered(withMarks({1, 2}, {5}));
+    const auto os = {1, 2};
+    const auto xs = {5};
+    const auto [blocked, block] = answered(withMarks(os, xs));
     const QString blocking = page.figure(boardPicture(
         QStringLiteral("help/tictactoe-block"), blocked,
-        QStringLiteral("Your O on the top left and top centre: Grizzle blocks the row with its X on the %1.")
-            .arg(lower(cellName(block)))));
-    const auto [forked, first] = answered(withMarks({1, 3, 9}, {2, 8}));
+        QStringLiteral("Your O on %1, Grizzle's first X on %2: it blocks your row with its X on the %3.")
+            .arg(places(os), places(xs), lower(cellName(block)))));
+    const auto forkOs = {1, 3, 9};
+    const auto forkXs = {2, 8};
+    const auto [forked, first] = answered(withMarks(forkOs, forkXs));
     int open = 0;
     for (int cell = 1; cell <= 9; ++cell) {
         Board next = forked;
@@ -83,9 +98,9 @@ HelpPage helpPage()
     }
     const QString fork = page.figure(boardPicture(
         QStringLiteral("help/tictactoe-fork"), forked,
-        QStringLiteral("Your O on three corners threatens two lines: Grizzle blocks the one it looks at first "
-                       "with its X on the %1, and the %2 wins for you.")
-            .arg(lower(cellName(first)), lower(cellName(open)))));
+        QStringLiteral("Your O on %1, Grizzle's X on %2: you threaten two lines, Grizzle blocks the one it looks at "
+                       "first with its X on the %3, and the %4 wins for you.")
+            .arg(places(forkOs), places(forkXs), lower(cellName(first)), lower(cellName(open)))));
 
     page.html = QStringLiteral(R"(
 <p>You play O and Grizzle plays X on a board of three by three. Three of one kind in a row, a

@@ -13,14 +13,16 @@
 #include "support/started.h"
 #include "support/zoom.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QLabel>
+#include <QAbstractTextDocumentLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QtTest>
 #include <set>
@@ -103,13 +105,22 @@ private slots:
         window.lstPages->setCurrentRow(0);
         QCOMPARE(qsizetype(contentsOf(*view.document()).links.size()), qsizetype(ids.size() - 1));
 
-        // At 200 % the pictures take twice the room: the Bingo page's cards
-        // grow with the text, and they are drawn there.
+        // At 200 % a picture takes twice the room in the text, and is drawn
+        // there; back at 100 % the page is as it was.
         view.showPage(QStringLiteral("bingo"));
         const qreal atFull = view.document()->size().height();
+        const auto pictureLine = [&] {
+            for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next())
+                for (auto it = block.begin(); !it.atEnd(); ++it)
+                    if (it.fragment().charFormat().isImageFormat())
+                        return std::pair{view.document()->documentLayout()->blockBoundingRect(block).height(),
+                                         view.picture(it.fragment().charFormat().toImageFormat().name()).size()};
+            return std::pair{0.0, QSize()};
+        };
+        QVERIFY(pictureLine().first >= pictureLine().second.height());
         {
             AtZoom zoom(2.0);
-            QTRY_VERIFY(view.document()->size().height() > 1.8 * atFull);
+            QVERIFY(pictureLine().first >= 2 * pictureLine().second.height());
             QVERIFY(!view.viewport()->grab().isNull());
         }
         QTRY_COMPARE(view.document()->size().height(), atFull);
@@ -124,8 +135,10 @@ private slots:
         frmHelp* window = main.help();
         QVERIFY(window && window->isVisible() && window->isWindow());
         QVERIFY(activate(window));
-        // the frame goes on taking clicks beside it
+        // beside the frame, which goes on taking clicks
         QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(!window->frameGeometry().intersects(main.frameGeometry()));
+        QVERIFY(main.screen()->availableGeometry().contains(window->frameGeometry()));
         QCOMPARE(focused(), window->txtPage);
 
         // Tab goes to the first link, Enter follows it, Alt+Left comes back
@@ -138,13 +151,15 @@ private slots:
         press(Qt::Key_Left, Qt::AltModifier);
         QCOMPARE(window->txtPage->pageId(), QString::fromLatin1(help::kContents));
 
-        // The zoom keys zoom the frame, and the window with it
-        const QSize before = window->size();
+        // The zoom keys zoom the frame, and the window with it from the
+        // size the player gave it
+        window->resize(700, 500);
         press(Qt::Key_Plus, Qt::ControlModifier);
         QCOMPARE(twips::zoom(), 1.1);
-        QVERIFY(window->width() > before.width());
+        QCOMPARE(window->size(), QSize(770, 550));
         press(Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(twips::zoom(), 1.0);
+        QCOMPARE(window->size(), QSize(700, 500));
 
         press(Qt::Key_Escape);
         QVERIFY(!window->isVisible());
@@ -234,12 +249,45 @@ private slots:
         QVERIFY(about.txtLicence->isVisible());
         QCOMPARE(about.txtLicence->toPlainText(), QString::fromUtf8(gpl.readAll()));
 
-        // The soundfont as its package states it; a calm line without the package.
+        about.cmdLicence_Click();
+        QVERIFY(about.txtLicence->isHidden());
+
+        // the soundfont as the installed package states it
         const QString credit = frmAbout::soundfontCredit(QStringLiteral("/usr/share/doc/timgm6mb-soundfont/copyright"));
         QVERIFY2(credit.contains(QStringLiteral("TimGM6mb.sf2")) && credit.contains(QStringLiteral("Tim Brechbill")) &&
                      credit.contains(QStringLiteral("licence GPL-2,")),
                  qPrintable(credit));
-        QVERIFY(frmAbout::soundfontCredit(QStringLiteral("/nonexistent/copyright")).contains(QStringLiteral("cannot")));
+    }
+
+    void theSoundfontsCreditIsReadFromItsCopyrightFile_data()
+    {
+        QTest::addColumn<QByteArray>("copyright");
+        QTest::addColumn<QString>("said");
+        const QByteArray header = "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
+                                  "Upstream-Name: font\n\n";
+        const QByteArray packaging = "Files: debian/*\nCopyright: 2020 Packager\nLicense: GPL-3+\n";
+        const QByteArray font = "Files: font.sf2\nCopyright: 2004 One <a@b>\n  2010 Two\n"
+                                "License: GPL-2\n This package is free software;\n .\n more text\n";
+        const QString credited = QStringLiteral("font.sf2, copyright 2004 One <a@b>; 2010 Two, licence GPL-2,");
+        QTest::newRow("the font first") << header + font + "\n" + packaging << credited;
+        QTest::newRow("the packaging first") << header + packaging + "\n" + font << credited;
+        QTest::newRow("only the packaging") << header + packaging << QStringLiteral("cannot be read");
+        QTest::newRow("empty") << QByteArray() << QStringLiteral("cannot be read");
+        QTest::newRow("no file") << QByteArray("none") << QStringLiteral("cannot be read");
+    }
+    void theSoundfontsCreditIsReadFromItsCopyrightFile()
+    {
+        QFETCH(QByteArray, copyright);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("copyright"));
+        if (copyright != "none") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(copyright);
+        }
+        const QString credit = frmAbout::soundfontCredit(path);
+        QVERIFY2(credit.contains(said), qPrintable(credit));
     }
 };
 
