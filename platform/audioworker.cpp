@@ -79,8 +79,9 @@ void AudioWorker::run()
     // made, used and destroyed on this thread alone
     const std::unique_ptr<AudioModule> module = load();
     std::unique_lock lock(mutex_);
-    if (module)
-        libraries_ = module->libraries();
+    libraries_ = module ? module->libraries()
+                        : QStringLiteral("SDL2_mixer and FluidSynth unavailable: the audio module could not be "
+                                         "loaded");
     for (;;) {
         changed_.wait(lock, [this] { return quit_ || !queue_.empty(); });
         if (quit_)

@@ -35,8 +35,8 @@ public:
 
     // Blocks until every command given so far has been carried out.
     void finish();
-    // The module's sound libraries and their versions once it is loaded;
-    // empty until then, or without a module.
+    // The module's sound libraries and their versions once it is loaded, or
+    // why there are none once it could not be; empty until the first "open".
     QString libraries() const;
 
 private:

@@ -7,6 +7,7 @@
 #include "shell/launch.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMap>
@@ -95,6 +96,9 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     txtLicence->setObjectName(QStringLiteral("txtLicence"));
     txtLicence->setAccessibleName(QStringLiteral("GNU General Public License"));
     txtLicence->setReadOnly(true);
+    // laid out in lines of its own, as printed
+    txtLicence->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    txtLicence->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtLicence->hide();
     QLabel* credits = paragraph(
         this, QStringLiteral("lblCredits"),
@@ -120,7 +124,13 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
 
     connect(cmdLicence, &QPushButton::clicked, this, &frmAbout::cmdLicence_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
-    setMinimumWidth(fontMetrics().averageCharWidth() * 60);
+}
+
+void frmAbout::fitToText()
+{
+    // as tall as its lines wrap at a comfortable width
+    const int width = fontMetrics().averageCharWidth() * 64;
+    resize(width, layout()->totalHeightForWidth(width));
 }
 
 void frmAbout::showAbout()
@@ -133,9 +143,8 @@ void frmAbout::showAbout()
                                   sound.isEmpty() ? QStringLiteral("SDL2_mixer and FluidSynth not loaded yet, "
                                                                    "as no music or sound has played")
                                                   : sound));
-    // as tall as its lines wrap, unless the licence's text takes the room
     if (txtLicence->isHidden())
-        adjustSize();
+        fitToText();
     show();
     raise();
     activateWindow();
@@ -152,8 +161,12 @@ void frmAbout::cmdLicence_Click()
     const bool show = txtLicence->isHidden();
     txtLicence->setVisible(show);
     cmdLicence->setText(show ? QStringLiteral("Hide the &licence") : QStringLiteral("Show the &licence"));
-    if (show)
-        resize(width(), std::max(height(), fontMetrics().height() * 36));
-    else
-        adjustSize();
+    if (show) {
+        // room for the licence's widest lines and a good part of a page
+        const QFontMetrics text(txtLicence->font());
+        resize(std::max(width(), text.horizontalAdvance(QString(80, QLatin1Char('M')))),
+               std::max(height(), text.lineSpacing() * 40));
+    } else {
+        fitToText();
+    }
 }

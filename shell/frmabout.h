@@ -35,5 +35,7 @@ public:
     QPlainTextEdit* txtLicence;
 
 private:
+    void fitToText();
+
     Platform& platform_;
 };

@@ -141,6 +141,7 @@ private slots:
         worker.finish();
         // the output never opened
         QCOMPARE(disk.mark(), 0);
+        QVERIFY(worker.libraries().contains(QStringLiteral("could not be loaded")));
     }
 
     void theHeaviestSongNeverHoldsUpStopOrPlay()
