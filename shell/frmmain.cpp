@@ -84,8 +84,9 @@ frmMain::frmMain(Cardovia& app) : app_(app)
     page(QStringLiteral("mnuHowToMusic"), QStringLiteral("How to play the &music"),
          [] { return QString::fromLatin1(help::kMusic); });
     mnuHelp_->addSeparator();
-    mnuHelp_->addAction(QStringLiteral("&About %1").arg(QString::fromUtf8(appinfo::kTitle)), this, &frmMain::mnuAbout_Click)
-        ->setObjectName(QStringLiteral("mnuAbout"));
+    QAction* about = mnuHelp_->addAction(QStringLiteral("&About %1").arg(QString::fromUtf8(appinfo::kTitle)), this,
+                                         &frmMain::mnuAbout_Click);
+    about->setObjectName(QStringLiteral("mnuAbout"));
     // F10 opens the menu bar's first menu, also where a screen's button has
     // taken the menu's access key.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,

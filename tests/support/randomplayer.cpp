@@ -572,10 +572,10 @@ private:
     void checkHelp(const frmHelp& help)
     {
         const QListWidgetItem* row = help.lstPages->currentItem();
-        if (!help.txtPage->page(help.txtPage->pageId()) || !row ||
-            row->data(Qt::UserRole).toString() != help.txtPage->pageId() || help.txtPage->accessibleName() != row->text())
-            fail(QStringLiteral("the help shows \"%1\" under \"%2\"")
-                     .arg(help.txtPage->pageId(), row ? row->text() : QString()));
+        const QString id = help.txtPage->pageId();
+        if (!help.txtPage->page(id) || !row || row->data(Qt::UserRole).toString() != id ||
+            help.txtPage->accessibleName() != row->text())
+            fail(QStringLiteral("the help shows \"%1\" under \"%2\"").arg(id, row ? row->text() : QString()));
     }
 
     void checkDeckOptions()
