@@ -21,6 +21,9 @@ Picture boardPicture(const QString& key, const Board& board, const QString& desc
 {
     return Picture(key, QSize(int(kSide), int(kSide)), [board](QPainter& painter) {
         painter.fillRect(QRectF(0, 0, kSide, kSide), Qt::white);
+        // a light edge sets the paper off from a white page
+        painter.setPen(QPen(QColor(176, 176, 176), 1));
+        painter.drawRect(QRectF(0.5, 0.5, kSide - 1, kSide - 1));
         painter.setPen(QPen(Qt::black, 1));
         for (qreal at : {kFirstCell + kPitch - 1.5, kFirstCell + 2 * kPitch - 1.5}) {
             painter.drawLine(QPointF(at, 2), QPointF(at, kSide - 2));
