@@ -5,6 +5,9 @@
 #include "platform/audiomodule.h"
 #include "platform/sdlaudio.h"
 
+#include <SDL_mixer.h>
+#include <fluidsynth.h>
+
 namespace {
 
 class SdlModule : public AudioModule {
@@ -16,6 +19,16 @@ public:
     }
     MediaPlayer& sequencer() override { return sequencer_; }
     MediaPlayer& waveAudio() override { return waveAudio_; }
+    QString libraries() const override
+    {
+        // the libraries the process has loaded, not those it was built with
+        const SDL_version* mixer = Mix_Linked_Version();
+        return QStringLiteral("SDL2_mixer %1.%2.%3, FluidSynth %4")
+            .arg(mixer->major)
+            .arg(mixer->minor)
+            .arg(mixer->patch)
+            .arg(QString::fromLatin1(fluid_version_str()));
+    }
 
 private:
     SdlAudio audio_;  // made before the players and gone after them

@@ -15,6 +15,8 @@ public:
     virtual ~AudioModule() = default;
     virtual MediaPlayer& sequencer() = 0;
     virtual MediaPlayer& waveAudio() = 0;
+    // The sound libraries in use and their versions, as the About box names them.
+    virtual QString libraries() const = 0;
 };
 
 // The module's one entry point: the players with their shared output, which

@@ -55,6 +55,12 @@ void AudioWorker::finish()
     changed_.wait(lock, [this] { return queue_.empty() && !busy_; });
 }
 
+QString AudioWorker::libraries() const
+{
+    std::lock_guard lock(mutex_);
+    return libraries_;
+}
+
 void AudioWorker::send(Device device, const QString& fileName, const QString& word)
 {
     {
@@ -74,6 +80,9 @@ void AudioWorker::run()
     // made, used and destroyed on this thread alone
     const std::unique_ptr<AudioModule> module = load();
     std::unique_lock lock(mutex_);
+    libraries_ = module ? module->libraries()
+                        : QStringLiteral("SDL2_mixer and FluidSynth unavailable: the audio module could not be "
+                                         "loaded");
     for (;;) {
         changed_.wait(lock, [this] { return quit_ || !queue_.empty(); });
         if (quit_)

@@ -35,6 +35,9 @@ public:
 
     // Blocks until every command given so far has been carried out.
     void finish();
+    // The module's sound libraries and their versions once it is loaded, or
+    // why there are none once it could not be; empty until the first "open".
+    QString libraries() const;
 
 private:
     enum class Device { Sequencer, WaveAudio };
@@ -54,10 +57,11 @@ private:
     std::unique_ptr<Player> sequencer_;
     std::unique_ptr<Player> waveAudio_;
 
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<Command> queue_;
     bool busy_ = false;  // a command is being carried out
     bool quit_ = false;
+    QString libraries_;
     std::thread thread_;
 };

@@ -151,3 +151,8 @@ MediaPlayer& DesktopPlatform::waveAudio()
 {
     return audio_->waveAudio();
 }
+
+QString DesktopPlatform::audioLibraries()
+{
+    return audio_->libraries();
+}

@@ -34,6 +34,7 @@ public:
     std::unique_ptr<Timer> makeTimer(std::function<void()> onTick) override;
     MediaPlayer& sequencer() override;
     MediaPlayer& waveAudio() override;
+    QString audioLibraries() override;
 
 private:
     std::mt19937 engine_;

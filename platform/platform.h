@@ -67,6 +67,10 @@ public:
 
     virtual MediaPlayer& sequencer() = 0;   // MIDI music, "Sequencer"
     virtual MediaPlayer& waveAudio() = 0;   // sound effects, "WaveAudio"
+    // The sound libraries behind the players with their versions, such as
+    // "SDL2_mixer 2.6.2, FluidSynth 2.3.1", or why there are none; empty until
+    // the first sound or music has tried to load them. Asking never loads them.
+    virtual QString audioLibraries() { return {}; }
 
 protected:
     // What End does first.

@@ -6,9 +6,15 @@
 #include "platform/logging.h"
 #include "shell/art.h"
 #include "shell/cardovia.h"
+#include "shell/frmabout.h"
+#include "shell/frmgrizzley.h"
+#include "shell/frmhelp.h"
 #include "shell/frmloading.h"
+#include "shell/games.h"
+#include "shell/help.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
@@ -76,16 +82,33 @@ frmMain::frmMain(Cardovia& app) : app_(app)
     mnuQuit_ = mnuFile_->addAction(QStringLiteral("&Quit"));
     mnuQuit_->setObjectName(QStringLiteral("mnuQuit"));
     connect(mnuQuit_, &QAction::triggered, this, &frmMain::mnuQuit_Click);
+
+    mnuHelp_ = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* here = mnuHelp_->addAction(QStringLiteral("&Help on this screen"), this, &frmMain::mnuHelpScreen_Click);
+    here->setObjectName(QStringLiteral("mnuHelpScreen"));
+    here->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuHelp_->addSeparator();
+    const auto page = [this](const QString& name, const QString& caption, std::function<QString()> id) {
+        mnuHelp_->addAction(caption, this, [this, id] { showHelp(id()); })->setObjectName(name);
+    };
+    page(QStringLiteral("mnuContents"), QStringLiteral("&Contents"),
+         [] { return QString::fromLatin1(help::kContents); });
+    // The games' own access keys serve here too.
+    for (const games::Game& game : games::kGames)
+        page(QStringLiteral("mnuHowTo%1").arg(QLatin1String(game.button).mid(3)),
+             QStringLiteral("How to play %1").arg(QString::fromUtf8(game.caption)), [&game] { return game.help().id; });
+    page(QStringLiteral("mnuHowToMusic"), QStringLiteral("How to play the &music"),
+         [] { return QString::fromLatin1(help::kMusic); });
+    mnuHelp_->addSeparator();
+    QAction* about = mnuHelp_->addAction(QStringLiteral("&About %1").arg(QString::fromUtf8(appinfo::kTitle)), this,
+                                         &frmMain::mnuAbout_Click);
+    about->setObjectName(QStringLiteral("mnuAbout"));
     // F10 opens the menu bar's first menu, also where a screen's button has
     // taken the menu's access key.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(mnuFile_->menuAction()); });
-    // Ctrl+Plus also where plus shares its key with "=", as on most keyboards.
-    for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, &frmMain::zoomIn);
-    connect(new QShortcut(QKeySequence::ZoomOut, this), &QShortcut::activated, this, &frmMain::zoomOut);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, this,
-            &frmMain::zoomReset);
+    addZoomKeys(this);
 
     // The green fills the window; the client area with the screens sits in
     // its middle, so a window of another shape shows green bars beside it.
@@ -180,6 +203,16 @@ void frmMain::loadforms()
     loading.setVisible(true);
     loading.setEnabled(true);
     setEnabled(false);
+}
+
+void frmMain::addZoomKeys(QWidget* window)
+{
+    // Ctrl+Plus also where plus shares its key with "=", as on most keyboards.
+    for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+        connect(new QShortcut(keys, window), &QShortcut::activated, this, &frmMain::zoomIn);
+    connect(new QShortcut(QKeySequence::ZoomOut, window), &QShortcut::activated, this, &frmMain::zoomOut);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), window), &QShortcut::activated, this,
+            &frmMain::zoomReset);
 }
 
 void frmMain::zoomIn()
@@ -312,4 +345,41 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 void frmMain::mnuQuit_Click()
 {
     app_.platform().End();
+}
+
+void frmMain::mnuHelpScreen_Click()
+{
+    const QWidget* focus = QApplication::focusWidget();
+    const frmGrizzley* panel = app_.existing<frmGrizzley>();
+    const Form* game = app_.theform;
+    QString screen;
+    if (panel && focus && panel->isAncestorOf(focus))
+        screen = panel->objectName();
+    else if (game && game->isVisible())
+        screen = game->objectName();
+    showHelp(help::pageFor(screen));
+}
+
+frmHelp* frmMain::help() const
+{
+    return help_;
+}
+
+frmAbout* frmMain::about() const
+{
+    return about_;
+}
+
+void frmMain::showHelp(const QString& page)
+{
+    if (!help_)
+        help_ = new frmHelp(*this);
+    help_->showPage(page);
+}
+
+void frmMain::mnuAbout_Click()
+{
+    if (!about_)
+        about_ = new frmAbout(app_.platform(), this);
+    about_->showAbout();
 }

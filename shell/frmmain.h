@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main frame: caption, green client area that holds every screen, and
-// the File menu. The screens keep their twips; the frame chooses the zoom at
-// which they are drawn.
+// the File and Help menus. The screens keep their twips; the frame chooses
+// the zoom at which they are drawn.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 class Cardovia;
+class frmAbout;
+class frmHelp;
 class QAbstractButton;
 class QAction;
 class QKeyEvent;
@@ -23,6 +26,12 @@ public:
     void Form_Load();
     void loadforms();
     void mnuQuit_Click();
+    // F1: the help page of the screen on show, or the music's where the
+    // keyboard is on the opponent panel.
+    void mnuHelpScreen_Click();
+    void mnuAbout_Click();
+    // Opens the help window, made on first use, at the page of that id.
+    void showHelp(const QString& page);
 
     // The frame's size in twips: the area its screens are laid out in.
     double Width() const { return width_; }
@@ -33,6 +42,10 @@ public:
     QWidget* clientArea() const { return client_; }
     QAction* mnuQuit() const { return mnuQuit_; }
     QMenu* mnuFile() const { return mnuFile_; }
+    QMenu* mnuHelp() const { return mnuHelp_; }
+    // The help window and the About box once they have been opened.
+    frmHelp* help() const;
+    frmAbout* about() const;
 
     // Ctrl+Plus, Ctrl+Minus and Ctrl+0: the next zoom step up or down, or
     // 100 %. The window grows or shrinks to match where the screen allows,
@@ -43,6 +56,8 @@ public:
     void zoomReset();
     // What the three keys do, for any zoom.
     void zoomTo(double zoom);
+    // Gives the window the three keys, for the frame's zoom.
+    void addZoomKeys(QWidget* window);
 
     static constexpr double kZoomSteps[] = {0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25,
                                             1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0};
@@ -86,6 +101,9 @@ private:
     QMenu* mnuFile_;
     QAction* mnuQuit_;
     QTimer zoomSettles_;
+    QMenu* mnuHelp_;
+    QPointer<frmHelp> help_;
+    QPointer<frmAbout> about_;
     double width_ = 6615;
     double height_ = 3210;
 };

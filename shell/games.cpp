@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/games.h"
 
+#include "bingo/bingohelp.h"
 #include "bingo/frmbingo.h"
+#include "fireice/fireicehelp.h"
 #include "fireice/frmfireice.h"
 #include "tictactoe/frmtictactoe.h"
+#include "tictactoe/tictactoehelp.h"
 #include "toolkit/app.h"
 #include "war/frmwar.h"
+#include "war/warhelp.h"
 
 #include <algorithm>
 
@@ -22,10 +26,10 @@ Form& screen(App& app)
 
 // The menu's Quit button stands between War and Tic Tac Toe in the tab order.
 constexpr Game kRows[] = {
-    {"cmdFireIce", "&Fire && Ice", {720, 1800, 1215, 375}, 0, screen<FrmFireIce>},
-    {"cmdWar", "&War", {2040, 1800, 1215, 375}, 1, screen<frmWar>},
-    {"cmdTicTacToe", "&Tic Tac Toe", {3360, 1800, 1215, 375}, 3, screen<frmTicTacToe>},
-    {"cmdBingo", "&Bingo", {4680, 1800, 1215, 375}, 4, screen<frmBingo>},
+    {"cmdFireIce", "&Fire && Ice", {720, 1800, 1215, 375}, 0, screen<FrmFireIce>, fireice::helpPage},
+    {"cmdWar", "&War", {2040, 1800, 1215, 375}, 1, screen<frmWar>, war::helpPage},
+    {"cmdTicTacToe", "&Tic Tac Toe", {3360, 1800, 1215, 375}, 3, screen<frmTicTacToe>, tictactoe::helpPage},
+    {"cmdBingo", "&Bingo", {4680, 1800, 1215, 375}, 4, screen<frmBingo>, bingo::helpPage},
 };
 
 } // namespace

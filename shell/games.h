@@ -12,6 +12,7 @@
 
 class App;
 class Form;
+struct HelpPage;
 
 namespace games {
 
@@ -22,6 +23,8 @@ struct Game {
     int tabPosition;      // its place in the menu's tab order (see frmMainMenu)
     // The game's screen, made with its stored initial state but not loaded.
     Form& (*screen)(App& app);
+    // How to play it: its page in the help.
+    HelpPage (*help)();
 };
 
 // In the order the menu makes its buttons.

@@ -32,8 +32,8 @@ const char* const kQtSwitches[] = {"reverse", "widgetcount", "testability", "nog
 
 void describe(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QStringLiteral("%1 %2: War, Bingo, Tic Tac Toe and Fire & Ice against Grizzle.")
-                                         .arg(QString::fromUtf8(appinfo::kTitle), QString::fromUtf8(kVersion)));
+    parser.setApplicationDescription(
+        QStringLiteral("%1 %2: %3").arg(QString::fromUtf8(appinfo::kTitle), QString::fromUtf8(kVersion), summary()));
     // "-reverse" is one of Qt's options, not -r -e -v -e ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // not addHelpOption: its --help-all lists Qt's options, which only
@@ -138,6 +138,11 @@ bool hasPlatformPlugin(const QString& key, const QStringList& arguments)
 }
 
 } // namespace
+
+QString summary()
+{
+    return QStringLiteral("War, Bingo, Tic Tac Toe and Fire & Ice against Grizzle.");
+}
 
 Request read(const QStringList& arguments)
 {

@@ -15,6 +15,9 @@ namespace launch {
 inline constexpr char kVersion[] = CARDOVIA_VERSION;
 inline constexpr char kAppId[] = CARDOVIA_APP_ID;
 
+// What the game is, in a sentence.
+QString summary();
+
 struct Request {
     bool help = false;
     bool version = false;

@@ -13,6 +13,13 @@ bool holds(const Board& board, const Line& line, qint16 who)
 
 } // namespace
 
+QString cellName(int cell)
+{
+    static const char* const names[] = {"Top left",    "Top centre", "Top right",    "Middle left", "Centre",
+                                        "Middle right", "Bottom left", "Bottom centre", "Bottom right"};
+    return cell >= 1 && cell <= 9 ? QString::fromLatin1(names[cell - 1]) : QString();
+}
+
 Outcome outcome(const Board& board)
 {
     // Counted before the lines are read: the mark that fills the board may

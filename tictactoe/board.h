@@ -8,7 +8,7 @@
 
 #include "platform/random.h"
 
-#include <QtGlobal>
+#include <QString>
 #include <array>
 #include <functional>
 #include <optional>
@@ -26,6 +26,9 @@ struct Board {
     qint16& operator()(int cell) { return cells.at(std::size_t(cell - 1)); }
     qint16 operator()(int cell) const { return cells.at(std::size_t(cell - 1)); }
 };
+
+// The cell as the player names it: "Top left", "Centre", "Bottom right".
+QString cellName(int cell);
 
 struct Line {
     int first, middle, last;

@@ -124,11 +124,9 @@ void frmTicTacToe::mark(int cell, const PictureBox* from, qint16 who)
 
 void frmTicTacToe::nameCell(int cell)
 {
-    static const char* const places[] = {"Top left",    "Top centre", "Top right",    "Middle left", "Centre",
-                                         "Middle right", "Bottom left", "Bottom centre", "Bottom right"};
     PictureBox* image = Image1[std::size_t(cell)];
     const QString mark = image->picture().isNull() ? QStringLiteral("empty") : image->picture().description();
-    accessible::setName(image, QStringLiteral("%1, %2").arg(QLatin1String(places[cell - 1]), mark));
+    accessible::setName(image, QStringLiteral("%1, %2").arg(tictactoe::cellName(cell), mark));
 }
 
 void frmTicTacToe::Image1_Click(int Index)

@@ -52,6 +52,15 @@ QImage Picture::render(qreal devicePixelRatio, qreal scale) const
     return image;
 }
 
+void Picture::draw(QPainter& painter) const
+{
+    if (!data_)
+        return;
+    painter.save();
+    data_->draw(painter);
+    painter.restore();
+}
+
 void Picture::paint(QPainter& painter, QPointF topLeft, qreal scale) const
 {
     if (!data_)

@@ -34,6 +34,9 @@ public:
     // The artwork at `scale` times its size, on an image of that many device
     // pixels per logical pixel.
     QImage render(qreal devicePixelRatio, qreal scale = 1.0) const;
+    // Draws the artwork's vectors with the painter as it stands, so that a
+    // larger drawing made of pictures stays crisp at the painter's scale.
+    void draw(QPainter& painter) const;
 
     friend bool operator==(const Picture& a, const Picture& b) { return a.key() == b.key(); }
 

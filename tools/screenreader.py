@@ -37,11 +37,22 @@ def describe(node):
     return text
 
 
+def text_of(node):
+    if "Text" not in node.get_interfaces():
+        return ""
+    return Atspi.Text.get_text(node, 0, Atspi.Text.get_character_count(node))
+
+
 def dump(node, depth=0):
     # what is not showing is not read; hidden forms and controls are left out
     if depth > 0 and not showing(node):
         return
     print("  " * depth + describe(node))
+    # the text a reader reads where the keyboard is, such as a help page
+    text = text_of(node)
+    if node.get_state_set().contains(Atspi.StateType.FOCUSED) and len(text) > len(node.get_name() or ""):
+        for line in filter(None, (line.strip() for line in text.splitlines())):
+            print("  " * depth + "| " + line)
     for i in range(node.get_child_count()):
         child = node.get_child_at_index(i)
         if child is not None:

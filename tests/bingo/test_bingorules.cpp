@@ -3,6 +3,7 @@
 // The rules of Bingo without the screen: dealing, the ball bag, ball texts,
 // the opponent's marking and the four patterns.
 
+#include "bingo/bingohelp.h"
 #include "bingo/bingorules.h"
 #include "support/fakeplatform.h"
 
@@ -189,6 +190,8 @@ private slots:
         QFETCH(int, gametype);
         QFETCH(std::vector<int>, cells);
         QCOMPARE(bingo::patternCells(gametype), cells);
+        // the help's picture of the pattern marks exactly these
+        QCOMPARE(bingo::patternMarks(gametype), marksOn(cells));
         QVERIFY(bingo::hasPattern(gametype, marksOn(cells)));
         for (int missing : cells) {
             std::vector<int> fewer = cells;

@@ -83,6 +83,8 @@ private slots:
     {
         QVERIFY2(QFile::exists(module()), qPrintable(module()));
         QCOMPARE(soundLibraries(), QStringList());
+        // asking which libraries are in use loads none
+        QCOMPARE(DesktopPlatform().audioLibraries(), QString());
         DiskOutput disk;
         AudioWorker worker({module()}, kData);
         for (MediaPlayer* player : {&worker.sequencer(), &worker.waveAudio()}) {
@@ -92,10 +94,15 @@ private slots:
         }
         worker.finish();
         QCOMPARE(soundLibraries(), QStringList());
+        QCOMPARE(worker.libraries(), QString());
 
         play(worker.sequencer(), QStringLiteral("1.mid"));
         worker.finish();
         QCOMPARE(soundLibraries(), (QStringList{"cardovia-audio.so", "libSDL2", "libfluidsynth", "libasound"}));
+        QVERIFY2(QRegularExpression(QStringLiteral("^SDL2_mixer \\d+\\.\\d+\\.\\d+, FluidSynth \\d+\\.\\d+"))
+                     .match(worker.libraries())
+                     .hasMatch(),
+                 qPrintable(worker.libraries()));
         QVERIFY(disk.rmsOver(800) > 300.0);
         worker.sequencer().stopAndClose();
         worker.finish();
@@ -140,6 +147,7 @@ private slots:
         QCOMPARE(disk.mark(), 0);
         QVERIFY(logged.says("cardovia.audio", {"no audio module at", "/nonexistent/cardovia-audio.so"}));
         QVERIFY(logged.says("cardovia.audio", {notALibrary.fileName(), "refused"}));
+        QVERIFY(worker.libraries().contains(QStringLiteral("could not be loaded")));
     }
 
     void theHeaviestSongNeverHoldsUpStopOrPlay()

@@ -103,6 +103,7 @@ public:
     std::unique_ptr<Timer> makeTimer(std::function<void()> onTick) override;
     MediaPlayer& sequencer() override { return sequencerPlayer; }
     MediaPlayer& waveAudio() override { return wavePlayer; }
+    QString audioLibraries() override { return audioLibrariesText; }
 
     QStringList messages;
     // Runs inside each message box, while it is "open".
@@ -124,6 +125,8 @@ public:
     std::vector<int> sleeps;
     RecordingPlayer sequencerPlayer;
     RecordingPlayer wavePlayer;
+    // What the sound libraries are said to be; none loaded unless set.
+    QString audioLibrariesText;
 
 private:
     std::mt19937 engine_;

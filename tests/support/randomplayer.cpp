@@ -3,17 +3,20 @@
 #include "support/randomplayer.h"
 
 #include "shell/frmgrizzley.h"
+#include "shell/frmhelp.h"
 #include "shell/frmloading.h"
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
 #include "shell/games.h"
 #include "support/gamedriver.h"
 #include "support/started.h"
+#include "toolkit/helpview.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -333,7 +336,7 @@ private:
 
     void typeKey()
     {
-        static const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 26> keys{{
+        static const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 28> keys{{
             {Qt::Key_Tab, Qt::NoModifier},      {Qt::Key_Backtab, Qt::ShiftModifier},
             {Qt::Key_Space, Qt::NoModifier},    {Qt::Key_Return, Qt::NoModifier},
             {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Left, Qt::NoModifier},
@@ -347,6 +350,7 @@ private:
             {Qt::Key_O, Qt::AltModifier},       {Qt::Key_I, Qt::AltModifier},
             {Qt::Key_Q, Qt::AltModifier},       {Qt::Key_Q, Qt::NoModifier},
             {Qt::Key_A, Qt::NoModifier},        {Qt::Key_Space, Qt::ShiftModifier},
+            {Qt::Key_F1, Qt::NoModifier},       {Qt::Key_H, Qt::AltModifier},
         }};
         const auto& [k, modifiers] = keys[std::size_t(roll(int(keys.size())))];
         key(k, modifiers);
@@ -472,8 +476,20 @@ private:
             twips::rect(panel) != twips::Rect{area.width, 0, 3000, main.Height()})
             fail(QStringLiteral("the opponent panel is not in its place"));
 
+        if (const frmHelp* help = main.help(); help && help->isVisible())
+            checkHelp(*help);
         for (const auto& driver : drivers_)
             driver->check(*this, driver->screen(app_), messages);
+    }
+
+    // The help window shows one of its pages, and its list and name follow it.
+    void checkHelp(const frmHelp& help)
+    {
+        const QListWidgetItem* row = help.lstPages->currentItem();
+        const QString id = help.txtPage->pageId();
+        if (!help.txtPage->page(id) || !row || row->data(Qt::UserRole).toString() != id ||
+            help.txtPage->accessibleName() != row->text())
+            fail(QStringLiteral("the help shows \"%1\" under \"%2\"").arg(id, row ? row->text() : QString()));
     }
 
     // Counts a message box among the games' own; false if it is none of them.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // War's rules without a screen: the deal, the draw, a round and the end.
 
+#include "war/warhelp.h"
 #include "wardraws.h"
 
 #include <QtTest>
@@ -82,6 +83,20 @@ private slots:
         hand.put({5, 0});
         QCOMPARE(hand.count(), 0);
         QVERIFY(!hand.holds({14, 1}));
+    }
+
+    void theHelpTellsTheDeckAndTheDealAsTheyAre()
+    {
+        const QString help = war::helpPage().html;
+        const auto number = [&](const char* pattern) {
+            return QRegularExpression(QString::fromLatin1(pattern)).match(help).captured(1).toInt();
+        };
+        QCOMPARE(number("a deck of (\\d+) cards"), war::kDeckSize);
+        FakePlatform p;
+        WarDeck deck;
+        deck.dealcards(p);
+        // two numbers from the generator for each card drawn
+        QCOMPARE(number("dealt (\\d+) cards"), p.draws / 2);
     }
 
     void aOneCardHandDrawsThatCardHoweverLongItTakes()

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The pages of the help and the view that shows them. A page is rich text
+// for a player with pictures drawn by the games' own art code; the view
+// draws each picture from its vectors at the frame's zoom and the screen's
+// pixel density, so it is as crisp as the screens are, and follows every
+// zoom change with its text.
+
+#include "toolkit/picture.h"
+
+#include <QTextBrowser>
+#include <QTextObjectInterface>
+#include <vector>
+
+struct HelpPage {
+    QString id;      // its address, help:ID; links to it read <a href="help:ID">
+    QString title;   // its heading, and what the player calls it
+    QString screen;  // the name of the form it explains, if any
+    QString html;    // the body under the heading
+    std::vector<Picture> pictures;
+
+    // The markup that shows the picture with its description beneath it as
+    // its caption, which is also what a screen reader reads for it; the page
+    // keeps the picture.
+    QString figure(const Picture& picture);
+};
+
+class HelpView : public QTextBrowser, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+public:
+    explicit HelpView(QWidget* parent);
+
+    void setPages(std::vector<HelpPage> pages);
+    const std::vector<HelpPage>& pages() const { return pages_; }
+    // The page of that id, or none.
+    const HelpPage* page(const QString& id) const;
+    // Shows the page; an id that names no page changes nothing.
+    void showPage(const QString& id);
+    // The id of the page on show.
+    QString pageId() const;
+
+    static QUrl address(const QString& id);
+
+    // The pictures' place in the text: each <img src> names a picture's key.
+    QSizeF intrinsicSize(QTextDocument* document, int position, const QTextFormat& format) override;
+    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document, int position,
+                    const QTextFormat& format) override;
+    // The picture an image of the text shows: empty where the key is unknown.
+    Picture picture(const QString& key) const;
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override;
+    bool event(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    std::vector<HelpPage> pages_;
+};
