@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -305,6 +306,11 @@ void PictureBox::setPicture(const Picture& picture)
     update();
     if (renamed)
         accessible::nameChanged(this);
+}
+
+bool PictureBox::pressable() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&PictureBox::clicked));
 }
 
 void PictureBox::setBackColor(const QColor& color)

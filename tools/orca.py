@@ -131,9 +131,15 @@ def main():
             time.sleep(0.2)
         app = subprocess.Popen([game], cwd=os.path.dirname(game) + "/data", env=env, stdout=quiet,
                                stderr=quiet)
-        window = xdotool("search", "--sync", "--onlyvisible", "--name", "Cardovia").stdout.split()
-        if window:
-            xdotool("windowactivate", "--sync", window[0])
+        window = []
+        deadline = time.monotonic() + 30
+        while not window and time.monotonic() < deadline and app.poll() is None:
+            window = xdotool("search", "--onlyvisible", "--name", "Cardovia").stdout.split()
+            time.sleep(0.2)
+        if not window:
+            print("orca: the game's window did not appear", file=sys.stderr)
+            return 1
+        xdotool("windowactivate", "--sync", window[0])
         # start-up: the loading screen, then the menu
         log.settle(4, 20, quiet=1.5)
         print("> (start)")
