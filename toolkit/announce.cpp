@@ -91,7 +91,14 @@ private:
         // Focus as a reader sees it; the keyboard's focus stays where it is.
         QAccessibleEvent event(voice, QAccessible::Focus);
         QAccessible::updateAccessibility(&event);
+        if (listener)
+            listener(voice);
     }
+
+public:
+    std::function<void(QObject*)> listener;
+
+private:
 
     // The news goes with the control the focus is on, after its own description.
     void tell(QWidget* control, const QString& news)
@@ -144,6 +151,11 @@ void install()
 void say(const QString& news)
 {
     announcer().say(news);
+}
+
+void setListener(std::function<void(QObject*)> listener)
+{
+    announcer().listener = std::move(listener);
 }
 
 } // namespace announce

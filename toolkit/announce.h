@@ -21,6 +21,9 @@
 // said together, in order: a reader skips a focus event that another follows
 // at once.
 
+#include <functional>
+
+class QObject;
 class QString;
 
 namespace announce {
@@ -32,5 +35,11 @@ void install();
 // Tells the player's screen reader `news` (a sentence, such as "Grizzle plays
 // 8 of Hearts.").
 void say(const QString& news);
+
+// Also hands `listener` each hidden object that news is said with, as it is
+// sent to a reader: the tests' stand-in for a reader, since Qt sends nothing
+// where no reader listens (the offscreen platform has none). An empty
+// function stops it.
+void setListener(std::function<void(QObject*)> listener);
 
 } // namespace announce
