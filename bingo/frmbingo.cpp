@@ -4,7 +4,9 @@
 
 #include "bingo/bingoart.h"
 #include "toolkit/accessible.h"
+#include "toolkit/announce.h"
 #include "toolkit/app.h"
+#include "toolkit/tabcycle.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -42,6 +44,8 @@ void addName(QWidget* form, const QString& front, const QString& back, const QSt
     Label* shadow = controls::label(form, back, text, {left + 120, 2520, width, 495});
     fonts::set(shadow, "Arial Rounded MT Bold", 14.25, fonts::Bold | fonts::Italic);
     shadow->setForeColor(Qt::black);
+    // a reader says the name once
+    accessible::setDecorative(shadow);
     Label* name = controls::label(form, front, text, {left, 2520, width, 495});
     fonts::set(name, "Arial Rounded MT Bold", 14.25, fonts::Bold);
     name->setForeColor(kYellow);
@@ -107,6 +111,8 @@ frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBin
     Frame1 = controls::frame(this, "Frame1", QString(), {1200, 3120, 4215, 2535});
     controls::setBackColor(Frame1, QColor(192, 192, 192));
     Frame1->hide();
+    // The panel keeps the keyboard while it is up, as a dialog does.
+    new TabCycle(Frame1);
     Label* note = controls::label(Frame1, "Label15", "Note: Hitting Okay will cause the game to restart.",
                                   {120, 120, 3975, 255});
     note->setForeColor(QColor(255, 0, 0));
@@ -120,8 +126,11 @@ frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBin
     Label* speed = controls::label(Frame1, "Label13", "Call Speed", {2280, 480, 1575, 255});
     speed->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     scrSpeed = controls::hScrollBar(Frame1, "scrSpeed", {2280, 840, 1575, 255});
-    // the caption above the bar is its name for a screen reader
+    // the caption above the bar is its name for a screen reader, which reads
+    // the time between calls in seconds, and which way is faster
     speed->setBuddy(scrSpeed);
+    accessible::setValueScale(scrSpeed, 0.001);
+    scrSpeed->setAccessibleDescription(QStringLiteral("Seconds between calls: faster to the left, slower to the right"));
     scrSpeed->setRange(2000, 10000);
     scrSpeed->setSingleStep(250);
     scrSpeed->setPageStep(1000);
@@ -205,6 +214,7 @@ void frmBingo::getball()
         return;
     lblBall->setText(joined(b));
     curball = qint16(b);
+    announce::say(QStringLiteral("%1 %2.").arg(lblBall->text().left(1), lblBall->text().mid(1)));
 }
 
 QString frmBingo::joined(int n)
@@ -275,6 +285,8 @@ QWidget* frmBingo::firstFocus()
 void frmBingo::lblNumber_Click(int Index)
 {
     setMarked(Index, !marked(Index));
+    const QString name = lblNumber[Index]->accessibleName();
+    announce::say(marked(Index) ? name + QLatin1Char('.') : QStringLiteral("%1, not marked.").arg(name));
 }
 
 void frmBingo::tmrGrizzle_Timer()
@@ -351,6 +363,8 @@ void frmBingo::cmdOkay_Click()
         }
     }
     Frame1->hide();
+    // The panel keeps the keyboard while it is up, as a dialog does.
+    new TabCycle(Frame1);
     setRunning(true);
     cmdStart->setEnabled(false);
     restart();
@@ -360,6 +374,8 @@ void frmBingo::cmdOkay_Click()
 void frmBingo::cmdCancel_Click()
 {
     Frame1->hide();
+    // The panel keeps the keyboard while it is up, as a dialog does.
+    new TabCycle(Frame1);
     setRunning(true);
     playerCardFocus();
 }

@@ -20,6 +20,9 @@ frmDeckOptions::frmDeckOptions(App& app, QWidget* parent)
 
     fraOptions = controls::frame(client(), "fraOptions", "Deck Options", {120, 120, 3615, 2415});
     Label1 = controls::label(fraOptions, "Label1", "Card Type:", {240, 600, 1455, 255});
+    // The dialog is read as "Deck Options" already: a reader names the
+    // choice's group by what it chooses.
+    fraOptions->setAccessibleName(QStringLiteral("Card Type"));
     const std::array<std::pair<const char*, twips::Rect>, 5> options = {{
         {"Mossgrave", {240, 960, 1095, 255}},
         {"Corvane", {240, 1200, 1335, 255}},

@@ -5,6 +5,7 @@
 #include "cards/frmcardimages.h"
 #include "fireice/fireicerules.h"
 #include "fireice/gunman.h"
+#include "toolkit/announce.h"
 #include "toolkit/app.h"
 #include "toolkit/frmmusic.h"
 
@@ -52,6 +53,7 @@ void FrmFireIce::cmdShuffle_Click()
     // no reseed: the generator runs on from wherever it stands
     cardnumber = randomBetween(app().platform(), 1, 52);
     imgCard->setPicture(app().form<frmCardImages>().Image1(cardnumber));
+    announce::say(imgCard->picture().description() + QLatin1Char('.'));
     stepsize = 200;
     // A call's pending stop belongs to the old card; left set, a shuffle that
     // beats the tick would freeze the new card with Fire and Ice enabled.
@@ -100,6 +102,7 @@ void FrmFireIce::cmdFire_Click()
         twips::setLeft(picGuy, x);
         twips::setTop(picGuy, y);
         picGuy->setVisible(true);
+        announce::say(QStringLiteral("Fire it is! The %1 appears.").arg(picGuy->picture().description().toLower()));
     } else {
         platform.MsgBox(QStringLiteral("Ya big liar!"));
     }

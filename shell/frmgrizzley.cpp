@@ -12,7 +12,8 @@
 #include <QRadioButton>
 
 frmGrizzley::frmGrizzley(App& app, QWidget* parent)
-    : Form(app, QStringLiteral("frmGrizzley"), QStringLiteral("Opponent panel"), parent)
+    // a reader adds the role: "Opponent panel"
+    : Form(app, QStringLiteral("frmGrizzley"), QStringLiteral("Opponent"), parent)
 {
     twips::setRect(this, {0, 0, 3000, 6465});
     setBackColor(QColor(192, 192, 192));
@@ -28,6 +29,9 @@ frmGrizzley::frmGrizzley(App& app, QWidget* parent)
     for (int i = 0; i < int(optTrack.size()); ++i)
         optTrack[i] = controls::optionButton(this, controls::indexed("optTrack", i), QString::number(i + 1),
                                              {480.0 * i, 5760, 375, 255});
+    // the digit alone says nothing of what it chooses
+    for (int i = 0; i < int(optTrack.size()); ++i)
+        accessible::setName(optTrack[i], QStringLiteral("Track %1").arg(i + 1));
     optTrack[0]->setChecked(true);
     // A 375-twip option is narrow: a tighter gap keeps its digit whole.
     for (QRadioButton* option : optTrack)

@@ -8,6 +8,7 @@
 #include "shell/art.h"
 #include "shell/cardovia.h"
 #include "shell/frmmain.h"
+#include "toolkit/accessible.h"
 
 #include <QPushButton>
 #include <algorithm>
@@ -42,6 +43,7 @@ frmMainMenu::frmMainMenu(App& app, QWidget* parent)
     Label* shadow = controls::label(this, "Label1", "The Main Menu", {1560, 240, 2535, 495});
     shadow->setForeColor(QColor(0, 64, 0));
     fonts::set(shadow, "MS Sans Serif", 13.5, fonts::Bold | fonts::Italic);
+    accessible::setDecorative(shadow);
     Label* title = controls::label(this, "Label2", "The Main Menu ... Thusfar", {1560, 240, 3855, 495});
     title->setForeColor(QColor(255, 255, 0));
     fonts::set(title, "MS Sans Serif", 13.5, fonts::Bold);

@@ -4,6 +4,7 @@
 
 #include "tictactoe/artwork.h"
 #include "toolkit/accessible.h"
+#include "toolkit/announce.h"
 #include "toolkit/app.h"
 
 #include <QPushButton>
@@ -57,20 +58,27 @@ frmTicTacToe::frmTicTacToe(App& app, QWidget* parent)
         const double left = columns[std::size_t((n - 1) % 3)];
         const double top = rows[std::size_t((n - 1) / 3)];
         Image1[n] = controls::image(Picture1, controls::indexed("Image1", n), {left, top, 675, 675});
-        // from the keyboard only, so that a click leaves no focus frame behind
-        Image1[n]->setFocusPolicy(Qt::TabFocus);
         connect(Image1[n], &PictureBox::clicked, this, [this, n] { Image1_Click(n); });
+        // the key speaks for the cell
+        accessible::setDecorative(Image1[n]);
+    }
+    // Made after the cells, so each key lies in front of its cell and takes
+    // its clicks, to the same effect.
+    for (int n = 1; n <= 9; ++n) {
+        cellKey[n] = controls::label(Picture1, controls::indexed("cellKey", n), QString(), twips::rect(Image1[n]));
+        // from the keyboard only, so that a click leaves no focus frame behind
+        cellKey[n]->setFocusPolicy(Qt::TabFocus);
+        connect(cellKey[n], &Label::clicked, this, [this, n] { Image1_Click(n); });
         nameCell(n);
     }
-    new ArrowKeys({Image1.begin() + 1, Image1.end()}, 3);
+    new ArrowKeys({cellKey.begin() + 1, cellKey.end()}, 3);
 
     cmdQuit = controls::commandButton(this, "cmdQuit", "&Main Menu", {3480, 5400, 975, 375});
 
     scr2 = score(this, "scr2", {5520, 720, 735, 255});
     scr1 = score(this, "scr1", {240, 720, 735, 255});
-    // A score reads as its number; the description says whose it is.
-    scr1->setAccessibleDescription(QStringLiteral("Your score"));
-    scr2->setAccessibleDescription(QStringLiteral("Grizzle's score"));
+    accessible::setSubject(scr1, QStringLiteral("Your score"));
+    accessible::setSubject(scr2, QStringLiteral("Grizzle's score"));
 
     // Each heading is drawn twice; the yellow copy stands in front of the
     // black italic one 120 twips to its right, which reads as its shadow.
@@ -78,6 +86,8 @@ frmTicTacToe::frmTicTacToe(App& app, QWidget* parent)
     Label17 = heading(this, "Label17", "You", {-600, 120, 2295, 495}, QColor(255, 255, 0), fonts::Bold);
     Label11 = heading(this, "Label11", "Grizzle", {4920, 120, 2175, 495}, Qt::black, fonts::Bold | fonts::Italic);
     Label16 = heading(this, "Label16", "Grizzle", {4800, 120, 2175, 495}, QColor(255, 255, 0), fonts::Bold);
+    accessible::setDecorative(Label12);
+    accessible::setDecorative(Label11);
 
     lblturn = controls::label(this, "lblturn", QString(), {2520, 120, 1455, 375});
     lblturn->hide();
@@ -91,10 +101,10 @@ frmTicTacToe::frmTicTacToe(App& app, QWidget* parent)
 
     // Of the controls that take the focus, Main Menu comes before the paper
     // with its cells, then Restart.
-    setTabOrder(cmdQuit, Image1[1]);
+    setTabOrder(cmdQuit, cellKey[1]);
     for (int n = 2; n <= 9; ++n)
-        setTabOrder(Image1[std::size_t(n - 1)], Image1[std::size_t(n)]);
-    setTabOrder(Image1[9], cmdRestart);
+        setTabOrder(cellKey[std::size_t(n - 1)], cellKey[std::size_t(n)]);
+    setTabOrder(cellKey[9], cmdRestart);
 
     connect(cmdRestart, &QPushButton::clicked, this, &frmTicTacToe::cmdRestart_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmTicTacToe::cmdQuit_Click);
@@ -105,6 +115,11 @@ void frmTicTacToe::Form_Load()
     board = {};
     playerscore = 0;
     computerscore = 0;
+}
+
+QWidget* frmTicTacToe::firstFocus()
+{
+    return cellKey[1];
 }
 
 bool frmTicTacToe::isFree(int cell) const
@@ -124,9 +139,9 @@ void frmTicTacToe::mark(int cell, const PictureBox* from, qint16 who)
 
 void frmTicTacToe::nameCell(int cell)
 {
-    PictureBox* image = Image1[std::size_t(cell)];
+    const PictureBox* image = Image1[std::size_t(cell)];
     const QString mark = image->picture().isNull() ? QStringLiteral("empty") : image->picture().description();
-    accessible::setName(image, QStringLiteral("%1, %2").arg(tictactoe::cellName(cell), mark));
+    accessible::setName(cellKey[std::size_t(cell)], QStringLiteral("%1, %2").arg(tictactoe::cellName(cell), mark));
 }
 
 void frmTicTacToe::Image1_Click(int Index)
@@ -134,6 +149,7 @@ void frmTicTacToe::Image1_Click(int Index)
     if (Index < 1 || Index > 9 || !isFree(Index))
         return;
     mark(Index, imgO, tictactoe::kPlayer);
+    announce::say(cellKey[std::size_t(Index)]->accessibleName() + QLatin1Char('.'));
     // The O must be on screen before a message box or Grizzle's reply.
     Image1[std::size_t(Index)]->refresh();
     checkwinner();
@@ -158,6 +174,7 @@ void frmTicTacToe::checkwinner()
         scr1->setText(QString::number(++playerscore));
     else if (result == tictactoe::Outcome::ComputerWins)
         scr2->setText(QString::number(++computerscore));
+    announce::say(QStringLiteral("New game. %1, %2.").arg(accessible::name(scr1), accessible::name(scr2)));
 }
 
 void frmTicTacToe::dealersturn()
@@ -166,8 +183,10 @@ void frmTicTacToe::dealersturn()
     std::optional<int> cell = tictactoe::blockingMove(board, free);
     if (!cell)
         cell = tictactoe::randomFreeCell(app().platform(), free);
-    if (cell)
+    if (cell) {
         mark(*cell, imgX, tictactoe::kComputer);
+        announce::say(QStringLiteral("Grizzle: %1.").arg(cellKey[std::size_t(*cell)]->accessibleName()));
+    }
     checkwinner();
     lblturn->setText(QStringLiteral("Your Turn."));
 }

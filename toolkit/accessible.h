@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// How a screen reader sees the toolkit's own kinds of control. Labels and
-// buttons need nothing here: Qt reads a label's text and a button's caption
-// without its "&", and announces a label whose text changes.
+// How a screen reader sees the toolkit's own kinds of control. Buttons need
+// nothing here: Qt reads a button's caption without its "&". A label reads as
+// its text, a button where it takes the focus (the cells of a card).
 
 class QObject;
 class QString;
@@ -11,11 +11,26 @@ class QWidget;
 
 namespace accessible {
 
-// Lets Qt ask the toolkit for its forms and picture boxes: a form is a pane
-// (a dialog where it draws a dialog frame) named by what the player sees; a
-// picture box is a graphic, or a button where it takes the focus. Runs once,
-// however often it is called.
+// Lets Qt ask the toolkit for its forms, labels and picture boxes: a form is
+// a pane (a dialog where it draws a dialog frame) named by what the player
+// sees; a picture box is a graphic, a button where it takes the focus and
+// does something when pressed, or a group where it holds controls (a card
+// with its cells). Runs once, however often it is called.
 void install();
+
+// A screen reader passes over the control: the second copy of a title drawn
+// as its shadow.
+void setDecorative(QWidget* control);
+
+// A label that shows a bare value is read with what it is: "Your score: 2".
+void setSubject(QWidget* label, const QString& subject);
+
+// A scroll bar's value is read times `scale`, in the unit the player knows:
+// 0.001 reads milliseconds as seconds. Set before the bar's value is.
+void setValueScale(QWidget* scrollBar, double scale);
+
+// What a screen reader calls the object.
+QString name(QObject* object);
 
 // Sets what a screen reader calls the control; only a real change is
 // announced, so a reader does not repeat a name that stayed the same.

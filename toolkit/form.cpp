@@ -3,7 +3,9 @@
 #include "toolkit/form.h"
 
 #include "toolkit/accessible.h"
+#include "toolkit/announce.h"
 #include "toolkit/classic.h"
+#include "toolkit/tabcycle.h"
 
 #include <QApplication>
 #include <QLinearGradient>
@@ -21,6 +23,7 @@ Form::Form(App& app, const QString& name, const QString& title, QWidget* parent)
     : QWidget(parent), app_(app), client_(this)
 {
     accessible::install();
+    announce::install();
     showFocusFromFirstKey();
     setObjectName(name);
     setAccessibleName(title);
@@ -59,6 +62,8 @@ void Form::setDialogFrame(const QString& caption)
 {
     frameCaption_ = caption;
     if (client_ == this) {
+        // A dialog keeps the keyboard while it is open.
+        new TabCycle(this);
         client_ = new QWidget(this);
         client_->setObjectName(objectName() + QStringLiteral(".client"));
         client_->setAutoFillBackground(true);

@@ -26,7 +26,8 @@ public:
     // Runs when the shown form first becomes the active screen.
     virtual void Form_Activate() {}
 
-    // Draws a fixed dialog border and a caption bar around the client area.
+    // Draws a fixed dialog border and a caption bar around the client area;
+    // Tab then goes round the dialog's own controls.
     // The form's twip Width and Height stay those of its client area.
     void setDialogFrame(const QString& caption);
     // Where controls go: the form itself, or the area inside a dialog frame.

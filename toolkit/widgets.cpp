@@ -8,6 +8,7 @@
 #include "toolkit/keyboard.h"
 #include "toolkit/twips.h"
 
+#include <QMetaMethod>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -115,6 +116,11 @@ void PictureBox::setPicture(const Picture& picture)
     update();
     if (renamed)
         accessible::nameChanged(this);
+}
+
+bool PictureBox::pressable() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&PictureBox::clicked));
 }
 
 void PictureBox::setBackColor(const QColor& color)

@@ -56,6 +56,8 @@ public:
     QColor backColor() const { return backColor_; }
     // Redraws at once, before the caller's next step.
     void refresh();
+    // Whether a Click does something: a screen listens to it.
+    bool pressable() const;
 
 signals:
     void clicked();

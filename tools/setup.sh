@@ -22,6 +22,9 @@ packages=(
     # what a screen reader gets (tools/screenreader.sh): the AT-SPI bus in a
     # D-Bus session of its own, read from Python
     at-spi2-core dbus-daemon gir1.2-atspi-2.0 python3-gi
+    # what the Orca screen reader says (tools/orca.sh): Orca, its speech
+    # server, a small window manager and keys sent as a player's are
+    orca speech-dispatcher python3-pyatspi openbox xdotool
     # fonts that stand in for the faces the screens were designed with
     fonts-liberation2 fonts-dejavu-core fonts-leckerli-one fonts-cabinsketch fonts-lobster
     # the install's checks: the launcher, the metainfo and the manual page;

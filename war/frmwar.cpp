@@ -5,6 +5,7 @@
 #include "cards/frmcardimages.h"
 #include "cards/frmdeckoptions.h"
 #include "toolkit/accessible.h"
+#include "toolkit/announce.h"
 #include "toolkit/app.h"
 #include "toolkit/classic.h"
 #include "toolkit/keyboard.h"
@@ -115,6 +116,9 @@ void frmWar::dealersturn()
         piccard1->setVisible(true);
         namePiles();
         movedcard();
+        // Said once the card has landed: the slide lets the event loop run,
+        // which would say it on its own, ahead of where the focus goes next.
+        announce::say(QStringLiteral("Grizzle plays %1.").arg(piccard1->picture().description()));
     }
     picYourCards->setEnabled(true);
 }
@@ -164,6 +168,10 @@ void frmWar::checkwinner()
         lblWinner->setText(QStringLiteral("Both of you!"));
         break;
     }
+    // The round's result and where both hands stand, read with Continue.
+    announce::say(QStringLiteral("%1 %2 %3. %4.")
+                      .arg(Label2->text(), lblWinner->text(), picYourCards->accessibleName(),
+                           picDealerCards->accessibleName()));
     checkforend();
     cmdContinue->setEnabled(true);
     cmdContinue->setVisible(true);
@@ -203,6 +211,7 @@ void frmWar::picYourCards_Click()
     piccard2->setVisible(true);
     namePiles();
     moveycard();
+    announce::say(QStringLiteral("You play %1.").arg(piccard2->picture().description()));
     picYourCards->setEnabled(false);
     checkwinner();
 }

@@ -10,6 +10,7 @@
 #include "support/screenreader.h"
 #include "support/started.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -410,6 +411,14 @@ private slots:
         QCOMPARE(spokenName(f.scrSpeed), QStringLiteral("Call Speed"));
         QCOMPARE(spokenName(f.picDCard), QStringLiteral("Grizzle's card"));
         QCOMPARE(spokenName(f.picYCard), QStringLiteral("Your card"));
+        // the speed in seconds; Tab goes round the panel
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.scrSpeed)->valueInterface()->currentValue().toDouble(),
+                 f.scrSpeed->value() / 1000.0);
+        for (int i = 0; i < 4; ++i) {
+            press(Qt::Key_Tab);
+            QVERIFY(f.Frame1->isAncestorOf(focused()));
+        }
+        f.Option1->setFocus();
         press(Qt::Key_O, Qt::AltModifier);  // Okay
         QTRY_COMPARE(state(f), QStringLiteral("Running"));
         QCOMPARE(focused(), f.lblNumber[26]);
@@ -419,26 +428,34 @@ private slots:
         QCOMPARE(spoken(26), QStringLiteral("B %1").arg(number(26)));
         QCOMPARE(spoken(38), QStringLiteral("Free space, marked"));
         QCOMPARE(spoken(13), QStringLiteral("Free space, marked"));
+        // a cell is pressed, and each mark is heard where the focus stays
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.lblNumber[26])->role(), QAccessible::Button);
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.picYCard)->role(), QAccessible::Grouping);
+        Listener reader;
         press(Qt::Key_Space);
         QVERIFY(f.marked(26));
         QCOMPARE(spoken(26), QStringLiteral("B %1, marked").arg(number(26)));
+        QVERIFY(reader.heard().contains(spoken(26)));
         press(Qt::Key_Right);
         press(Qt::Key_Right);
         press(Qt::Key_Down);
         QCOMPARE(focused(), f.lblNumber[33]);
         press(Qt::Key_Return);
         QCOMPARE(spoken(33), QStringLiteral("N %1, marked").arg(number(33)));
+        reader.heard();
         press(Qt::Key_Space);
         QVERIFY(!f.marked(33));
         QCOMPARE(spoken(33), QStringLiteral("N %1").arg(number(33)));
+        QVERIFY(reader.heard().startsWith(spoken(33) + QLatin1Char(',')));  // and not marked
         // the opponent's cells, which no click reaches, take no focus
         for (int k = 1; k <= 25; ++k)
             QCOMPARE(f.lblNumber[k]->focusPolicy(), Qt::NoFocus);
 
-        // a called ball and Grizzle's mark are heard as names
+        // a called ball is heard as it is called; Grizzle's mark is read as a name
         tick(*f.tmrBall);
         QVERIFY(!f.lblBall->text().isEmpty());
         QCOMPARE(spokenName(f.lblBall), f.lblBall->text());
+        QCOMPARE(reader.heard().remove(QLatin1Char(' ')), f.lblBall->text() + QLatin1Char('.'));
         f.curball = qint16(number(7).toInt());
         tick(*f.tmrGrizzle);
         QCOMPARE(spoken(7), QStringLiteral("I %1, marked").arg(number(7)));

@@ -266,10 +266,14 @@ private slots:
         // Fire and Ice wait for a card: the keyboard starts on Shuffle
         QCOMPARE(focused(), f.cmdShuffle);
         QCOMPARE(spokenName(f.imgCard), QString());
+        // the card drawn is heard with Fire, the hit with Shuffle
+        Listener reader;
         s.platform.script({face(3)});
         press(Qt::Key_Space);
         QCOMPARE(spokenName(f.imgCard), QStringLiteral("Ace of Diamonds"));
         QCOMPARE(focused(), f.cmdFire);
+        const QString said = reader.heard();
+        QVERIFY2(inOrder(said, {spokenName(f.cmdFire), spokenName(f.imgCard)}), qPrintable(said));
 
         // "&Fire" and the frame's "&File" share Alt+F: the screen's button wins
         press(Qt::Key_F, Qt::AltModifier);
@@ -278,6 +282,7 @@ private slots:
         QCOMPARE(s.platform.wavePlayer.log, kFireSound);
         QCOMPARE(spokenName(f.picGuy), QStringLiteral("Gunman"));
         QCOMPARE(focused(), f.cmdShuffle);
+        QVERIFY(reader.heard().contains(spokenName(f.picGuy), Qt::CaseInsensitive));
 
         // with Fire disabled, Alt+F is the menu's again; F10 opens it anywhere
         press(Qt::Key_F, Qt::AltModifier);

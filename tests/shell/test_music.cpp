@@ -57,6 +57,8 @@ private slots:
             QRadioButton* option = panel.optTrack[i];
             QCOMPARE(option->objectName(), QStringLiteral("optTrack(%1)").arg(i));
             QCOMPARE(option->text(), QString::number(i + 1));
+            // read as what it chooses
+            QVERIFY(spokenName(option).endsWith(QLatin1Char(' ') + option->text()));
             QCOMPARE(twips::rect(option), (twips::Rect{480.0 * i, 5760, 375, 255}));
             QCOMPARE(option->isChecked(), i == 0);
         }

@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/screenreader.h"
 
+#include "toolkit/accessible.h"
+#include "toolkit/announce.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QRegularExpression>
+#include <QPointer>
 #include <QSet>
 #include <QTest>
 #include <QWidget>
@@ -23,8 +27,64 @@ void walk(QAccessibleInterface* iface, const std::function<void(QAccessibleInter
 
 QString spokenName(QObject* object)
 {
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
-    return iface ? iface->text(QAccessible::Name) : QStringLiteral("<no interface>");
+    return QAccessible::queryAccessibleInterface(object) ? accessible::name(object) : QStringLiteral("<no interface>");
+}
+
+namespace {
+
+// What the focus went to last as a reader sees it; a reader reads it after the turn.
+QPointer<QObject> lastFocus;
+bool focusMoved = false;
+QMetaObject::Connection focusChanges;
+
+void focusOn(QObject* object)
+{
+    lastFocus = object;
+    focusMoved = true;
+}
+
+} // namespace
+
+// Qt sends a reader nothing on a platform without one: the focus moves and
+// the news are followed where they start.
+Listener::Listener()
+{
+    focusMoved = false;
+    announce::setListener(focusOn);
+    focusChanges = QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
+        if (now)
+            focusOn(now);
+    });
+}
+
+Listener::~Listener()
+{
+    announce::setListener({});
+    QObject::disconnect(focusChanges);
+}
+
+QString Listener::heard()
+{
+    // the news of a turn goes out when it ends
+    QCoreApplication::processEvents();
+    if (!std::exchange(focusMoved, false) || !lastFocus)
+        return {};
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(lastFocus);
+    const QString description = iface->text(QAccessible::Description);
+    return description.isEmpty() ? iface->text(QAccessible::Name)
+                                 : QStringLiteral("%1. %2").arg(iface->text(QAccessible::Name), description);
+}
+
+bool inOrder(const QString& said, const QStringList& parts)
+{
+    qsizetype at = 0;
+    for (const QString& part : parts) {
+        at = said.indexOf(part, at);
+        if (at < 0)
+            return false;
+        at += part.size();
+    }
+    return true;
 }
 
 QStringList spokenTree(QObject* root)

@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader and a keyboard get from the screens, in process: the
-// names in the accessibility tree and keys pressed where the focus is. (The
-// events that make a reader speak need a platform with accessibility, which
-// the offscreen one is not; tools/screenreader.sh shows them.)
+// names in the accessibility tree, what a reader says after an action, and
+// keys pressed where the focus is. (tools/orca.sh has a real reader speak.)
 
 #include <QKeySequence>
 #include <QList>
@@ -17,6 +16,25 @@ class QWidget;
 
 // What a screen reader calls the object.
 QString spokenName(QObject* object);
+
+// What a reader such as Orca says after each action: the object that got the
+// focus last, as far as the reader sees it (a control, or the hidden object
+// that says news), by its name and its description (which may carry news).
+// Listens while it exists; one at a time.
+class Listener {
+public:
+    Listener();
+    ~Listener();
+    Listener(const Listener&) = delete;
+    Listener& operator=(const Listener&) = delete;
+
+    // What was said since the last call, once the turn of the event loop is
+    // over; empty when the focus did not move, not even for the reader.
+    QString heard();
+};
+
+// Whether `said` holds each of `parts`, in this order.
+bool inOrder(const QString& said, const QStringList& parts);
 
 // Every object of the tree below `root` (hidden ones too, as a reader may
 // walk them) as "role: name", depth first.

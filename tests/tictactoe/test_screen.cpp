@@ -9,6 +9,7 @@
 #include "support/started.h"
 #include "tictactoe/frmtictactoe.h"
 
+#include <QAccessible>
 #include <QPointer>
 #include <QPushButton>
 #include <QtTest>
@@ -96,13 +97,16 @@ private slots:
         QCOMPARE(twips::rect(f.scr1), (twips::Rect{240, 720, 735, 255}));
         QCOMPARE(f.scr1->text(), QStringLiteral("0"));
         QCOMPARE(f.scr2->text(), QStringLiteral("0"));
-        // Tab runs Main Menu, the nine cells row by row, Restart
+        // Tab runs Main Menu, the nine cells' keys row by row, Restart; each
+        // key lies over its cell
         QList<QWidget*> order;
         for (QWidget* w = f.cmdQuit; order.size() < 11; w = w->nextInFocusChain())
             if (w->focusPolicy() & Qt::TabFocus && f.isAncestorOf(w))
                 order << w;
-        QCOMPARE(order, (QList<QWidget*>{f.cmdQuit, f.Image1[1], f.Image1[2], f.Image1[3], f.Image1[4], f.Image1[5],
-                                         f.Image1[6], f.Image1[7], f.Image1[8], f.Image1[9], f.cmdRestart}));
+        QCOMPARE(order, (QList<QWidget*>{f.cmdQuit, f.cellKey[1], f.cellKey[2], f.cellKey[3], f.cellKey[4], f.cellKey[5],
+                                         f.cellKey[6], f.cellKey[7], f.cellKey[8], f.cellKey[9], f.cmdRestart}));
+        for (int n = 1; n <= 9; ++n)
+            QCOMPARE(f.cellKey[std::size_t(n)]->geometry(), f.Image1[std::size_t(n)]->geometry());
         QVERIFY(f.lblturn->isHidden() && f.lblturn->text().isEmpty());
         QVERIFY(f.imgO->isHidden() && f.imgX->isHidden());
         QCOMPARE(cells(f), QStringLiteral("........."));
@@ -261,49 +265,56 @@ private slots:
         auto* opened = s.openByKeyboard<frmTicTacToe>(Qt::Key_T);
         QVERIFY(opened);
         frmTicTacToe& f = *opened;
+        const auto key = [&f](int n) { return f.cellKey[std::size_t(n)]; };
         QCOMPARE(spokenName(&f), QStringLiteral("Tic Tac Toe"));
         QCOMPARE(spokenName(f.Picture1), QStringLiteral("Board"));
-        QCOMPARE(focused(), f.cmdQuit);  // first in the stored order
-        press(Qt::Key_Tab);
-        QCOMPARE(focused(), f.Image1[1]);
-        QCOMPARE(spokenName(f.Image1[1]), QStringLiteral("Top left, empty"));
+        QCOMPARE(focused(), key(1));  // the board first
+        QCOMPARE(spokenName(key(1)), QStringLiteral("Top left, empty"));
         press(Qt::Key_Right);
         press(Qt::Key_Down);
-        QCOMPARE(focused(), f.Image1[5]);
+        QCOMPARE(focused(), key(5));
 
         // O in the centre; Grizzle, with nothing to block, draws the top centre
+        Listener reader;
         s.platform.script({pick(2)});
         press(Qt::Key_Space);
         QCOMPARE(cells(f), QStringLiteral(".X..O...."));
-        QCOMPARE(spokenName(f.Image1[5]), QStringLiteral("Centre, O"));
-        QCOMPARE(spokenName(f.Image1[2]), QStringLiteral("Top centre, X"));
-        // the focus went on to the next free cell
-        QCOMPARE(focused(), f.Image1[6]);
-        QCOMPARE(spokenName(f.Image1[6]), QStringLiteral("Middle right, empty"));
-        press(Qt::Key_Up);
-        press(Qt::Key_Left);  // over Grizzle's X
-        QCOMPARE(focused(), f.Image1[1]);
+        QCOMPARE(spokenName(key(5)), QStringLiteral("Centre, O"));
+        QCOMPARE(spokenName(key(2)), QStringLiteral("Top centre, X"));
+        QString said = reader.heard();
+        QVERIFY2(inOrder(said, {spokenName(key(5)), spokenName(key(2))}), qPrintable(said));
+        // the focus stays on the marked cell, where Space does nothing
+        QCOMPARE(focused(), key(5));
+        press(Qt::Key_Space);
+        QCOMPARE(cells(f), QStringLiteral(".X..O...."));
+        QCOMPARE(reader.heard(), QString());
+        press(Qt::Key_Up);  // onto Grizzle's X
+        QCOMPARE(focused(), key(2));
+        QCOMPARE(reader.heard(), spokenName(key(2)));
+        press(Qt::Key_Left);
         press(Qt::Key_Return);  // Grizzle blocks the diagonal
         QCOMPARE(cells(f), QStringLiteral("OX..O...X"));
-        QCOMPARE(spokenName(f.Image1[9]), QStringLiteral("Bottom right, X"));
-        QCOMPARE(focused(), f.Image1[3]);
+        QVERIFY(reader.heard().contains(spokenName(key(9))));
         press(Qt::Key_Down);
-        press(Qt::Key_Left);  // over the centre
-        QCOMPARE(focused(), f.Image1[4]);
         press(Qt::Key_Space);  // Grizzle blocks the middle row
         QCOMPARE(cells(f), QStringLiteral("OX.OOX..X"));
-        QCOMPARE(focused(), f.Image1[7]);
-        QCOMPARE(spokenName(f.scr1), QStringLiteral("0"));
+        QCOMPARE(spokenName(f.scr1), QStringLiteral("Your score: 0"));
+        reader.heard();
 
-        // the left column wins; Grizzle opens the next game in the centre
+        // the left column wins; Grizzle opens the next game in the centre;
+        // the focus stays on the board all along
         s.platform.script({pick(5)});
+        press(Qt::Key_Down);
         press(Qt::Key_Space);
         QCOMPARE(s.platform.messages, QStringList{kYouWin});
-        QCOMPARE(spokenName(f.scr1), QStringLiteral("1"));
-        QCOMPARE(f.scr1->accessibleDescription(), QStringLiteral("Your score"));
-        QCOMPARE(spokenName(f.Image1[5]), QStringLiteral("Centre, X"));
-        QCOMPARE(spokenName(f.Image1[7]), QStringLiteral("Bottom left, empty"));
-        QVERIFY(focused() && f.isAncestorOf(focused()) && focused()->isEnabled());
+        QCOMPARE(spokenName(f.scr1), QStringLiteral("Your score: 1"));
+        QCOMPARE(spokenName(key(5)), QStringLiteral("Centre, X"));
+        QCOMPARE(focused(), key(7));
+        said = reader.heard();
+        QVERIFY2(inOrder(said, {spokenName(f.scr1), spokenName(f.scr2), spokenName(key(5))}), qPrintable(said));
+        // the shadow of each name is not read
+        QVERIFY(QAccessible::queryAccessibleInterface(f.Label12)->state().invisible);
+        QVERIFY(!QAccessible::queryAccessibleInterface(f.Label17)->state().invisible);
     }
 
     void scoresSurviveRestartAndLastForOneVisit()

@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's mouse, keyboard and screen-reader side: a Click is a press
 // and a release on the control, one Click per double-click, Space and Enter
-// where a click would reach, the focus frame, the arrow keys on a board, and
-// what a reader calls a picture.
+// where a click would reach, the focus frame, the arrow keys on a board, Tab
+// kept inside a dialog, what a reader calls a picture or a label, and the
+// news a reader is told.
 
 #include "support/screenreader.h"
 #include "toolkit/accessible.h"
+#include "toolkit/announce.h"
 #include "toolkit/controls.h"
+#include "toolkit/tabcycle.h"
 
 #include <QAccessible>
 #include <QPainter>
@@ -196,6 +199,77 @@ private slots:
         QCOMPARE(focused(), cells[5]);
     }
 
+    void tabGoesRoundADialogWhileItIsShown()
+    {
+        Window w;
+        QVERIFY(w.ready());
+        QPushButton* before = controls::commandButton(&w.widget, "cmdQuit", "&Main Menu", {0, 0, 1455, 375});
+        QWidget* dialog = new QWidget(&w.widget);
+        QPushButton* first = controls::commandButton(dialog, "cmdOkay", "&Okay", {0, 0, 1095, 375});
+        QPushButton* last = controls::commandButton(dialog, "cmdCancel", "&Cancel", {0, 600, 1095, 375});
+        QPushButton* after = controls::commandButton(&w.widget, "cmdStart", "&Start", {0, 1200, 1455, 375});
+        new TabCycle(dialog);
+        for (QWidget* c : {static_cast<QWidget*>(before), dialog, static_cast<QWidget*>(after)})
+            c->show();
+        last->setFocus();
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), first);
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focused(), last);
+        // hidden, it lets the keyboard go
+        dialog->hide();
+        before->setFocus();
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), after);
+    }
+
+    // News goes with the control that gets the focus in the same turn, else
+    // on its own; a reader hears it either way.
+    void newsIsHeardWhereverTheFocusGoes_data()
+    {
+        QTest::addColumn<QString>("steps");  // s: say, m: move the focus to Start, d: disable the focused control
+        QTest::addColumn<QString>("heard");  // what a reader hears once the turn is over
+        QTest::newRow("the focus stays") << "s" << "news.";
+        QTest::newRow("said twice") << "ss" << "news. news.";
+        // before Start's own description
+        QTest::newRow("said, then moved") << "sm" << "Start. news. own";
+        QTest::newRow("moved, then said") << "ms" << "Start. news. own";
+        QTest::newRow("passed on by a disabled control") << "sdm" << "Start. news. own";
+    }
+
+    void newsIsHeardWhereverTheFocusGoes()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, heard);
+        Window w;
+        QVERIFY(w.ready());
+        QPushButton* first = controls::commandButton(&w.widget, "cmdOkay", "Okay", {0, 0, 1095, 375});
+        QPushButton* start = controls::commandButton(&w.widget, "cmdStart", "Start", {0, 600, 1095, 375});
+        QPushButton* other = controls::commandButton(&w.widget, "cmdQuit", "Quit", {0, 1200, 1095, 375});
+        for (QWidget* c : {first, start, other})
+            c->show();
+        start->setAccessibleDescription(QStringLiteral("own"));
+        first->setFocus();
+        Listener reader;
+        reader.heard();  // a turn of its own
+        for (const QChar step : steps) {
+            if (step == 's')
+                announce::say(QStringLiteral("news."));
+            else if (step == 'm')
+                start->setFocus();
+            else
+                first->setEnabled(false);
+        }
+        QCOMPARE(reader.heard(), heard);
+        // the same news in the next turn is heard again
+        announce::say(QStringLiteral("news."));
+        QCOMPARE(reader.heard(), QStringLiteral("news."));
+        // the news stays behind with the control it was said with
+        other->setFocus();
+        QCOMPARE(start->accessibleDescription(), QStringLiteral("own"));
+        QCOMPARE(reader.heard(), QStringLiteral("Quit"));
+    }
+
     void aPictureIsNamedByWhatItShows()
     {
         QWidget parent;
@@ -211,9 +285,14 @@ private slots:
         QCOMPARE(spokenName(box), QStringLiteral("Your pile, 3 cards"));
         accessible::setName(box, QString());
         QCOMPARE(spokenName(box), QStringLiteral("Card back"));
-        // one that takes the focus is there to be pressed
+        // one that takes the focus is there to be pressed, if pressing does something
         box->setFocusPolicy(Qt::TabFocus);
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::Graphic);
+        connect(box, &PictureBox::clicked, [] {});
         QCOMPARE(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::Button);
+        // one with controls in it is their group
+        controls::label(box, "lblNumber(1)", "7", {0, 0, 375, 375});
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::Grouping);
     }
 
     void labelsAndButtonsAreReadFromWhatTheyShow()
@@ -225,8 +304,16 @@ private slots:
         QCOMPARE(spokenName(button), QStringLiteral("Fire & Ice"));
         label->setText(QStringLiteral("You!"));
         QCOMPARE(spokenName(label), QStringLiteral("You!"));
+        accessible::setSubject(label, QStringLiteral("Winner"));
+        QCOMPARE(spokenName(label), QStringLiteral("Winner: You!"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(label)->role(), QAccessible::StaticText);
+        label->setFocusPolicy(Qt::TabFocus);
+        QCOMPARE(QAccessible::queryAccessibleInterface(label)->role(), QAccessible::Button);
         QCOMPARE(accessKeyButton(&parent, QKeySequence(Qt::ALT | Qt::Key_F)), nullptr);  // hidden
         parent.show();
+        QVERIFY(!QAccessible::queryAccessibleInterface(label)->state().invisible);
+        accessible::setDecorative(label);
+        QVERIFY(QAccessible::queryAccessibleInterface(label)->state().invisible);
         QCOMPARE(accessKeyButton(&parent, QKeySequence(Qt::ALT | Qt::Key_F)), button);
         QCOMPARE(accessKeyButton(&parent, QKeySequence(Qt::ALT | Qt::Key_I)), nullptr);
         button->setEnabled(false);

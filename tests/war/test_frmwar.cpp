@@ -12,6 +12,7 @@
 #include "war/frmwar.h"
 #include "wardraws.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QMouseEvent>
 #include <QPointer>
@@ -428,12 +429,19 @@ private slots:
         QCOMPARE(spokenName(war.picYourCards), QStringLiteral("Your pile"));
         QCOMPARE(spokenName(war.picDealerCards), QStringLiteral("Grizzle's pile"));
         QCOMPARE(spokenName(war.lblWinner), QString());
+        // the cards in play are only looked at
+        QCOMPARE(QAccessible::queryAccessibleInterface(war.piccard1)->role(), QAccessible::Graphic);
+        QCOMPARE(QAccessible::queryAccessibleInterface(war.picYourCards)->role(), QAccessible::Button);
 
+        // Each card played and each result is said with where the focus goes.
+        Listener reader;
         s.platform.script(dealing({{8, 2}, {5, 4}}));
         s.platform.script(drawing({{8, 2}}));
         press(Qt::Key_Space);
         QVERIFY(!war.cmdStart->isEnabled());
         QCOMPARE(focused(), war.picYourCards);
+        QString said = reader.heard();
+        QVERIFY2(inOrder(said, {spokenName(war.picYourCards), spokenName(war.piccard1)}), qPrintable(said));
         QCOMPARE(spokenName(war.piccard1), QStringLiteral("8 of Hearts"));
         QCOMPARE(spokenName(war.picDealerCards), QStringLiteral("Grizzle's pile, 1 card"));
         QCOMPARE(spokenName(war.picYourCards), QStringLiteral("Your pile, 46 cards"));
@@ -445,9 +453,15 @@ private slots:
         QCOMPARE(spokenName(war.picYourCards), QStringLiteral("Your pile, 47 cards"));
         QCOMPARE(spokenName(war.picDealerCards), QStringLiteral("Grizzle's pile, 1 card"));
         QCOMPARE(focused(), war.cmdContinue);
+        said = reader.heard();
+        QVERIFY2(inOrder(said, {spokenName(war.cmdContinue), spokenName(war.piccard2), war.lblWinner->text(),
+                                spokenName(war.picYourCards), spokenName(war.picDealerCards)}),
+                 qPrintable(said));
         // while the result shows, the pile is out of the keyboard's reach
         press(Qt::Key_Tab, Qt::ShiftModifier);
         QVERIFY(focused() != war.picYourCards);
+        // the news stayed with Continue
+        QVERIFY(!reader.heard().contains(war.lblWinner->text()));
         war.cmdContinue->setFocus();
 
         s.platform.script(drawing({{5, 4}}));
@@ -456,8 +470,10 @@ private slots:
         QCOMPARE(spokenName(war.piccard1), QStringLiteral("5 of Clubs"));
         QCOMPARE(spokenName(war.picDealerCards), QStringLiteral("Grizzle's pile, 0 cards"));
         QCOMPARE(focused(), war.picYourCards);
+        QVERIFY(reader.heard().contains(spokenName(war.piccard1)));
         s.platform.script(drawing({{2, 1}}));
         press(Qt::Key_Space);
+        QVERIFY(reader.heard().contains(war.lblWinner->text()));
         QCOMPARE(spokenName(war.lblWinner), QStringLiteral("Grizzle!"));
         QCOMPARE(spokenName(war.picDealerCards), QStringLiteral("Grizzle's pile, 2 cards"));
         QCOMPARE(spokenName(war.picYourCards), QStringLiteral("Your pile, 46 cards"));
@@ -483,6 +499,13 @@ private slots:
         press(Qt::Key_Return);
         frmDeckOptions& dialog = *s.app->existing<frmDeckOptions>();
         QVERIFY(dialog.isVisible() && !war.isEnabled());
+        QCOMPARE(focused(), dialog.Optcard[1]);
+        // Tab goes round the dialog, either way
+        for (const Qt::KeyboardModifier way : {Qt::NoModifier, Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier,
+                                               Qt::ShiftModifier, Qt::ShiftModifier}) {
+            press(Qt::Key_Tab, way);
+            QVERIFY(dialog.isAncestorOf(focused()));
+        }
         QCOMPARE(focused(), dialog.Optcard[1]);
         press(Qt::Key_Up);  // the arrows choose within the group
         QVERIFY(dialog.Optcard[0]->isChecked());
