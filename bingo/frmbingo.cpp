@@ -6,7 +6,6 @@
 #include "toolkit/accessible.h"
 #include "toolkit/announce.h"
 #include "toolkit/app.h"
-#include "toolkit/tabcycle.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -363,8 +362,6 @@ void frmBingo::cmdOkay_Click()
         }
     }
     Frame1->hide();
-    // The panel keeps the keyboard while it is up, as a dialog does.
-    new TabCycle(Frame1);
     setRunning(true);
     cmdStart->setEnabled(false);
     restart();
@@ -374,8 +371,6 @@ void frmBingo::cmdOkay_Click()
 void frmBingo::cmdCancel_Click()
 {
     Frame1->hide();
-    // The panel keeps the keyboard while it is up, as a dialog does.
-    new TabCycle(Frame1);
     setRunning(true);
     playerCardFocus();
 }

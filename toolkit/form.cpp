@@ -5,7 +5,7 @@
 #include "toolkit/accessible.h"
 #include "toolkit/announce.h"
 #include "toolkit/classic.h"
-#include "toolkit/tabcycle.h"
+#include "toolkit/keyboard.h"
 
 #include <QApplication>
 #include <QLinearGradient>

@@ -7,6 +7,7 @@
 // the input that arrives while a handler holds the user-interface thread.
 
 #include <QObject>
+#include <QPointer>
 #include <vector>
 
 class QAbstractButton;
@@ -101,6 +102,22 @@ private:
 // The button under `root` that the player can press now (shown, enabled)
 // whose caption's access key is `key`, such as Alt+F for "&Fire"; or none.
 QAbstractButton* accessKeyButton(QWidget* root, const QKeySequence& key);
+
+// A dialog keeps the keyboard: while `container` is shown and the focus is
+// inside it, Tab and Shift+Tab move among the controls inside it that can
+// take the focus, in the tab order, from the last back to the first and the
+// other way round.
+class TabCycle : public QObject {
+    Q_OBJECT
+public:
+    explicit TabCycle(QWidget* container);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QWidget> container_;
+};
 
 // Takes the clicks, key strokes, shortcuts and wheel turns that the window
 // system queued meanwhile and drops them, so that only what the player does

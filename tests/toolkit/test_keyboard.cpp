@@ -10,7 +10,7 @@
 #include "toolkit/accessible.h"
 #include "toolkit/announce.h"
 #include "toolkit/controls.h"
-#include "toolkit/tabcycle.h"
+#include "toolkit/keyboard.h"
 
 #include <QAccessible>
 #include <QPainter>
