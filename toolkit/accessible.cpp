@@ -2,11 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/accessible.h"
 
+#include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "toolkit/widgets.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QScrollBar>
 #include <cmath>
 
@@ -109,10 +114,105 @@ private:
     double scale_;
 };
 
+// A title on the menu bar. Qt reads it as a menu item, which Orca speaks as
+// its bare caption, "File."; as a menu it is heard as one: "File menu."
+class MenuTitleAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    MenuTitleAccessible(QMenuBar* bar, QAction* action) : bar_(bar), action_(action) {}
+
+    bool isValid() const override { return bar_ && action_; }
+    QObject* object() const override { return action_; }
+    QWindow* window() const override { return bar_->window()->windowHandle(); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(bar_); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 && action_->menu() ? QAccessible::queryAccessibleInterface(action_->menu()) : nullptr;
+    }
+    int childCount() const override { return action_->menu() ? 1 : 0; }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && action_->menu() && child->object() == action_->menu() ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::PopupMenu; }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = true;
+        state.hasPopup = true;
+        state.disabled = !action_->isEnabled();
+        state.invisible = !action_->isVisible();
+        state.focused = bar_->activeAction() == action_;
+        state.expanded = action_->menu() && action_->menu()->isVisible();
+        state.collapsed = !state.expanded;
+        return state;
+    }
+
+    QRect rect() const override
+    {
+        const QRect shown = bar_->actionGeometry(action_);
+        return QRect(bar_->mapToGlobal(shown.topLeft()), shown.size());
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return controls::plainCaption(action_->text());
+        if (t == QAccessible::Accelerator)
+            return QKeySequence::mnemonic(action_->text()).toString(QKeySequence::NativeText);
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return {showMenuAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name == showMenuAction() || name == pressAction())
+            bar_->setActiveAction(action_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<QMenuBar> bar_;
+    QPointer<QAction> action_;
+};
+
+// The menu bar, whose children are its titles. (Qt's own finds a title only
+// where it is a menu item.)
+class MenuBarAccessible : public QAccessibleWidget {
+public:
+    explicit MenuBarAccessible(QMenuBar* bar) : QAccessibleWidget(bar, QAccessible::MenuBar) {}
+
+    int childCount() const override { return int(widget()->actions().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QAction*> titles = widget()->actions();
+        return index >= 0 && index < titles.size() ? QAccessible::queryAccessibleInterface(titles[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child ? int(widget()->actions().indexOf(qobject_cast<QAction*>(child->object()))) : -1;
+    }
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object)
 {
     if (className == QLatin1String("QScrollBar") && object->property(kValueScale).isValid())
         return new ScaledBarAccessible(static_cast<QScrollBar*>(object), object->property(kValueScale).toDouble());
+    if (className == QLatin1String("QAction")) {
+        auto* action = static_cast<QAction*>(object);
+        for (QObject* shownOn : action->associatedObjects())
+            if (auto* bar = qobject_cast<QMenuBar*>(shownOn))
+                return new MenuTitleAccessible(bar, action);
+        return nullptr;
+    }
+    if (className == QLatin1String("QMenuBar"))
+        return new MenuBarAccessible(static_cast<QMenuBar*>(object));
     if (className == QLatin1String("Form"))
         return new FormAccessible(static_cast<Form*>(object));
     if (className == QLatin1String("Label"))

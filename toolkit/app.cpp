@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/app.h"
 
+#include "toolkit/accessible.h"
+
 App::App(Platform& platform) : platform_(platform)
 {
     controls::useZoomStyle();
+    // before any window is made: a reader may ask for a control as it is made
+    accessible::install();
 }
 
 App::~App() = default;

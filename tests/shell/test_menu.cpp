@@ -21,6 +21,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
 
@@ -169,6 +170,25 @@ private slots:
             s.app->returnToMenu(*screen);
             s.settle();
         }
+
+        // the menu bar's titles are read as menus, the one the keyboard is on focused
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(main.menuBar());
+        QCOMPARE(bar->childCount(), main.menuBar()->actions().size());
+        for (int i = 0; i < bar->childCount(); ++i) {
+            QAccessibleInterface* title = bar->child(i);
+            QCOMPARE(title->role(), QAccessible::PopupMenu);
+            QVERIFY(title->state().hasPopup);
+            QCOMPARE(bar->indexOfChild(title), i);
+            QCOMPARE(title->child(0)->object(), main.menuBar()->actions()[i]->menu());
+            QVERIFY2(!title->text(QAccessible::Name).isEmpty() && !title->text(QAccessible::Name).contains('&'),
+                     qPrintable(title->text(QAccessible::Name)));
+        }
+        QVERIFY(activate(&main));
+        press(Qt::Key_F10);
+        QTRY_VERIFY(bar->child(0)->state().focused);
+        QVERIFY(!bar->child(1)->state().focused);
+        press(Qt::Key_Escape);
+        press(Qt::Key_Escape);
 
         frmLoading& loading = s.app->instance<frmLoading>();
         QCOMPARE(spokenName(&loading), QStringLiteral("Loading"));
