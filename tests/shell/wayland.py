@@ -44,7 +44,7 @@ def quit_item(pid):
     desktop = Atspi.get_desktop(0)
     apps = (desktop.get_child_at_index(i) for i in range(desktop.get_child_count()))
     app = next((app for app in apps if app is not None and app.get_process_id() == pid), None)
-    return app and find(find(app, "menu item", "File"), "menu item", "Quit")
+    return app and find(find(app, "popup menu", "File"), "menu item", "Quit")
 
 
 def main():
