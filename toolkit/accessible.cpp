@@ -57,6 +57,10 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
+        // Orca lists a panel's labels by name whatever their state says, so a
+        // shadow's copy of a title is only left out when it has none.
+        if (t == QAccessible::Name && widget()->property(kDecorative).toBool())
+            return {};
         if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
             return QAccessibleWidget::text(t);
         const QString shown = static_cast<Label*>(widget())->text();

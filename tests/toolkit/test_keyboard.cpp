@@ -314,6 +314,7 @@ private slots:
         QVERIFY(!QAccessible::queryAccessibleInterface(label)->state().invisible);
         accessible::setDecorative(label);
         QVERIFY(QAccessible::queryAccessibleInterface(label)->state().invisible);
+        QVERIFY(spokenName(label).isEmpty());
         QCOMPARE(accessKeyButton(&parent, QKeySequence(Qt::ALT | Qt::Key_F)), button);
         QCOMPARE(accessKeyButton(&parent, QKeySequence(Qt::ALT | Qt::Key_I)), nullptr);
         button->setEnabled(false);
