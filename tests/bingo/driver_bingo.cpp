@@ -117,6 +117,7 @@ private:
             balls_ = bingo.balls;
             curball_ = bingo.curball;
             carried_ = 0;
+            shown_.clear();
         }
         const bool timers = bingo.tmrBall->isEnabled() && bingo.tmrGrizzle->isEnabled();
         const bool noTimers = !bingo.tmrBall->isEnabled() && !bingo.tmrGrizzle->isEnabled();
@@ -139,11 +140,16 @@ private:
         }
         if (int(called.size()) != bag.ballcount)
             p.fail(QStringLiteral("%1 balls counted, %2 called").arg(bag.ballcount).arg(called.size()));
-        if (std::includes(called.begin(), called.end(), before.begin(), before.end())) {
-            if (bag.ballcount - balls_.ballcount != int(called.size() - before.size()))
-                p.fail(QStringLiteral("a ball was called twice"));
-        } else {
+        if (!std::includes(called.begin(), called.end(), before.begin(), before.end())) {
             carried_ = curball_;  // a new game: the last ball of the old one still shows
+            shown_.clear();
+        }
+        // Each ball that shows is a new one of this game, and counted.
+        if (bingo.curball != curball_) {
+            if (!shown_.insert(bingo.curball).second)
+                p.fail(QStringLiteral("ball %1 shows a second time in one game").arg(bingo.curball));
+            if (bag.ballcount < int(shown_.size()))
+                p.fail(QStringLiteral("%1 balls shown in this game, %2 counted").arg(shown_.size()).arg(bag.ballcount));
         }
         if (bingo.curball != curball_ && !called.count(bingo.curball))
             p.fail(QStringLiteral("ball %1 shows but was not called").arg(bingo.curball));
@@ -186,6 +192,7 @@ private:
     bingo::BallBag balls_;
     qint16 curball_ = 0;
     int carried_ = 0;
+    std::set<int> shown_;  // the balls shown in this game
 };
 
 const randomplayer::Registration<BingoDriver> registered("cmdBingo");
