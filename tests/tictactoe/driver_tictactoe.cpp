@@ -53,7 +53,7 @@ public:
         haveBefore_ = true;
         // The board as it stands when a message box opens: the game clears it
         // once the box is closed.
-        if (auto* fake = dynamic_cast<FakePlatform*>(&ttt->app().platform()))
+        if (auto* fake = dynamic_cast<FakePlatform*>(&ttt->app().platform()); fake && ttt->isVisible())
             fake->onMessage = [this, seen = QPointer<const frmTicTacToe>(ttt)](const QString&) {
                 if (seen)
                     atMessages_.push_back(seen->board.cells);
