@@ -339,7 +339,7 @@ private:
 
     void typeKey()
     {
-        static const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 28> keys{{
+        static const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 31> keys{{
             {Qt::Key_Tab, Qt::NoModifier},      {Qt::Key_Backtab, Qt::ShiftModifier},
             {Qt::Key_Space, Qt::NoModifier},    {Qt::Key_Return, Qt::NoModifier},
             {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Left, Qt::NoModifier},
@@ -354,6 +354,9 @@ private:
             {Qt::Key_Q, Qt::AltModifier},       {Qt::Key_Q, Qt::NoModifier},
             {Qt::Key_A, Qt::NoModifier},        {Qt::Key_Space, Qt::ShiftModifier},
             {Qt::Key_F1, Qt::NoModifier},       {Qt::Key_H, Qt::AltModifier},
+            // the zoom: every screen still fills its place at any step
+            {Qt::Key_Plus, Qt::ControlModifier}, {Qt::Key_Minus, Qt::ControlModifier},
+            {Qt::Key_0, Qt::ControlModifier},
         }};
         const auto& [k, modifiers] = keys[std::size_t(roll(int(keys.size())))];
         key(k, modifiers);
