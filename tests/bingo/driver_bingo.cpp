@@ -6,6 +6,7 @@
 
 #include "bingo/bingorules.h"
 #include "bingo/frmbingo.h"
+#include "support/fakeplatform.h"
 #include "support/gamedriver.h"
 
 #include <QGroupBox>
@@ -15,6 +16,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -83,10 +85,27 @@ public:
 
     void begin(Form* screen) override
     {
-        if (const frmBingo* bingo = of(screen); bingo && bingo == bingo_) {
-            balls_ = bingo->balls;
-            curball_ = bingo->curball;
+        atMessages_.clear();
+        buttons_.clear();
+        frmBingo* bingo = of(screen);
+        if (!bingo || bingo != bingo_)
+            return;
+        balls_ = bingo->balls;
+        curball_ = bingo->curball;
+        gametype_ = bingo->gametype;
+        if (watched_ != bingo) {
+            // The panel's buttons as they are pressed, by click or by key.
+            watched_ = bingo;
+            QObject::connect(bingo->cmdOkay, &QPushButton::clicked, bingo, [this] { buttons_.push_back(true); });
+            QObject::connect(bingo->cmdCancel, &QPushButton::clicked, bingo, [this] { buttons_.push_back(false); });
         }
+        // Both cards as they stand when a message box opens: the game clears
+        // them once the box is closed.
+        if (auto* fake = dynamic_cast<FakePlatform*>(&bingo->app().platform()); fake && bingo->isVisible())
+            fake->onMessage = [this, seen = QPointer<const frmBingo>(bingo)](const QString& text) {
+                if (seen)
+                    atMessages_.push_back({text, pattern(*seen, 0), pattern(*seen, 25)});
+            };
     }
 
     void check(randomplayer::Player& p, Form* screen, const QStringList& messages) override
@@ -98,9 +117,55 @@ public:
             if (m == kGrizzleWins || m == kYouWin)
                 p.count(kWonBy[bingo->gametype - 1]);
         checkBingo(p, *bingo);
+        if (bingo == watched_)
+            checkClaims(p, *bingo);
     }
 
 private:
+    struct AtMessage {
+        QString text;
+        bool grizzles, yours;  // each card holds the pattern
+    };
+
+    static bool pattern(const frmBingo& bingo, int offset)
+    {
+        std::array<bool, bingo::kCardCells> marks{};
+        for (int cell = 1; cell <= bingo::kCardCells; ++cell)
+            marks[std::size_t(cell - 1)] = bingo.marked(offset + cell);
+        return bingo::hasPattern(bingo.gametype, marks);
+    }
+
+    // A claim wins with the pattern and is refused without it; Grizzle wins
+    // with the pattern, on the look that completes it; Okay plays the chosen
+    // pattern, Cancel keeps the last.
+    void checkClaims(randomplayer::Player& p, const frmBingo& bingo) const
+    {
+        for (const AtMessage& m : atMessages_) {
+            const bool right = m.text == kYouWin       ? m.yours
+                               : m.text == kNoCheating ? !m.yours
+                                                       : m.grizzles;
+            if (!right)
+                p.fail(QStringLiteral("\"%1\" with the pattern on %2").arg(m.text.left(20),
+                       m.yours ? QStringLiteral("the player's card") : QStringLiteral("no player's card")));
+        }
+        if (pattern(bingo, 0))
+            p.fail(QStringLiteral("Grizzle's card holds the pattern, and Grizzle has not won"));
+        if (buttons_.size() > 1)
+            p.fail(QStringLiteral("the options closed %1 times in one event").arg(buttons_.size()));
+        if (buttons_.empty())
+            return;
+        const QRadioButton* options[] = {bingo.Option1, bingo.Option2, bingo.Option3, bingo.Option4};
+        const qint16 chosen = buttons_.front() ? qint16(std::find_if(std::begin(options), std::end(options),
+                                                                     [](const QRadioButton* o) { return o->isChecked(); }) -
+                                                        std::begin(options) + 1)
+                                               : gametype_;
+        if (bingo.gametype != chosen)
+            p.fail(QStringLiteral("%1 leaves pattern %2, not %3")
+                       .arg(buttons_.front() ? QStringLiteral("Okay") : QStringLiteral("Cancel"))
+                       .arg(bingo.gametype)
+                       .arg(chosen));
+    }
+
     static bool playerHasPattern(const frmBingo& bingo)
     {
         std::array<bool, bingo::kCardCells> marks{};
@@ -117,6 +182,7 @@ private:
             balls_ = bingo.balls;
             curball_ = bingo.curball;
             carried_ = 0;
+            shown_.clear();
         }
         const bool timers = bingo.tmrBall->isEnabled() && bingo.tmrGrizzle->isEnabled();
         const bool noTimers = !bingo.tmrBall->isEnabled() && !bingo.tmrGrizzle->isEnabled();
@@ -139,11 +205,16 @@ private:
         }
         if (int(called.size()) != bag.ballcount)
             p.fail(QStringLiteral("%1 balls counted, %2 called").arg(bag.ballcount).arg(called.size()));
-        if (std::includes(called.begin(), called.end(), before.begin(), before.end())) {
-            if (bag.ballcount - balls_.ballcount != int(called.size() - before.size()))
-                p.fail(QStringLiteral("a ball was called twice"));
-        } else {
+        if (!std::includes(called.begin(), called.end(), before.begin(), before.end())) {
             carried_ = curball_;  // a new game: the last ball of the old one still shows
+            shown_.clear();
+        }
+        // Each ball that shows is a new one of this game, and counted.
+        if (bingo.curball != curball_) {
+            if (!shown_.insert(bingo.curball).second)
+                p.fail(QStringLiteral("ball %1 shows a second time in one game").arg(bingo.curball));
+            if (bag.ballcount < int(shown_.size()))
+                p.fail(QStringLiteral("%1 balls shown in this game, %2 counted").arg(shown_.size()).arg(bag.ballcount));
         }
         if (bingo.curball != curball_ && !called.count(bingo.curball))
             p.fail(QStringLiteral("ball %1 shows but was not called").arg(bingo.curball));
@@ -186,6 +257,11 @@ private:
     bingo::BallBag balls_;
     qint16 curball_ = 0;
     int carried_ = 0;
+    qint16 gametype_ = 0;
+    QPointer<frmBingo> watched_;      // the screen whose buttons are heard
+    std::vector<bool> buttons_;       // Okay (true) and Cancel of this event
+    std::vector<AtMessage> atMessages_;
+    std::set<int> shown_;  // the balls shown in this game
 };
 
 const randomplayer::Registration<BingoDriver> registered("cmdBingo");

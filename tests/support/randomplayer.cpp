@@ -8,6 +8,7 @@
 #include "shell/frmmain.h"
 #include "shell/frmmainmenu.h"
 #include "shell/games.h"
+#include "support/bounds.h"
 #include "support/gamedriver.h"
 #include "support/started.h"
 #include "toolkit/helpview.h"
@@ -93,6 +94,8 @@ QStringList counterNames(const Drivers& drivers)
 
 // The longest run of the application; most end sooner, by Quit or a game.
 constexpr long kRunEvents = 5000;
+// A run takes about 5 s in the debug build; one that takes far longer hangs.
+constexpr int kRunMs = 60000;
 // The last events a failure report shows.
 constexpr std::size_t kShownEvents = 25;
 
@@ -336,7 +339,7 @@ private:
 
     void typeKey()
     {
-        static const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 28> keys{{
+        static const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 31> keys{{
             {Qt::Key_Tab, Qt::NoModifier},      {Qt::Key_Backtab, Qt::ShiftModifier},
             {Qt::Key_Space, Qt::NoModifier},    {Qt::Key_Return, Qt::NoModifier},
             {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Left, Qt::NoModifier},
@@ -351,6 +354,9 @@ private:
             {Qt::Key_Q, Qt::AltModifier},       {Qt::Key_Q, Qt::NoModifier},
             {Qt::Key_A, Qt::NoModifier},        {Qt::Key_Space, Qt::ShiftModifier},
             {Qt::Key_F1, Qt::NoModifier},       {Qt::Key_H, Qt::AltModifier},
+            // the zoom: every screen still fills its place at any step
+            {Qt::Key_Plus, Qt::ControlModifier}, {Qt::Key_Minus, Qt::ControlModifier},
+            {Qt::Key_0, Qt::ControlModifier},
         }};
         const auto& [k, modifiers] = keys[std::size_t(roll(int(keys.size())))];
         key(k, modifiers);
@@ -664,10 +670,17 @@ Result play(unsigned seed, long events)
         const pid_t child = fork();
         if (child == 0)
             Run(started, seed, runSeed, next, last, *shared).play();
-        int status = 0;
-        waitpid(child, &status, 0);
+        const int status = awaitChild(child, kRunMs * kSlowdown);
         if (shared->failed) {
             result.failure = QString::fromUtf8(shared->failure);
+        } else if (status == -1) {
+            result.failure = QStringLiteral("seed %1, event %2: the run of events from %3 did not end in %4 s, "
+                                            "and was killed (replay: bench_random_player %5 %1)")
+                                 .arg(seed)
+                                 .arg(shared->next)
+                                 .arg(next)
+                                 .arg(kRunMs * kSlowdown / 1000)
+                                 .arg(shared->next + 1);
         } else if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
             // a sanitizer's report, or a crash, in the event being played
             // or, for a leak, at the end of the run

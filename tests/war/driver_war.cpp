@@ -2,15 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The random player's War (see support/gamedriver.h), with the deck options
 // it opens: deals, plays rounds to the end of the game, and checks that
-// every card is in one hand or in play.
+// every card is in one hand or in play, and that each round goes as its
+// cards, its result and its piles show it.
 
 #include "cards/frmcardimages.h"
 #include "cards/frmdeckoptions.h"
 #include "support/gamedriver.h"
 #include "war/frmwar.h"
 
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -54,11 +57,25 @@ public:
         keyboard ? p.key(Qt::Key_Space) : p.click(war.picYourCards);
     }
 
-    void check(randomplayer::Player& p, Form* screen, const QStringList&) override
+    // The round as the screen shows it before the event.
+    void begin(Form* screen) override
+    {
+        war_ = of(screen);
+        if (war_)
+            before_ = shown(*war_);
+    }
+
+    void check(randomplayer::Player& p, Form* screen, const QStringList& messages) override
     {
         checkDeckOptions(p);
-        if (const frmWar* war = of(screen))
+        for (const QString& m : messages)
+            if (m == kGrizzleOut || m == kYouOut)
+                p.fail(QStringLiteral("War said \"%1\" and went on").arg(m));
+        if (const frmWar* war = of(screen)) {
             checkWar(p, *war);
+            if (war == war_)
+                checkRound(p, *war);
+        }
     }
 
     bool ended(randomplayer::Player& p, Form& screen, const QStringList& messages) override
@@ -79,6 +96,75 @@ public:
     }
 
 private:
+    // What the player sees of a round: the cards left in each pile, as their
+    // names say, and whether the round is settled.
+    struct Shown {
+        int yours = 0;
+        int grizzles = 0;
+        bool settled = false;
+    };
+
+    static int pileCount(const QWidget* pile)
+    {
+        static const QRegularExpression count(QStringLiteral(", (\\d+) cards?$"));
+        const QRegularExpressionMatch m = count.match(pile->accessibleName());
+        return m.hasMatch() ? m.captured(1).toInt() : -1;
+    }
+
+    static Shown shown(const frmWar& war)
+    {
+        return {pileCount(war.picYourCards), pileCount(war.picDealerCards), war.cmdContinue->isVisible()};
+    }
+
+    // The value of the card a picture shows, from its description ("10 of
+    // Clubs", "King of Hearts"); 0 for none.
+    static int shownValue(const PictureBox* card)
+    {
+        const QString rank = card->picture().description().section(QLatin1Char(' '), 0, 0);
+        static const QStringList courts{QStringLiteral("Jack"), QStringLiteral("Queen"), QStringLiteral("King"),
+                                        QStringLiteral("Ace")};
+        if (courts.contains(rank))
+            return 11 + int(courts.indexOf(rank));
+        return rank.toInt();
+    }
+
+    // A round settled by this event: the cards shown decide it, the winner
+    // takes both, a tie sends each card back to its own hand.
+    void checkRound(randomplayer::Player& p, const frmWar& war) const
+    {
+        const Shown now = shown(war);
+        const war::WarDeck& d = war.deck;
+        if (d.yourdealt && (now.yours != d.yourcards.count() || now.grizzles != d.dealercards.count()))
+            p.fail(QStringLiteral("the piles are named with %1 and %2 cards, the hands hold %3 and %4")
+                       .arg(now.yours)
+                       .arg(now.grizzles)
+                       .arg(d.yourcards.count())
+                       .arg(d.dealercards.count()));
+        if (!now.settled || before_.settled || before_.yours < 0)
+            return;
+        const int yours = shownValue(war.piccard2), grizzles = shownValue(war.piccard1);
+        if (yours != d.yourvalue || grizzles != d.dealervalue)
+            p.fail(QStringLiteral("the cards show %1 and %2, the round compared %3 and %4")
+                       .arg(yours)
+                       .arg(grizzles)
+                       .arg(d.yourvalue)
+                       .arg(d.dealervalue));
+        // Grizzle's card was out before the player played.
+        const int gain = yours > grizzles ? 1 : yours < grizzles ? -1 : 0;
+        const QString winner = gain > 0 ? QStringLiteral("You!") : gain < 0 ? QStringLiteral("Grizzle!")
+                                                                             : QStringLiteral("Both of you!");
+        if (war.lblWinner->text() != winner || now.yours != before_.yours + gain ||
+            now.grizzles != before_.grizzles + 1 - gain)
+            p.fail(QStringLiteral("%1 against %2 shows \"%3\" and piles of %4 and %5 cards, from %6 and %7")
+                       .arg(yours)
+                       .arg(grizzles)
+                       .arg(war.lblWinner->text())
+                       .arg(now.yours)
+                       .arg(now.grizzles)
+                       .arg(before_.yours)
+                       .arg(before_.grizzles + 1));
+    }
+
     static bool canEnd(const war::WarDeck& deck)
     {
         int grizzles = 0;
@@ -154,18 +240,20 @@ private:
                        .arg(inPlay.size())
                        .arg(settled ? QStringLiteral("after the round") : QStringLiteral("with Grizzle's card out")));
         if (!settled) {
+            if (!war.lblWinner->text().isEmpty() || war.piccard2->isVisible())
+                p.fail(QStringLiteral("the last round's result still shows"));
             if (!war.piccard1->isVisible() ||
                 war.piccard1->picture() != images.cardpicture(qint16(grizzles.value), qint16(grizzles.suit)) ||
                 !enabled(war.picYourCards))
                 p.fail(QStringLiteral("Grizzle's card in play is not shown as it should be"));
             return;
         }
-        const QString expected = d.yourvalue > d.dealervalue   ? QStringLiteral("You!")
-                                 : d.yourvalue < d.dealervalue ? QStringLiteral("Grizzle!")
-                                                               : QStringLiteral("Both of you!");
-        if (!war.piccard2->isVisible() || enabled(war.picYourCards) || war.lblWinner->text() != expected)
+        if (!war.piccard2->isVisible() || enabled(war.picYourCards) || war.lblWinner->text().isEmpty())
             p.fail(QStringLiteral("the settled round shows \"%1\"").arg(war.lblWinner->text()));
     }
+
+    QPointer<const frmWar> war_;  // the screen before the event
+    Shown before_;
 };
 
 const randomplayer::Registration<WarDriver> registered("cmdWar");
