@@ -117,6 +117,8 @@ public:
             if (m == kGrizzleWins || m == kYouWin)
                 p.count(kWonBy[bingo->gametype - 1]);
         checkBingo(p, *bingo);
+        if (p.lastTick() == bingo->tmrGrizzle.get() && !messages.contains(kGrizzleWins))
+            checkGrizzleMarked(p, *bingo);
         if (bingo == watched_)
             checkClaims(p, *bingo);
     }
@@ -164,6 +166,14 @@ private:
                        .arg(buttons_.front() ? QStringLiteral("Okay") : QStringLiteral("Cancel"))
                        .arg(bingo.gametype)
                        .arg(chosen));
+    }
+
+    // Grizzle's look marks the ball that shows wherever it is on his card.
+    static void checkGrizzleMarked(randomplayer::Player& p, const frmBingo& bingo)
+    {
+        for (int cell = 1; cell <= bingo::kCardCells; ++cell)
+            if (bingo.lblNumber[std::size_t(cell)]->text() == QString::number(bingo.curball) && !bingo.marked(cell))
+                p.fail(QStringLiteral("Grizzle looked and left ball %1 unmarked on his card").arg(bingo.curball));
     }
 
     static bool playerHasPattern(const frmBingo& bingo)

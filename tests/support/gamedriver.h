@@ -49,6 +49,9 @@ public:
     // Time passes to the next timer that falls due, which ticks; or, given
     // one, until that one has ticked. False when no timer runs.
     virtual bool passTime(const Timer* until = nullptr) = 0;
+    // The timer whose tick was the last thing the event being played did,
+    // if one was: what the screen shows is that tick's doing.
+    virtual const Timer* lastTick() const = 0;
     // One more of what the driver tallies (Driver::counters).
     virtual void count(const QString& counter) = 0;
     // A rule is broken: the run ends here, and the failure says where.

@@ -183,11 +183,14 @@ public:
             Timer* timer = next->timer;
             note(QStringLiteral("%1 ticks at %2 ms").arg(QLatin1String(next->name)).arg(now_));
             tick(*timer);
+            lastTick_ = timer;
             if (timer == until || !until)
                 return true;
         }
         return true;
     }
+
+    const Timer* lastTick() const override { return lastTick_; }
 
     void count(const QString& counter) override
     {
@@ -434,6 +437,7 @@ private:
     void begin()
     {
         messagesBefore_ = s_.platform.messages.size();
+        lastTick_ = nullptr;
         menuShown_ = app_.existing<frmMainMenu>()->isVisible();
         fileMenuOpen_ = QApplication::activePopupWidget() != nullptr;
         for (const auto& driver : drivers_)
@@ -529,8 +533,10 @@ private:
 
     // --- the end of the run --------------------------------------------------
 
+    // Every event notes what it does, a tick before it ticks.
     void note(const QString& what)
     {
+        lastTick_ = nullptr;
         log_.push_back(QStringLiteral("%1: %2").arg(event_).arg(what));
         if (log_.size() > kShownEvents)
             log_.pop_front();
@@ -581,6 +587,7 @@ private:
     std::deque<QString> log_;
     double now_ = 0;
     std::vector<Due> due_;
+    const Timer* lastTick_ = nullptr;
 
     const Drivers drivers_;
     const QStringList counters_;  // the names of shared_.tally.counts
