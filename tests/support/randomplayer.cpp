@@ -23,9 +23,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QThreadPool>
 #include <QTimerEvent>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -248,8 +250,31 @@ private:
         case 3: case 4: return typeKey();
         case 5: return doubleClickSomething();
         case 6: return drag();
-        default: return purposeful();
+        default: return windowEvent();
         }
+    }
+
+    // What the window system does to the frame now and then.
+    void windowEvent()
+    {
+        if (roll(4) == 0)
+            return resizeFrame();
+        purposeful();
+    }
+
+    // The frame's edge dragged, or the window maximised: any size that the
+    // frame allows and the screen has room for.
+    void resizeFrame()
+    {
+        frmMain& main = app_.main();
+        const QSize least = main.minimumSizeHint().expandedTo(main.minimumSize());
+        const QSize room = main.screen()->availableGeometry().size().expandedTo(least);
+        const QSize size(least.width() + roll(room.width() - least.width() + 1),
+                         least.height() + roll(room.height() - least.height() + 1));
+        note(QStringLiteral("resize the frame to %1x%2").arg(size.width()).arg(size.height()));
+        main.windowHandle()->resize(size);
+        // The window system's word of the new size comes before any click.
+        QCoreApplication::processEvents();
     }
 
     // A game under way that the player means to finish, as its driver sees it.
