@@ -38,6 +38,7 @@
 #include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -57,6 +58,7 @@ std::map<std::string, MakeDriver>& registry()
 // The player's own counters, before the games'.
 const QString kEndedByQuit = QStringLiteral("ended by Quit");  // the menu's Quit button
 const QString kEndedByFileQuit = QStringLiteral("ended by File, Quit");
+const QString kEndedByWindow = QStringLiteral("ended by the window's going");
 
 QString messageCounter(const QString& text)
 {
@@ -85,7 +87,7 @@ Drivers makeDrivers(QString* amiss = nullptr)
 
 QStringList counterNames(const Drivers& drivers)
 {
-    QStringList names{kEndedByQuit, kEndedByFileQuit};
+    QStringList names{kEndedByQuit, kEndedByFileQuit, kEndedByWindow};
     for (const auto& driver : drivers) {
         for (const QString& text : driver->messages())
             names << messageCounter(text);
@@ -257,7 +259,11 @@ private:
     // What the window system does to the frame now and then.
     void windowEvent()
     {
-        if (roll(4) == 0)
+        // The window's end is rare: a run mostly ends by its own Quit or game.
+        const int r = roll(400);
+        if (r == 0)
+            return endWindow();
+        if (r < 100)
             return resizeFrame();
         purposeful();
     }
@@ -275,6 +281,25 @@ private:
         main.windowHandle()->resize(size);
         // The window system's word of the new size comes before any click.
         QCoreApplication::processEvents();
+    }
+
+    // The frame's window closed from the window system, or destroyed under
+    // the program by another client, as the X server tells of it.
+    void endWindow()
+    {
+        frmMain& main = app_.main();
+        windowGone_ = true;
+        if (roll(2)) {
+            note(QStringLiteral("close the frame's window"));
+            main.close();
+        } else {
+            note(QStringLiteral("destroy the frame's window"));
+            xcb_destroy_notify_event_t gone{};
+            gone.response_type = XCB_DESTROY_NOTIFY;
+            gone.window = xcb_window_t(main.internalWinId());
+            QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &gone, nullptr);
+        }
+        fail(QStringLiteral("the frame's window is gone, and the application runs on"));
     }
 
     // A game under way that the player means to finish, as its driver sees it.
@@ -541,7 +566,9 @@ private:
     {
         const QStringList messages = newMessages();
         const auto [driver, screen] = playing();
-        if (driver && driver->ended(*this, *screen, messages)) {
+        if (windowGone_) {
+            count(kEndedByWindow);
+        } else if (driver && driver->ended(*this, *screen, messages)) {
             // the game's own end, as its driver counts it
         } else if (fileMenuOpen_) {
             count(kEndedByFileQuit);
@@ -620,6 +647,7 @@ private:
     qsizetype messagesBefore_ = 0;
     bool menuShown_ = false;
     bool fileMenuOpen_ = false;
+    bool windowGone_ = false;  // the player closed or destroyed the frame's window
 };
 
 // The threads of this process but QtTest's watchdog, which only sleeps until
