@@ -3,9 +3,12 @@
 #include "toolkit/app.h"
 
 #include "toolkit/accessible.h"
+#include "toolkit/language.h"
 
 App::App(Platform& platform) : platform_(platform)
 {
+    // before any form is made: the forms take their texts as they are made
+    language::install();
     controls::useZoomStyle();
     // before any window is made: a reader may ask for a control as it is made
     accessible::install();

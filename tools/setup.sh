@@ -13,6 +13,9 @@ kind="${1:-release}"
 packages=(
     # build
     g++ cmake make pkg-config qt6-base-dev libsdl2-mixer-dev libfluidsynth-dev libasound2-dev libxcb1-dev
+    # the translations: Qt's LinguistTools (lupdate, lrelease) and Qt's own
+    # catalogues, for the buttons of its dialogs
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # run: Qt's Wayland plugin (X11's comes with Qt), MIDI synthesis and its
     # General MIDI soundfont
     qt6-wayland libfluidsynth3 timgm6mb-soundfont
