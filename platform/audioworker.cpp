@@ -5,6 +5,7 @@
 #include "platform/audiomodule.h"
 #include "platform/logging.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
 
@@ -81,8 +82,8 @@ void AudioWorker::run()
     const std::unique_ptr<AudioModule> module = load();
     std::unique_lock lock(mutex_);
     libraries_ = module ? module->libraries()
-                        : QStringLiteral("SDL2_mixer and FluidSynth unavailable: the audio module could not be "
-                                         "loaded");
+                        : QCoreApplication::translate("audio", "SDL2_mixer and FluidSynth unavailable: the "
+                                                              "audio module could not be loaded");
     for (;;) {
         changed_.wait(lock, [this] { return quit_ || !queue_.empty(); });
         if (quit_)

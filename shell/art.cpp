@@ -6,6 +6,7 @@
 #include "cards/raven.h"
 #include "shell/launch.h"
 
+#include <QCoreApplication>
 #include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
@@ -107,7 +108,8 @@ Picture logo()
 {
     // One picture for every screen that shows it, so it is drawn once for
     // the loading screen and the menu both.
-    static const Picture logo(QStringLiteral("logo"), QSize(192, 72), drawLogo, QStringLiteral("Corvane logo"));
+    static const Picture logo(QStringLiteral("logo"), QSize(192, 72), drawLogo,
+                                    QCoreApplication::translate("art", "Corvane logo"));
     return logo;
 }
 

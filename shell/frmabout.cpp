@@ -64,18 +64,18 @@ QString frmAbout::soundfontCredit(const QString& copyrightFile)
                 continue;
             QStringList holders = f.value(QStringLiteral("Copyright"));
             holders.removeAll(QString());
-            return QStringLiteral("The music is played with the soundfont %1, copyright %2, licence %3, as %4 states.")
+            return tr("The music is played with the soundfont %1, copyright %2, licence %3, as %4 states.")
                 .arg(files, holders.join(QStringLiteral("; ")),
                      f.value(QStringLiteral("License")).value(0), copyrightFile);
         }
     }
-    return QStringLiteral("The soundfont's licence cannot be shown: %1 cannot be read.").arg(copyrightFile);
+    return tr("The soundfont's licence cannot be shown: %1 cannot be read.").arg(copyrightFile);
 }
 
 frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About %1").arg(QString::fromUtf8(appinfo::kTitle)));
+    setWindowTitle(tr("About %1").arg(QString::fromUtf8(appinfo::kTitle)));
 
     // as --version names it
     lblName = paragraph(
@@ -88,13 +88,14 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     QLabel* summary = paragraph(this, QStringLiteral("lblSummary"), launch::summary());
     QLabel* licence = paragraph(
         this, QStringLiteral("lblLicence"),
-        QStringLiteral("Free software: you may share and change it under the GNU General Public License, "
-                       "version 3 or any later version (GPL-3.0-or-later). It comes with no warranty."));
-    cmdLicence = new QPushButton(QStringLiteral("Show the &licence"), this);
+        tr("Free software: you may share and change it under the GNU General Public License, "
+           "version 3 or any later version (GPL-3.0-or-later). It comes with no warranty."));
+    cmdLicence = new QPushButton(tr("Show the &licence"), this);
     cmdLicence->setObjectName(QStringLiteral("cmdLicence"));
     txtLicence = new QPlainTextEdit(this);
     txtLicence->setObjectName(QStringLiteral("txtLicence"));
-    txtLicence->setAccessibleName(QStringLiteral("GNU General Public License"));
+    //: the licence's name, as the box with its text is read aloud
+    txtLicence->setAccessibleName(tr("GNU General Public License"));
     txtLicence->setReadOnly(true);
     // laid out in lines of its own, as printed
     txtLicence->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -102,12 +103,13 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     txtLicence->hide();
     QLabel* credits = paragraph(
         this, QStringLiteral("lblCredits"),
-        QStringLiteral("The artwork, the music and the sounds are %1's own: they were drawn and composed in its "
-                       "code by its developers and come under the same licence.")
+        tr("The artwork, the music and the sounds are %1's own: they were drawn and composed in its "
+           "code by its developers and come under the same licence.")
             .arg(QString::fromUtf8(appinfo::kTitle)));
     lblSoundfont = paragraph(this, QStringLiteral("lblSoundfont"));
     lblVersions = paragraph(this, QStringLiteral("lblVersions"));
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    //: a button: closes this window
+    cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
 
@@ -138,10 +140,11 @@ void frmAbout::showAbout()
     lblSoundfont->setText(soundfontCredit(kSoundfontCopyright));
     // Asked of the platform, which never loads the sound libraries for it.
     const QString sound = platform_.audioLibraries();
-    lblVersions->setText(QStringLiteral("In use: Qt %1; %2.")
+    //: the libraries the game uses: "In use: Qt 6.4.2; SDL2_mixer 2.6.2, FluidSynth 2.3.1."
+    lblVersions->setText(tr("In use: Qt %1; %2.")
                              .arg(QString::fromLatin1(qVersion()),
-                                  sound.isEmpty() ? QStringLiteral("SDL2_mixer and FluidSynth not loaded yet, "
-                                                                   "as no music or sound has played")
+                                  sound.isEmpty() ? tr("SDL2_mixer and FluidSynth not loaded yet, "
+                                                       "as no music or sound has played")
                                                   : sound));
     if (txtLicence->isHidden())
         fitToText();
@@ -156,11 +159,11 @@ void frmAbout::cmdLicence_Click()
     if (txtLicence->document()->isEmpty()) {
         QFile text(QStringLiteral(":/LICENSE"));
         txtLicence->setPlainText(text.open(QIODevice::ReadOnly) ? QString::fromUtf8(text.readAll())
-                                                                : QStringLiteral("The licence's text is missing."));
+                                                                : tr("The licence's text is missing."));
     }
     const bool show = txtLicence->isHidden();
     txtLicence->setVisible(show);
-    cmdLicence->setText(show ? QStringLiteral("Hide the &licence") : QStringLiteral("Show the &licence"));
+    cmdLicence->setText(show ? tr("Hide the &licence") : tr("Show the &licence"));
     if (show) {
         // room for the licence's widest lines and a good part of a page
         const QFontMetrics text(txtLicence->font());

@@ -23,14 +23,15 @@ constexpr QSize kSize(600, 480);
 frmHelp::frmHelp(frmMain& frame) : QMainWindow(&frame), frame_(frame), atFull_(kSize)
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("%1 Help").arg(QString::fromUtf8(appinfo::kTitle)));
+    setWindowTitle(tr("%1 Help").arg(QString::fromUtf8(appinfo::kTitle)));
     setWindowIcon(frame.windowIcon());
 
     auto* body = new QWidget(this);
     setCentralWidget(body);
     lstPages = new QListWidget(body);
     lstPages->setObjectName(QStringLiteral("lstPages"));
-    lstPages->setAccessibleName(QStringLiteral("Pages"));
+    //: the list of the help's pages
+    lstPages->setAccessibleName(tr("Pages"));
     fonts::set(lstPages, "MS Sans Serif", 10);
     txtPage = new HelpView(body);
     txtPage->setObjectName(QStringLiteral("txtPage"));

@@ -14,12 +14,13 @@
 #include <QTimer>
 
 frmLoading::frmLoading(App& app, QWidget* parent)
-    : Form(app, QStringLiteral("frmLoading"), QStringLiteral("Loading"), parent)
+    //: the name of the screen shown while the game starts
+    : Form(app, QStringLiteral("frmLoading"), tr("Loading"), parent)
 {
     twips::setRect(this, {0, 0, 5145, 2850});
     setDialogFrame(QString());
     QWidget* c = client();
-    const QString title = QStringLiteral("Please Wait......Loading.");
+    const QString title = tr("Please Wait......Loading.");
 
     Label* shadow = controls::label(c, controls::indexed("Label1", 0), title, {0, 0, 5175, 2895});
     shadow->setOpaque(true);

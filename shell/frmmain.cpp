@@ -77,31 +77,32 @@ frmMain::frmMain(Cardovia& app) : app_(app)
     setWindowIcon(art::windowIcon());
     setFont(fonts::standard());
 
-    mnuFile_ = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile_ = menuBar()->addMenu(tr("&File"));
     mnuFile_->setObjectName(QStringLiteral("mnuFile"));
-    mnuQuit_ = mnuFile_->addAction(QStringLiteral("&Quit"));
+    mnuQuit_ = mnuFile_->addAction(tr("&Quit"));
     mnuQuit_->setObjectName(QStringLiteral("mnuQuit"));
     connect(mnuQuit_, &QAction::triggered, this, &frmMain::mnuQuit_Click);
 
-    mnuHelp_ = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp_ = menuBar()->addMenu(tr("&Help"));
     mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* here = mnuHelp_->addAction(QStringLiteral("&Help on this screen"), this, &frmMain::mnuHelpScreen_Click);
+    QAction* here = mnuHelp_->addAction(tr("&Help on this screen"), this, &frmMain::mnuHelpScreen_Click);
     here->setObjectName(QStringLiteral("mnuHelpScreen"));
     here->setShortcut(QKeySequence(Qt::Key_F1));
     mnuHelp_->addSeparator();
     const auto page = [this](const QString& name, const QString& caption, std::function<QString()> id) {
         mnuHelp_->addAction(caption, this, [this, id] { showHelp(id()); })->setObjectName(name);
     };
-    page(QStringLiteral("mnuContents"), QStringLiteral("&Contents"),
+    page(QStringLiteral("mnuContents"), tr("&Contents"),
          [] { return QString::fromLatin1(help::kContents); });
     // The games' own access keys serve here too.
     for (const games::Game& game : games::kGames)
+        //: %1 is a game's name with its access key
         page(QStringLiteral("mnuHowTo%1").arg(QLatin1String(game.button).mid(3)),
-             QStringLiteral("How to play %1").arg(QString::fromUtf8(game.caption)), [&game] { return game.help().id; });
-    page(QStringLiteral("mnuHowToMusic"), QStringLiteral("How to play the &music"),
+             tr("How to play %1").arg(games::caption(game)), [&game] { return game.help().id; });
+    page(QStringLiteral("mnuHowToMusic"), tr("How to play the &music"),
          [] { return QString::fromLatin1(help::kMusic); });
     mnuHelp_->addSeparator();
-    QAction* about = mnuHelp_->addAction(QStringLiteral("&About %1").arg(QString::fromUtf8(appinfo::kTitle)), this,
+    QAction* about = mnuHelp_->addAction(tr("&About %1").arg(QString::fromUtf8(appinfo::kTitle)), this,
                                          &frmMain::mnuAbout_Click);
     about->setObjectName(QStringLiteral("mnuAbout"));
     // F10 opens the menu bar's first menu, also where a screen's button has

@@ -15,9 +15,9 @@
 #include <vector>
 
 frmMainMenu::frmMainMenu(App& app, QWidget* parent)
-    : Form(app, QStringLiteral("frmMainMenu"), QStringLiteral("Main menu"), parent)
+    : Form(app, QStringLiteral("frmMainMenu"), tr("Main menu"), parent)
 {
-    setWindowTitle(QStringLiteral("Main Menu"));
+    setWindowTitle(tr("Main Menu"));
     setWindowIcon(art::menuIcon());
     setBackColor(QColor(0, 0, 255));
     fonts::set(this, "MS Sans Serif", 8.25, fonts::Bold);
@@ -25,11 +25,12 @@ frmMainMenu::frmMainMenu(App& app, QWidget* parent)
     // Each game's button, in its place and its turn of the tab order.
     std::vector<std::pair<int, QPushButton*>> order;
     for (const games::Game& game : games::kGames) {
-        QPushButton* button = controls::commandButton(this, game.button, game.caption, game.place);
+        QPushButton* button = controls::commandButton(this, game.button, games::caption(game), game.place);
         connect(button, &QPushButton::clicked, this, [this, &game] { cmdGame_Click(game); });
         order.emplace_back(game.tabPosition, button);
     }
-    cmdQuit = controls::commandButton(this, "cmdQuit", "Quit", {2760, 2400, 1095, 375});
+    //: a button: closes the game collection
+    cmdQuit = controls::commandButton(this, "cmdQuit", tr("Quit"), {2760, 2400, 1095, 375});
     connect(cmdQuit, &QPushButton::clicked, this, &frmMainMenu::cmdQuit_Click);
     order.emplace_back(kQuitTabPosition, cmdQuit);
     std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -40,11 +41,12 @@ frmMainMenu::frmMainMenu(App& app, QWidget* parent)
     }
 
     // Label2 stands in front of Label1, so the two make a shadowed title.
-    Label* shadow = controls::label(this, "Label1", "The Main Menu", {1560, 240, 2535, 495});
+    Label* shadow = controls::label(this, "Label1", tr("The Main Menu"), {1560, 240, 2535, 495});
     shadow->setForeColor(QColor(0, 64, 0));
     fonts::set(shadow, "MS Sans Serif", 13.5, fonts::Bold | fonts::Italic);
     accessible::setDecorative(shadow);
-    Label* title = controls::label(this, "Label2", "The Main Menu ... Thusfar", {1560, 240, 3855, 495});
+    //: begins as "The Main Menu" does: that one is the shadow of this title
+    Label* title = controls::label(this, "Label2", tr("The Main Menu ... Thusfar"), {1560, 240, 3855, 495});
     title->setForeColor(QColor(255, 255, 0));
     fonts::set(title, "MS Sans Serif", 13.5, fonts::Bold);
 
@@ -52,9 +54,9 @@ frmMainMenu::frmMainMenu(App& app, QWidget* parent)
     logo->setPicture(art::logo());
 
     Label* note = controls::label(this, "Label3",
-                                  "     This is the start to a great collection of games.  These are the game "
-                                  "we have made so far.  If you have any ideas on an addition to this, send "
-                                  "them to us.",
+                                  tr("     This is the start to a great collection of games.  These are the game "
+                                     "we have made so far.  If you have any ideas on an addition to this, send "
+                                     "them to us."),
                                   {1260, 4560, 4095, 855});
     note->setOpaque(true);
     note->setBackColor(QColor(128, 255, 255));
@@ -62,11 +64,11 @@ frmMainMenu::frmMainMenu(App& app, QWidget* parent)
     note->setBorder(true);
 
     Label* mail = controls::label(this, "Label4",
-                                  QStringLiteral("Send it to us at %1 ").arg(QString::fromUtf8(appinfo::kEmail)),
+                                  tr("Send it to us at %1 ").arg(QString::fromUtf8(appinfo::kEmail)),
                                   {1350, 5520, 3975, 255});
     mail->setForeColor(Qt::white);
     Label* web = controls::label(this, "Label5",
-                                 QStringLiteral("Or visit us at   %1").arg(QString::fromUtf8(appinfo::kWebAddress)),
+                                 tr("Or visit us at   %1").arg(QString::fromUtf8(appinfo::kWebAddress)),
                                  {900, 5760, 4815, 255});
     web->setForeColor(Qt::white);
 }

@@ -7,6 +7,7 @@
 
 #include "toolkit/twips.h"
 
+#include <QString>
 #include <span>
 #include <string_view>
 
@@ -29,6 +30,9 @@ struct Game {
 
 // In the order the menu makes its buttons.
 extern const std::span<const Game> kGames;
+
+// The button's caption in the player's language.
+QString caption(const Game& game);
 
 // The row whose menu button is named `button`; none if there is no such game.
 const Game* named(std::string_view button);

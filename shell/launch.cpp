@@ -38,7 +38,7 @@ void describe(QCommandLineParser& parser)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // not addHelpOption: its --help-all lists Qt's options, which only
     // QCommandLineParser::process can print
-    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")});
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("launch", "Displays this help.")});
     parser.addVersionOption();
     for (const char* name : kQtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
@@ -141,7 +141,7 @@ bool hasPlatformPlugin(const QString& key, const QStringList& arguments)
 
 QString summary()
 {
-    return QStringLiteral("War, Bingo, Tic Tac Toe and Fire & Ice against Grizzle.");
+    return QCoreApplication::translate("launch", "War, Bingo, Tic Tac Toe and Fire & Ice against Grizzle.");
 }
 
 Request read(const QStringList& arguments)
@@ -152,7 +152,7 @@ Request read(const QStringList& arguments)
     if (!parser.parse(arguments))
         request.error = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
-        request.error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+        request.error = QCoreApplication::translate("launch", "Unexpected argument '%1'.").arg(parser.positionalArguments().first());
     // --help and --version are answered whatever else stands beside them
     request.help = parser.isSet(QStringLiteral("help"));
     request.version = parser.isSet(QStringLiteral("version"));
@@ -164,20 +164,27 @@ QString helpText()
     QCommandLineParser parser;
     describe(parser);
     QString text = parser.helpText();
-    text += QStringLiteral("\nQt's own options, such as -platform and -display, are understood too.\n"
-                           "\nThe music and the fire sound (1.mid to 6.mid, fire.wav) are looked for in:\n");
+    text += QLatin1Char('\n') +
+            QCoreApplication::translate("launch", "Qt's own options, such as -platform and -display, are understood too.") +
+            QStringLiteral("\n\n") +
+            QCoreApplication::translate("launch",
+                                        "The music and the fire sound (1.mid to 6.mid, fire.wav) are looked for in:") +
+            QLatin1Char('\n');
     const QString found = musicFolder();
     for (const QString& folder : searchOrder())
-        text += QStringLiteral("  %1%2\n").arg(folder, folder == found ? QStringLiteral("  (found here)") : QString());
+        text += QStringLiteral("  %1\n").arg(folder == found ? QCoreApplication::translate("launch", "%1  (found here)")
+                                                                   .arg(folder)
+                                                             : folder);
     return text;
 }
 
 QString versionText()
 {
     const QString found = musicFolder();
-    return QStringLiteral("%1 %2\nmusic and sound: %3\n")
+    return QStringLiteral("%1 %2\n%3\n")
         .arg(QString::fromUtf8(appinfo::kTitle), QString::fromUtf8(kVersion),
-             found.isEmpty() ? QStringLiteral("not found (see --help)") : found);
+             found.isEmpty() ? QCoreApplication::translate("launch", "music and sound: not found (see --help)")
+                             : QCoreApplication::translate("launch", "music and sound: %1").arg(found));
 }
 
 Display findDisplay(const QStringList& arguments)
@@ -210,21 +217,35 @@ Display findDisplay(const QStringList& arguments)
         if (!display.isEmpty() && !(wayland ? canReachWayland(display) : canReachX(display)))
             unreachable << display;
         else if (!hasPlatformPlugin(key, arguments))
-            reasons << (wayland ? QStringLiteral("find Qt's Wayland plugin (qt6-wayland) for the display %1").arg(display)
-                                : QStringLiteral("find Qt's platform plugin \"%1\"").arg(key));
+            //: one of the things the game "cannot" do, put into "%1 cannot %2."
+            reasons << (wayland ? QCoreApplication::translate(
+                                      "launch", "find Qt's Wayland plugin (qt6-wayland) for the display %1")
+                                      .arg(display)
+                                //: one of the things the game "cannot" do, put into "%1 cannot %2."
+                                : QCoreApplication::translate("launch", "find Qt's platform plugin \"%1\"").arg(key));
         else
             return {candidate, {}};
     }
     if (!unreachable.isEmpty())
-        reasons.prepend(QStringLiteral("reach the display ") + unreachable.join(QStringLiteral(" or ")));
+        //: one of the things the game "cannot" do; %1 is one display, or several joined by " or "
+        reasons.prepend(QCoreApplication::translate("launch", "reach the display %1")
+                            .arg(unreachable.join(QCoreApplication::translate("launch", " or "))));
     const QString title = QString::fromUtf8(appinfo::kTitle);
-    const QString xvfb = QStringLiteral("without one, run it as: xvfb-run -a %1").arg(programName(arguments));
+    const QString program = programName(arguments);
     if (reasons.isEmpty())
-        return {{}, QStringLiteral("%1 needs a display; %2").arg(title, xvfb)};
+        return {{}, QCoreApplication::translate("launch", "%1 needs a display; without one, run it as: xvfb-run -a %2")
+                        .arg(title, program)};
+    //: between two things the game cannot do: "reach the display :1, nor find Qt's platform plugin"
+    const QString all = reasons.join(QCoreApplication::translate("launch", ", nor "));
     // a plugin missing is no matter of a display
-    if (unreachable.isEmpty())
-        return {{}, QStringLiteral("%1 cannot %2.").arg(title, reasons.join(QStringLiteral(", nor ")))};
-    return {{}, QStringLiteral("%1 cannot %2; %3").arg(title, reasons.join(QStringLiteral(", nor ")), xvfb)};
+    const QString problem =
+        unreachable.isEmpty()
+            //: %2 is one or more things the game cannot do, such as: find Qt's platform plugin "xcb"
+            ? QCoreApplication::translate("launch", "%1 cannot %2.").arg(title, all)
+            //: %2 is one or more things the game cannot do, such as: reach the display :1
+            : QCoreApplication::translate("launch", "%1 cannot %2; without one, run it as: xvfb-run -a %3")
+                  .arg(title, all, program);
+    return {{}, problem};
 }
 
 } // namespace launch

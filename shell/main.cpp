@@ -7,10 +7,12 @@
 #include "shell/cardovia.h"
 #include "shell/frmmain.h"
 #include "shell/launch.h"
+#include "toolkit/language.h"
 
 #include <QApplication>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -29,23 +31,33 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    // answered without a display
-    const launch::Request request = launch::read(arguments);
-    if (request.help || request.version) {
-        QCoreApplication core(argc, argv);
+    // Answered without a display, in the player's language: a core
+    // application of its own carries the catalogues until the window's takes
+    // over. It gets a copy of the arguments, which it may take from.
+    launch::Display display;
+    {
+        std::vector<char*> coreArgv(argv, argv + argc + 1);
+        int coreArgc = argc;
+        QCoreApplication core(coreArgc, coreArgv.data());
         nameTheApplication();
-        const QString text = request.help ? launch::helpText() : launch::versionText();
-        std::fputs(text.toLocal8Bit().constData(), stdout);
-        return 0;
-    }
-    if (!request.error.isEmpty()) {
-        std::fprintf(stderr, "%s: %s Try '%s --help'.\n", argv[0], request.error.toLocal8Bit().constData(), argv[0]);
-        return 2;
-    }
-    const launch::Display display = launch::findDisplay(arguments);
-    if (!display.problem.isEmpty()) {
-        std::fprintf(stderr, "%s\n", display.problem.toLocal8Bit().constData());
-        return 1;
+        language::install();
+        const launch::Request request = launch::read(arguments);
+        if (request.help || request.version) {
+            const QString text = request.help ? launch::helpText() : launch::versionText();
+            std::fputs(text.toLocal8Bit().constData(), stdout);
+            return 0;
+        }
+        if (!request.error.isEmpty()) {
+            const QString line = QCoreApplication::translate("launch", "%1: %2 Try '%1 --help'.")
+                                     .arg(arguments.value(0), request.error);
+            std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+            return 2;
+        }
+        display = launch::findDisplay(arguments);
+        if (!display.problem.isEmpty()) {
+            std::fprintf(stderr, "%s\n", display.problem.toLocal8Bit().constData());
+            return 1;
+        }
     }
     // Qt opens the window where the display was found, whatever it would
     // have guessed from the session

@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -65,7 +66,10 @@ public:
             return QAccessibleWidget::text(t);
         const QString shown = static_cast<Label*>(widget())->text();
         const QString subject = widget()->property(kSubject).toString();
-        return subject.isEmpty() ? shown : QStringLiteral("%1: %2").arg(subject, shown);
+        if (subject.isEmpty())
+            return shown;
+        //: a label read aloud: what it tells of, then what it shows ("Your score: 12")
+        return QCoreApplication::translate("accessible", "%1: %2").arg(subject, shown);
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 namespace language {
@@ -25,10 +26,12 @@ bool add(const QLocale& locale, const QString& name, const QString& folder)
 
 void install(const QLocale& locale)
 {
-    static bool installed = false;
-    if (installed || !QCoreApplication::instance())
+    // once for each application object: the one that answers --help goes
+    // before the window's comes
+    static QPointer<QCoreApplication> installedFor;
+    if (!QCoreApplication::instance() || installedFor == QCoreApplication::instance())
         return;
-    installed = true;
+    installedFor = QCoreApplication::instance();
     // The one installed last is asked first: English plural forms are the
     // fallback for every language.
     add(QLocale(QLocale::English), QStringLiteral("cardovia"), QStringLiteral(":/i18n"));

@@ -15,7 +15,8 @@ namespace language {
 
 // Loads the catalogues for `locale`'s languages in their order of preference
 // (LANGUAGE, LC_ALL, LC_MESSAGES, LANG for the desktop's locale), with Qt's
-// own for its dialogs' buttons. Once per run: a second call does nothing.
+// own for its dialogs' buttons. Once per application object: a second call
+// does nothing.
 // Needs the application object.
 void install(const QLocale& locale);
 void install();  // the desktop's locale
