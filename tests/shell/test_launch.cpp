@@ -13,6 +13,7 @@
 #include <QLocalServer>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -292,6 +293,27 @@ private slots:
         const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1);
         QVERIFY2(lines.first().contains(QLatin1String("Unknown option 'deal'. Try '")), qPrintable(run.err));
+    }
+
+    // What the game says before its window is in the player's language:
+    // at the least, Qt's own words in it change with the language.
+    void theGameAnswersInThePlayersLanguage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("help") << QStringList{"-h"};
+        QTest::newRow("refused") << QStringList{"--deal"};
+    }
+
+    void theGameAnswersInThePlayersLanguage()
+    {
+        QFETCH(QStringList, arguments);
+        if (QTranslator german; !german.load(QStringLiteral(":/i18n/cardovia_de.qm")) || german.isEmpty())
+            QSKIP("the game has no German catalogue in this build");
+        const Run english = runGame(arguments, kNoDisplay + QList<std::pair<QString, QString>>{{"LANGUAGE", "en"}});
+        const Run german = runGame(arguments, kNoDisplay + QList<std::pair<QString, QString>>{{"LANGUAGE", "de"}});
+        QCOMPARE(german.status, english.status);
+        QCOMPARE(german.err.count(QLatin1Char('\n')), english.err.count(QLatin1Char('\n')));
+        QVERIFY2(german.out + german.err != english.out + english.err, qPrintable(german.out + german.err));
     }
 };
 
