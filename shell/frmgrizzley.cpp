@@ -22,7 +22,8 @@ frmGrizzley::frmGrizzley(App& app, QWidget* parent)
     // Grizzle's picture is still to be drawn: the framed area stays empty.
     imgGrizzle = controls::image(this, "imgGrizzle", {480, 360, 1815, 2535}, PictureBox::Border::Single);
     accessible::setName(imgGrizzle, tr("Grizzle's picture"));
-    Label1 = controls::label(this, "Label1", tr("This is where the picture of Grizzle will go."), {480, 3120, 1815, 375});
+    Label1 = controls::label(this, "Label1", tr("This is where the picture of Grizzle will go."),
+                             {480, 3120, 1815, 375});
     Label2 = controls::label(this, "Label2", tr("Other cool stuff will go here!"), {360, 3960, 2175, 495});
     //: buttons of the opponent panel
     Command1 = controls::commandButton(this, "Command1", tr("Play some music."), {720, 4800, 1575, 375});

@@ -29,9 +29,11 @@ Form& screen(App& app)
 // The captions are the games' names on the main menu's buttons: "&" marks the
 // access key, "&&" is an "&" shown.
 constexpr Game kRows[] = {
-    {"cmdFireIce", QT_TRANSLATE_NOOP("games", "&Fire && Ice"), {720, 1800, 1215, 375}, 0, screen<FrmFireIce>, fireice::helpPage},
+    {"cmdFireIce", QT_TRANSLATE_NOOP("games", "&Fire && Ice"), {720, 1800, 1215, 375}, 0, screen<FrmFireIce>,
+     fireice::helpPage},
     {"cmdWar", QT_TRANSLATE_NOOP("games", "&War"), {2040, 1800, 1215, 375}, 1, screen<frmWar>, war::helpPage},
-    {"cmdTicTacToe", QT_TRANSLATE_NOOP("games", "&Tic Tac Toe"), {3360, 1800, 1215, 375}, 3, screen<frmTicTacToe>, tictactoe::helpPage},
+    {"cmdTicTacToe", QT_TRANSLATE_NOOP("games", "&Tic Tac Toe"), {3360, 1800, 1215, 375}, 3, screen<frmTicTacToe>,
+     tictactoe::helpPage},
     {"cmdBingo", QT_TRANSLATE_NOOP("games", "&Bingo"), {4680, 1800, 1215, 375}, 4, screen<frmBingo>, bingo::helpPage},
 };
 

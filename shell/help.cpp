@@ -43,8 +43,8 @@ HelpPage contents(const std::vector<HelpPage>& games)
     const QString title = QString::fromUtf8(appinfo::kTitle);
     HelpPage page{QString::fromLatin1(kContents), title, QStringLiteral("frmMainMenu"), {}, {}};
     page.html =
-        paragraph(QCoreApplication::translate("help",
-                                              "%1 Choose a game on the main menu; each page here tells how it is played:")
+        paragraph(QCoreApplication::translate(
+                      "help", "%1 Choose a game on the main menu; each page here tells how it is played:")
                       .arg(launch::summary().toHtmlEscaped())) +
         QStringLiteral("<ul>%1</ul>\n").arg(list) +
         paragraph(QCoreApplication::translate(

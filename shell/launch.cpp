@@ -38,7 +38,8 @@ void describe(QCommandLineParser& parser)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // not addHelpOption: its --help-all lists Qt's options, which only
     // QCommandLineParser::process can print
-    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("launch", "Displays this help.")});
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
+                      QCoreApplication::translate("launch", "Displays this help.")});
     parser.addVersionOption();
     for (const char* name : kQtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
@@ -152,7 +153,8 @@ Request read(const QStringList& arguments)
     if (!parser.parse(arguments))
         request.error = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
-        request.error = QCoreApplication::translate("launch", "Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+        request.error = QCoreApplication::translate("launch", "Unexpected argument '%1'.")
+                            .arg(parser.positionalArguments().first());
     // --help and --version are answered whatever else stands beside them
     request.help = parser.isSet(QStringLiteral("help"));
     request.version = parser.isSet(QStringLiteral("version"));
@@ -164,17 +166,17 @@ QString helpText()
     QCommandLineParser parser;
     describe(parser);
     QString text = parser.helpText();
-    text += QLatin1Char('\n') +
-            QCoreApplication::translate("launch", "Qt's own options, such as -platform and -display, are understood too.") +
-            QStringLiteral("\n\n") +
-            QCoreApplication::translate("launch",
-                                        "The music and the fire sound (1.mid to 6.mid, fire.wav) are looked for in:") +
-            QLatin1Char('\n');
+    text += QStringLiteral("\n%1\n\n%2\n")
+                .arg(QCoreApplication::translate(
+                         "launch", "Qt's own options, such as -platform and -display, are understood too."),
+                     QCoreApplication::translate(
+                         "launch", "The music and the fire sound (1.mid to 6.mid, fire.wav) are looked for in:"));
     const QString found = musicFolder();
-    for (const QString& folder : searchOrder())
-        text += QStringLiteral("  %1\n").arg(folder == found ? QCoreApplication::translate("launch", "%1  (found here)")
-                                                                   .arg(folder)
-                                                             : folder);
+    for (const QString& folder : searchOrder()) {
+        const QString line =
+            folder == found ? QCoreApplication::translate("launch", "%1  (found here)").arg(folder) : folder;
+        text += QStringLiteral("  %1\n").arg(line);
+    }
     return text;
 }
 
