@@ -15,6 +15,11 @@
 // through Qt's frames (which Qt does not survive without leaks). The child
 // shuts the application down, lets the leak checker look at what the run
 // left behind, and reports to the parent.
+//
+// The screens' media players are the fake platform's recorders, or the real
+// ones: an audio worker of each run's own, started in the child (a fork
+// copies only the thread that makes it), with the audio module beside the
+// program and the music where the tests find it.
 
 #include <QString>
 #include <QStringList>
@@ -29,6 +34,7 @@ inline constexpr int kMaxCounters = 64;
 struct Tally {
     long events = 0;
     long runs = 0;
+    long audioRuns = 0;  // runs that started the real players' worker
     std::array<long, kMaxCounters> counts{};  // by counters()
 };
 
@@ -44,9 +50,13 @@ struct Result {
     QString failure;
 };
 
+// What the screens' media players are: the recorders, or those passing each
+// command on to a real audio worker too.
+enum class Players { Recording, Real };
+
 // Plays `events` events from `seed`, in runs of the application. The same
 // seed and count play the same events.
-Result play(unsigned seed, long events);
+Result play(unsigned seed, long events, Players players = Players::Recording);
 
 // The tally as lines for a person to read.
 QString describe(const Tally& tally);
