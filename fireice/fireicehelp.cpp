@@ -83,7 +83,10 @@ HelpPage helpPage()
             .arg(fireSuits, iceSuits)));
 
     // Tags stay out of the texts, but for the words a paragraph stresses.
-    QString html;
+    // The line breaks between the blocks are the page's own: a blank line
+    // before a heading leaves a space at the end of the paragraph above,
+    // which is what a reader has always been given.
+    QString html = QStringLiteral("\n");
     html += QStringLiteral("<p>%1</p>\n").arg(
         //: %1 is the number of cards in a pack; %2 and %3 are suits' names in running text, "hearts and diamonds".
         QCoreApplication::translate("fireicehelp", "One card, shuffled from the whole pack of %1, aces included, "
@@ -92,13 +95,13 @@ HelpPage helpPage()
             .arg(QString::number(cards::kFaces), fireSuits, iceSuits));
     html += QStringLiteral("<p align=\"center\">%1</p>\n").arg(picture);
 
-    html += QStringLiteral("<h2>%1</h2>\n").arg(QCoreApplication::translate("fireicehelp", "Playing"));
+    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("fireicehelp", "Playing"));
     html += QStringLiteral("<p>%1</p>\n").arg(
         QCoreApplication::translate("fireicehelp", "Press <b>Shuffle Those Card!</b>, and a new card starts to "
                                                    "slide. While it moves, press <b>Fire</b> or <b>Ice</b>. You have "
                                                    "one call for each card, and the card stops after it."));
 
-    html += QStringLiteral("<h2>%1</h2>\n").arg(QCoreApplication::translate("fireicehelp", "What happens then"));
+    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("fireicehelp", "What happens then"));
     const QString outcomes[] = {
         QCoreApplication::translate("fireicehelp", "Fire on a red card: a fire sound, and a gunman turns up "
                                                    "somewhere on the screen."),
@@ -109,7 +112,7 @@ HelpPage helpPage()
     QString items;
     for (const QString& outcome : outcomes)
         items += QStringLiteral("<li>%1</li>\n").arg(outcome);
-    html += QStringLiteral("<ul>%1</ul>\n").arg(items);
+    html += QStringLiteral("<ul>\n%1</ul>\n").arg(items);
     html += QStringLiteral("<p>%1</p>\n").arg(
         QCoreApplication::translate("fireicehelp", "There is no score and no end: shuffle as often as you like, and "
                                                    "press <b>Main Menu</b> to leave."));

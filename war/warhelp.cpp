@@ -67,14 +67,17 @@ HelpPage helpPage()
             .arg(cards::faceName(sevens[0]), cards::faceName(sevens[1]))));
 
     // Tags stay out of the texts, but for the words a paragraph stresses.
-    QString html;
+    // The line breaks between the blocks are the page's own: a blank line
+    // before a heading leaves a space at the end of the paragraph above,
+    // which is what a reader has always been given.
+    QString html = QStringLiteral("\n");
     html += QStringLiteral("<p>%1</p>\n").arg(
         QCoreApplication::translate("warhelp", "War is played against Grizzle with a deck of %1 cards: the 2 to the "
                                                "king in the four suits, without aces. The king is the highest card "
                                                "and the 2 the lowest; suits never count.")
             .arg(kDeckSize));
 
-    html += QStringLiteral("<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "The deal"));
+    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "The deal"));
     html += QStringLiteral("<p>%1</p>\n").arg(
         QCoreApplication::translate("warhelp", "Press <b>Start</b>. Grizzle is dealt %1 cards drawn at random <i>with "
                                                "replacement</i>: a card drawn twice counts once, so Grizzle starts "
@@ -83,7 +86,7 @@ HelpPage helpPage()
                                                "dealt once on each visit to War.")
             .arg(kDealt));
 
-    html += QStringLiteral("<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "A round"));
+    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "A round"));
     const QString steps[] = {
         QCoreApplication::translate("warhelp", "Grizzle's card slides out of its pile at the top left, face up."),
         QCoreApplication::translate("warhelp", "Click your pile at the bottom right, under <i>Click on this "
@@ -99,7 +102,7 @@ HelpPage helpPage()
     QString items;
     for (const QString& step : steps)
         items += QStringLiteral("<li>%1</li>\n").arg(step);
-    html += QStringLiteral("<ol>%1</ol>\n").arg(items);
+    html += QStringLiteral("<ol>\n%1</ol>\n").arg(items);
     html += QStringLiteral("<table width=\"100%\" cellpadding=\"6\"><tr>\n"
                            "<td align=\"center\" width=\"50%\">%1</td><td align=\"center\" width=\"50%\">%2</td>\n"
                            "</tr></table>\n")
@@ -109,7 +112,7 @@ HelpPage helpPage()
                                                "may come up again in the next round: each card is taken at random "
                                                "from the whole hand, not from the top of a pile."));
 
-    html += QStringLiteral("<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "How it ends"));
+    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "How it ends"));
     html += QStringLiteral("<p>%1</p>\n").arg(
         QCoreApplication::translate("warhelp", "The game ends when a side has no card left after a round. A message "
                                                "says <i>Grizzle is out of cards, You win!</i> or <i>You're out of "
@@ -121,7 +124,7 @@ HelpPage helpPage()
                                                "out, and when both of you hold one, as in most deals, the game has no "
                                                "end: leave it by <b>Main Menu</b> when you have had enough."));
 
-    html += QStringLiteral("<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "The buttons"));
+    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "The buttons"));
     const QString buttons[] = {
         QCoreApplication::translate("warhelp", "<b>Start</b> deals and brings out Grizzle's first card."),
         QCoreApplication::translate("warhelp", "<b>Deck Options</b> chooses the back of the cards: Mossgrave, "
@@ -133,7 +136,7 @@ HelpPage helpPage()
     items.clear();
     for (const QString& button : buttons)
         items += QStringLiteral("<li>%1</li>\n").arg(button);
-    html += QStringLiteral("<ul>%1</ul>\n").arg(items);
+    html += QStringLiteral("<ul>\n%1</ul>\n").arg(items);
     page.html = html;
     return page;
 }
