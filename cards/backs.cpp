@@ -9,6 +9,7 @@
 #include "cards/cards.h"
 #include "cards/raven.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -361,7 +362,7 @@ Picture back(int design)
     if (design < 0 || design >= cards::kBacks)
         return {};
     return Picture(QStringLiteral("back %1").arg(design), backSizeOf(design).toSize(), designs[design],
-                   QStringLiteral("Card back"));
+                   QCoreApplication::translate("cardart", "Card back"));
 }
 
 } // namespace cardart

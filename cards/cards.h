@@ -24,7 +24,8 @@ int suitOfFace(int n);
 int faceNumber(int value, int suit);
 
 // The card of face n as the player names it: "Ace of Spades", "10 of Clubs",
-// "Queen of Hearts"; empty when n is not a face number.
+// "Queen of Hearts", in the player's language; empty when n is not a face
+// number.
 QString faceName(int n);
 
 constexpr bool isRed(int suit) { return suit == Hearts || suit == Diamonds; }

@@ -9,6 +9,7 @@
 #include "cards/cards.h"
 #include "cards/raven.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainterPath>
 #include <cmath>
@@ -23,13 +24,17 @@ QString rankText(int rank)
 {
     switch (rank) {
     case 1:
-        return QStringLiteral("A");
+        //: The ace's letter in the corners of its card: one letter.
+        return QCoreApplication::translate("cardart", "A");
     case 11:
-        return QStringLiteral("J");
+        //: The jack's letter in the corners of its card: one letter.
+        return QCoreApplication::translate("cardart", "J");
     case 12:
-        return QStringLiteral("Q");
+        //: The queen's letter in the corners of its card: one letter.
+        return QCoreApplication::translate("cardart", "Q");
     case 13:
-        return QStringLiteral("K");
+        //: The king's letter in the corners of its card: one letter.
+        return QCoreApplication::translate("cardart", "K");
     default:
         return QString::number(rank);
     }

@@ -11,24 +11,32 @@
 #include <QRadioButton>
 
 frmDeckOptions::frmDeckOptions(App& app, QWidget* parent)
-    : Form(app, QStringLiteral("frmDeckOptions"), QStringLiteral("Deck Options"), parent)
+    : Form(app, QStringLiteral("frmDeckOptions"), tr("Deck Options"), parent)
 {
-    setDialogFrame(QStringLiteral("DeckOptions"));
+    //: The title bar of the dialog that chooses the back of the cards.
+    setDialogFrame(tr("DeckOptions"));
     twips::setRect(this, {2310, 3720, 4755, 2700});
     // The dialog's face, not the frame's green table.
     setBackColor(classic::kFace);
 
-    fraOptions = controls::frame(client(), "fraOptions", "Deck Options", {120, 120, 3615, 2415});
-    Label1 = controls::label(fraOptions, "Label1", "Card Type:", {240, 600, 1455, 255});
+    fraOptions = controls::frame(client(), "fraOptions", tr("Deck Options"), {120, 120, 3615, 2415});
+    //: Above the choice of card backs.
+    Label1 = controls::label(fraOptions, "Label1", tr("Card Type:"), {240, 600, 1455, 255});
     // The dialog is read as "Deck Options" already: a reader names the
     // choice's group by what it chooses.
-    fraOptions->setAccessibleName(QStringLiteral("Card Type"));
-    const std::array<std::pair<const char*, twips::Rect>, 5> options = {{
-        {"Mossgrave", {240, 960, 1095, 255}},
-        {"Corvane", {240, 1200, 1335, 255}},
-        {"Corvane2", {240, 1440, 975, 255}},
-        {"Saltwick", {240, 1680, 1215, 255}},
-        {"Emberjack", {240, 1920, 1215, 255}},
+    fraOptions->setAccessibleName(tr("Card Type"));
+    // The designs' own names, for a language that writes them otherwise.
+    const std::array<std::pair<QString, twips::Rect>, 5> options = {{
+        //: A card-back design's name
+        {tr("Mossgrave"), {240, 960, 1095, 255}},
+        //: A card-back design's name
+        {tr("Corvane"), {240, 1200, 1335, 255}},
+        //: A card-back design's name
+        {tr("Corvane2"), {240, 1440, 975, 255}},
+        //: A card-back design's name
+        {tr("Saltwick"), {240, 1680, 1215, 255}},
+        //: A card-back design's name
+        {tr("Emberjack"), {240, 1920, 1215, 255}},
     }};
     // Siblings inside one frame: Qt keeps exactly one of them checked.
     for (std::size_t i = 0; i < options.size(); ++i) {
@@ -40,7 +48,8 @@ frmDeckOptions::frmDeckOptions(App& app, QWidget* parent)
             twips::setWidth(Optcard[i], needed);
     }
     Optcard[1]->setChecked(true);
-    cmdOkay = controls::commandButton(client(), "cmdOkay", "&Okay", {3960, 2040, 735, 495});
+    //: A button: confirms the chosen card back and closes the dialog.
+    cmdOkay = controls::commandButton(client(), "cmdOkay", tr("&Okay"), {3960, 2040, 735, 495});
     connect(cmdOkay, &QPushButton::clicked, this, &frmDeckOptions::cmdOkay_Click);
 
     // The frame and the label take no focus; the rest follow in this order.

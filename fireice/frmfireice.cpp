@@ -12,14 +12,16 @@
 #include <QPushButton>
 
 FrmFireIce::FrmFireIce(App& app, QWidget* parent)
-    : Form(app, QStringLiteral("FrmFireIce"), QStringLiteral("Fire & Ice"), parent)
+    //: The game's name, the screen's title.
+    : Form(app, QStringLiteral("FrmFireIce"), tr("Fire & Ice"), parent)
 {
     twips::setRect(this, {0, 0, 7395, 4485});
     setBackColor(QColor(64, 0, 64));
 
     // Created in stored order, so later controls stand in front of earlier
     // ones: wherever the gunman lands, the three buttons stay clickable.
-    cmdReturn = controls::commandButton(this, "cmdReturn", "Main Menu", {2160, 4080, 1695, 375});
+    //: A button: leaves the game for the main menu.
+    cmdReturn = controls::commandButton(this, "cmdReturn", tr("Main Menu"), {2160, 4080, 1695, 375});
     picGuy = controls::pictureBox(this, "picGuy", {2880, 1320, 1590, 1395});
     picGuy->setPicture(fireice::gunman());
     picGuy->setVisible(false);
@@ -27,10 +29,13 @@ FrmFireIce::FrmFireIce(App& app, QWidget* parent)
     // 1 ms as stored; the desktop timer delivers ticks no faster than the
     // display's frames (about 60 a second), so the player sees the card slide.
     tmrMovement->setInterval(1);
-    cmdShuffle = controls::commandButton(this, "cmdShuffle", "&Shuffle Those Card!", {240, 3000, 1695, 495});
-    cmdIce = controls::commandButton(this, "cmdIce", "&Ice", {4080, 3000, 1575, 495});
+    //: A button: shuffles and shows a new sliding card.
+    cmdShuffle = controls::commandButton(this, "cmdShuffle", tr("&Shuffle Those Card!"), {240, 3000, 1695, 495});
+    //: A button: the player calls the sliding card black.
+    cmdIce = controls::commandButton(this, "cmdIce", tr("&Ice"), {4080, 3000, 1575, 495});
     cmdIce->setEnabled(false);
-    cmdFire = controls::commandButton(this, "cmdFire", "&Fire", {2160, 3000, 1695, 495});
+    //: A button: the player calls the sliding card red.
+    cmdFire = controls::commandButton(this, "cmdFire", tr("&Fire"), {2160, 3000, 1695, 495});
     cmdFire->setEnabled(false);
     imgCard = controls::image(this, "imgCard", {1080, 840, 1065, 1440});
     // An image is painted on the form itself, beneath every windowed control.
@@ -53,7 +58,8 @@ void FrmFireIce::cmdShuffle_Click()
     // no reseed: the generator runs on from wherever it stands
     cardnumber = randomBetween(app().platform(), 1, 52);
     imgCard->setPicture(app().form<frmCardImages>().Image1(cardnumber));
-    announce::say(imgCard->picture().description() + QLatin1Char('.'));
+    //: Read when a new card is shuffled: %1 is its name, e.g. "Queen of Hearts".
+    announce::say(tr("%1.").arg(imgCard->picture().description()));
     stepsize = 200;
     // A call's pending stop belongs to the old card; left set, a shuffle that
     // beats the tick would freeze the new card with Fire and Ice enabled.
@@ -83,8 +89,10 @@ void FrmFireIce::tmrMovement_Timer()
 void FrmFireIce::cmdIce_Click()
 {
     stopmoving = true;
-    app().platform().MsgBox(fireice::isIce(cardnumber) ? QStringLiteral("You got lucky punk, Try again, I dare you.")
-                                                       : QStringLiteral("Ya big liar!"));
+    //: Grizzle's taunt after a right call of Ice.
+    app().platform().MsgBox(fireice::isIce(cardnumber) ? tr("You got lucky punk, Try again, I dare you.")
+                                                       //: Grizzle's answer to a wrong call.
+                                                       : tr("Ya big liar!"));
     endcall();
 }
 
@@ -102,9 +110,10 @@ void FrmFireIce::cmdFire_Click()
         twips::setLeft(picGuy, x);
         twips::setTop(picGuy, y);
         picGuy->setVisible(true);
-        announce::say(QStringLiteral("Fire it is! The %1 appears.").arg(picGuy->picture().description().toLower()));
+        announce::say(tr("Fire it is! The gunman appears."));
     } else {
-        platform.MsgBox(QStringLiteral("Ya big liar!"));
+        //: Grizzle's answer to a wrong call.
+        platform.MsgBox(tr("Ya big liar!"));
     }
     endcall();
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fireice/gunman.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
@@ -189,7 +190,9 @@ void drawGunman(QPainter& p)
 
 Picture gunman()
 {
-    return Picture(QStringLiteral("gunman"), QSize(102, 89), drawGunman, QStringLiteral("Gunman"));
+    return Picture(QStringLiteral("gunman"), QSize(102, 89), drawGunman,
+                   //: The cowboy who turns up after a right call of Fire.
+                   QCoreApplication::translate("fireice", "Gunman"));
 }
 
 } // namespace fireice

@@ -13,7 +13,9 @@
 #include <QPushButton>
 #include <array>
 
-frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), QStringLiteral("War"), parent)
+frmWar::frmWar(App& app, QWidget* parent)
+    //: The card game's name, the screen's title.
+    : Form(app, QStringLiteral("frmWar"), tr("War"), parent)
 {
     twips::setRect(this, {0, 0, 6795, 5640});
     setBackColor(QColor(0, 128, 0));
@@ -22,10 +24,11 @@ frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), 
     lblWinner = controls::label(this, "lblWinner", QString(), {3360, 600, 3015, 615});
     fonts::set(lblWinner, "Challenge Extra Bold", 20.25, fonts::Bold);
     lblWinner->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2 = controls::label(this, "Label2", "And the winner is...", {3360, 120, 2985, 435});
+    Label2 = controls::label(this, "Label2", tr("And the winner is..."), {3360, 120, 2985, 435});
     fonts::set(Label2, "Jester", 15.75, fonts::Bold);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1 = controls::label(this, "Label1", "Click on this picture.", {5160, 3720, 1455, 255});
+    //: Beside the player's pile, which plays a card when clicked.
+    Label1 = controls::label(this, "Label1", tr("Click on this picture."), {5160, 3720, 1455, 255});
     Label1->setForeColor(Qt::white);
     Label1->fitOnOneLine();
 
@@ -42,14 +45,16 @@ frmWar::frmWar(App& app, QWidget* parent) : Form(app, QStringLiteral("frmWar"), 
     piccard2->setBackColor(Qt::white);  // the system window colour
     piccard2->hide();
     // A card in play is named by its face; the description says whose it is.
-    piccard1->setAccessibleDescription(QStringLiteral("Grizzle's card"));
-    piccard2->setAccessibleDescription(QStringLiteral("Your card"));
+    piccard1->setAccessibleDescription(tr("Grizzle's card"));
+    piccard2->setAccessibleDescription(tr("Your card"));
 
-    cmDeckOptions = controls::commandButton(this, "cmDeckOptions", "&Deck Options", {1560, 5160, 1455, 375});
-    cmdStart = controls::commandButton(this, "cmdStart", "&Start", {120, 5160, 1455, 375});
-    cmdQuit = controls::commandButton(this, "cmdQuit", "&Main Menu", {3000, 5160, 1455, 375});
+    cmDeckOptions = controls::commandButton(this, "cmDeckOptions", tr("&Deck Options"), {1560, 5160, 1455, 375});
+    //: A button: deals the cards.
+    cmdStart = controls::commandButton(this, "cmdStart", tr("&Start"), {120, 5160, 1455, 375});
+    //: A button: leaves the game for the main menu.
+    cmdQuit = controls::commandButton(this, "cmdQuit", tr("&Main Menu"), {3000, 5160, 1455, 375});
     cmdQuit->setEnabled(false);
-    cmdContinue = controls::commandButton(this, "cmdContinue", "&Click here to continue.", {4560, 1440, 1815, 375});
+    cmdContinue = controls::commandButton(this, "cmdContinue", tr("&Click here to continue."), {4560, 1440, 1815, 375});
     cmdContinue->hide();
 
     // The stored tab order without the labels. The pictures take the focus
@@ -84,14 +89,12 @@ QWidget* frmWar::firstFocus()
 
 void frmWar::namePiles()
 {
-    const auto pile = [this](const QString& whose, const war::Hand& hand) {
-        if (!deck.yourdealt)
-            return whose;
-        const int n = hand.count();
-        return n == 1 ? QStringLiteral("%1, 1 card").arg(whose) : QStringLiteral("%1, %2 cards").arg(whose).arg(n);
-    };
-    accessible::setName(picYourCards, pile(QStringLiteral("Your pile"), deck.yourcards));
-    accessible::setName(picDealerCards, pile(QStringLiteral("Grizzle's pile"), deck.dealercards));
+    // Before the deal the piles are named without a count.
+    const bool dealt = deck.yourdealt;
+    accessible::setName(picYourCards, dealt ? tr("Your pile, %n cards", nullptr, deck.yourcards.count())
+                                            : tr("Your pile"));
+    accessible::setName(picDealerCards, dealt ? tr("Grizzle's pile, %n cards", nullptr, deck.dealercards.count())
+                                              : tr("Grizzle's pile"));
 }
 
 void frmWar::returncard()
@@ -118,7 +121,8 @@ void frmWar::dealersturn()
         movedcard();
         // Said once the card has landed: the slide lets the event loop run,
         // which would say it on its own, ahead of where the focus goes next.
-        announce::say(QStringLiteral("Grizzle plays %1.").arg(piccard1->picture().description()));
+        //: %1 is a card's name, e.g. "Queen of Hearts".
+        announce::say(tr("Grizzle plays %1.").arg(piccard1->picture().description()));
     }
     picYourCards->setEnabled(true);
 }
@@ -159,17 +163,22 @@ void frmWar::checkwinner()
     namePiles();
     switch (winner) {
     case war::Winner::You:
-        lblWinner->setText(QStringLiteral("You!"));
+        //: The round's winner, under "And the winner is...": the player.
+        lblWinner->setText(tr("You!"));
         break;
     case war::Winner::Grizzle:
-        lblWinner->setText(QStringLiteral("Grizzle!"));
+        //: The round's winner, under "And the winner is...".
+        lblWinner->setText(tr("Grizzle!"));
         break;
     case war::Winner::Both:
-        lblWinner->setText(QStringLiteral("Both of you!"));
+        //: The round's result on equal cards, under "And the winner is...".
+        lblWinner->setText(tr("Both of you!"));
         break;
     }
     // The round's result and where both hands stand, read with Continue.
-    announce::say(QStringLiteral("%1 %2 %3. %4.")
+    //: Read after each round: %1 "And the winner is...", %2 the winner ("You!"),
+    //: %3 and %4 the two piles with their cards ("Your pile, 30 cards").
+    announce::say(tr("%1 %2 %3. %4.")
                       .arg(Label2->text(), lblWinner->text(), picYourCards->accessibleName(),
                            picDealerCards->accessibleName()));
     checkforend();
@@ -184,10 +193,10 @@ void frmWar::checkforend()
     case war::Ending::None:
         return;
     case war::Ending::GrizzleOut:
-        app().platform().MsgBox(QStringLiteral("Grizzle is out of cards, You win!"));
+        app().platform().MsgBox(tr("Grizzle is out of cards, You win!"));
         break;
     case war::Ending::YouOut:
-        app().platform().MsgBox(QStringLiteral("You're out of cards, Grizzle wins!"));
+        app().platform().MsgBox(tr("You're out of cards, Grizzle wins!"));
         break;
     }
     app().platform().End();
@@ -211,7 +220,8 @@ void frmWar::picYourCards_Click()
     piccard2->setVisible(true);
     namePiles();
     moveycard();
-    announce::say(QStringLiteral("You play %1.").arg(piccard2->picture().description()));
+    //: %1 is a card's name, e.g. "Queen of Hearts".
+    announce::say(tr("You play %1.").arg(piccard2->picture().description()));
     picYourCards->setEnabled(false);
     checkwinner();
 }

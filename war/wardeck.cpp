@@ -10,8 +10,6 @@ namespace war {
 
 namespace {
 
-constexpr int kDealt = 26;  // draws for Grizzle in the deal
-
 // Value first, then suit: two numbers from the generator per card.
 Card randomCard(Random& random)
 {

@@ -16,6 +16,7 @@ inline constexpr int kLowValue = 2;
 inline constexpr int kHighValue = 13;  // the king; aces never take part
 inline constexpr int kSuits = 4;
 inline constexpr int kDeckSize = (kHighValue - kLowValue + 1) * kSuits;
+inline constexpr int kDealt = 26;  // draws for Grizzle in the deal
 
 struct Card {
     int value = 0;  // 2 to 13

@@ -150,6 +150,12 @@ private slots:
         for (int n = 1; n <= cards::kFaces; ++n) {
             QCOMPARE(cardart::face(n).description(), cards::faceName(n));
             names.insert(cards::faceName(n));
+            // a name says its face's rank first and its suit last, as the
+            // ace of the suit and the spade of the rank do
+            const auto word = [](int face, int at) { return cards::faceName(face).section(QLatin1Char(' '), at, at); };
+            const int rank = cards::rankOfFace(n);
+            QCOMPARE(word(n, 0), word(cards::faceNumber(rank == 1 ? 14 : rank, cards::Spades), 0));
+            QCOMPARE(word(n, -1), word(cards::suitOfFace(n), -1));
         }
         QCOMPARE(int(names.size()), cards::kFaces);
         for (int k = 0; k < cards::kBacks; ++k)

@@ -4,6 +4,9 @@
 // must always hold holds after each of them, every run of the application
 // ends without a leak, and the player gets everywhere a player can.
 //
+// Two hundred more play through the real audio worker and module, as the
+// bench's --real-audio mode does at length.
+//
 // The player forks a process for each run of the application, and a fork
 // copies only the thread that makes it: the test starts this program again
 // to play, away from QtTest's watchdog thread, whose memory a leak check in
@@ -19,11 +22,21 @@ namespace {
 
 constexpr unsigned kSeed = 2024;
 constexpr long kEvents = 100000;
+// A short play whose screens reach the real players, for the smoke test.
+constexpr unsigned kRealSeed = 2;
+constexpr long kRealEvents = 200;
+
+using randomplayer::Players;
 
 // Plays, and leaves the tally in `file` for the test.
-int playInto(const QString& file)
+int playInto(const QString& file, Players players)
 {
-    const randomplayer::Result result = randomplayer::play(kSeed, kEvents);
+    if (players == Players::Real)
+        qputenv("SDL_AUDIODRIVER", "dummy");
+    randomplayer::Options options;
+    options.players = players;
+    const randomplayer::Result result = players == Players::Real ? randomplayer::play(kRealSeed, kRealEvents, options)
+                                                                 : randomplayer::play(kSeed, kEvents);
     QFile out(file);
     out.open(QIODevice::WriteOnly);
     out.write(reinterpret_cast<const char*>(&result.tally), sizeof result.tally);
@@ -36,39 +49,56 @@ int playInto(const QString& file)
 class RandomPlayerTest : public QObject {
     Q_OBJECT
 
+    // Plays in a copy of this program, as `--play` or `--play-real`.
+    static randomplayer::Result played(const char* mode)
+    {
+        QTemporaryFile file;
+        QProcess player;
+        player.setProcessChannelMode(QProcess::ForwardedChannels);
+        if (file.open()) {
+            player.start(QCoreApplication::applicationFilePath(), {QLatin1String(mode), file.fileName()});
+            player.waitForFinished(-1);
+        }
+        randomplayer::Result result;
+        const QByteArray written = file.readAll();
+        if (player.exitStatus() != QProcess::NormalExit || player.exitCode() != 0 ||
+            written.size() < qsizetype(sizeof result.tally))
+            return {{}, QStringLiteral("the player's copy of the program failed")};
+        std::memcpy(&result.tally, written.constData(), sizeof result.tally);
+        result.failure = QString::fromUtf8(written.mid(sizeof result.tally));
+        qInfo().noquote() << randomplayer::describe(result.tally);
+        return result;
+    }
+
 private slots:
     void aHundredThousandCarelessEvents()
     {
-        QTemporaryFile file;
-        QVERIFY(file.open());
-        QProcess player;
-        player.setProcessChannelMode(QProcess::ForwardedChannels);
-        player.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--play"), file.fileName()});
-        QVERIFY(player.waitForFinished(-1));
-        QCOMPARE(player.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(player.exitCode(), 0);
-
         using namespace randomplayer;
-        const QByteArray written = file.readAll();
-        QVERIFY(written.size() >= qsizetype(sizeof(Tally)));
-        Tally tally;
-        std::memcpy(&tally, written.constData(), sizeof tally);
-        const QString failure = QString::fromUtf8(written.mid(sizeof tally));
-        qInfo().noquote() << describe(tally);
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        QCOMPARE(tally.events, kEvents);
+        const Result result = played("--play");
+        QVERIFY2(result.failure.isEmpty(), qPrintable(result.failure));
+        QCOMPARE(result.tally.events, kEvents);
         // every way to end, every game's messages, and whatever else its driver tallies
         const QStringList names = counters();
         for (qsizetype i = 0; i < names.size(); ++i)
-            QVERIFY2(tally.counts[std::size_t(i)] > 0, qPrintable(names[i]));
+            QVERIFY2(result.tally.counts[std::size_t(i)] > 0, qPrintable(names[i]));
+    }
+
+    // The bench's mode with the real audio worker, briefly: its run starts
+    // the worker, which finds the module, and ends without a leak or a hang.
+    void theRealPlayersAtRandom()
+    {
+        const randomplayer::Result result = played("--play-real");
+        QVERIFY2(result.failure.isEmpty(), qPrintable(result.failure));
+        QCOMPARE(result.tally.events, kRealEvents);
+        QVERIFY2(result.tally.audioRuns > 0, "the seed's events no longer reach the players: take another seed");
     }
 };
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    if (argc == 3 && QByteArray(argv[1]) == "--play")
-        return playInto(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && (QByteArray(argv[1]) == "--play" || QByteArray(argv[1]) == "--play-real"))
+        return playInto(QString::fromLocal8Bit(argv[2]), QByteArray(argv[1]) == "--play" ? Players::Recording : Players::Real);
     RandomPlayerTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -2,9 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/fakeplatform.h"
 
+#include "platform/audioworker.h"
+
 std::unique_ptr<Timer> FakePlatform::makeTimer(std::function<void()> onTick)
 {
     return std::make_unique<ManualTimer>(std::move(onTick));
+}
+
+QString FakePlatform::audioLibraries()
+{
+    return audio_ ? audio_->libraries() : audioLibrariesText;
+}
+
+void FakePlatform::playThrough(AudioWorker* worker)
+{
+    audio_ = worker;
+    sequencerPlayer.real = worker ? &worker->sequencer() : nullptr;
+    wavePlayer.real = worker ? &worker->waveAudio() : nullptr;
 }
 
 float rndFor(int result, int low, int span)

@@ -4,7 +4,8 @@
 // A platform for tests: a seeded or scripted generator, a message box that
 // records its text and presses OK, an End that unwinds the handler, a clock
 // that moves only when slept on, frames that pass at once, timers that tick
-// only when told, and media players that record their commands.
+// only when told, and media players that record their commands (and may pass
+// them on to the real players).
 
 #include "platform/platform.h"
 
@@ -13,15 +14,29 @@
 #include <random>
 #include <vector>
 
+class AudioWorker;
+
 // Thrown by FakePlatform::End; the test catches it where the real
 // application would have stopped.
 struct ApplicationEnded {};
 
 class RecordingPlayer : public MediaPlayer {
 public:
-    void setFileName(const QString& fileName) override { log << QStringLiteral("FileName=") + fileName; }
-    void setCommand(const QString& command) override { log << command; }
+    void setFileName(const QString& fileName) override
+    {
+        log << QStringLiteral("FileName=") + fileName;
+        if (real)
+            real->setFileName(fileName);
+    }
+    void setCommand(const QString& command) override
+    {
+        log << command;
+        if (real)
+            real->setCommand(command);
+    }
     QStringList log;
+    // The player that each command is passed on to, if any.
+    MediaPlayer* real = nullptr;
 };
 
 class ManualTimer : public Timer {
@@ -103,7 +118,11 @@ public:
     std::unique_ptr<Timer> makeTimer(std::function<void()> onTick) override;
     MediaPlayer& sequencer() override { return sequencerPlayer; }
     MediaPlayer& waveAudio() override { return wavePlayer; }
-    QString audioLibraries() override { return audioLibrariesText; }
+    QString audioLibraries() override;
+    // The screens' commands go on to this worker's real players too, and the
+    // sound libraries are the worker's; a null worker takes that back. The
+    // screens keep their players from the start, so the worker can come later.
+    void playThrough(AudioWorker* worker);
 
     QStringList messages;
     // Runs inside each message box, while it is "open".
@@ -131,6 +150,7 @@ public:
 private:
     std::mt19937 engine_;
     std::deque<float> scripted_;
+    AudioWorker* audio_ = nullptr;
 };
 
 // Raises a fake timer's Timer event if it is enabled.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/randomplayer.h"
 
+#include "platform/audioworker.h"
 #include "shell/frmgrizzley.h"
 #include "shell/frmhelp.h"
 #include "shell/frmloading.h"
@@ -11,6 +12,7 @@
 #include "support/bounds.h"
 #include "support/gamedriver.h"
 #include "support/screentexts.h"
+#include "support/sound.h"
 #include "support/started.h"
 #include "toolkit/helpview.h"
 
@@ -61,6 +63,15 @@ std::map<std::string, MakeDriver>& registry()
 const QString kEndedByQuit = QStringLiteral("ended by Quit");  // the menu's Quit button
 const QString kEndedByFileQuit = QStringLiteral("ended by File, Quit");
 const QString kEndedByWindow = QStringLiteral("ended by the window's going");
+
+// The bench's command that plays the same events up to `event`.
+QString replay(unsigned seed, long event, Players players)
+{
+    return QStringLiteral("bench_random_player %1 %2%3")
+        .arg(event)
+        .arg(seed)
+        .arg(players == Players::Real ? QStringLiteral(" --real-audio") : QString());
+}
 
 QString messageCounter(const QString& text)
 {
@@ -132,11 +143,17 @@ public:
     // `seed` is the whole play's, which replays it; `runSeed` this run's.
     Run(StartedApp& s, unsigned seed, unsigned runSeed, long first, long last, Shared& shared, const Options& options)
         : s_(s), app_(*s.app), dice_(runSeed), seed_(seed), first_(first), last_(last), shared_(shared),
-          options_(options), drivers_(makeDrivers()), counters_(counterNames(drivers_))
+          options_(options), players_(options.players), drivers_(makeDrivers()), counters_(counterNames(drivers_))
     {
         s_.platform.reseed(runSeed ^ 0x5bd1e995u);
         s_.platform.onEnd = [this] { ended(); };
         qInstallMessageHandler(complain);
+        if (players_ == Players::Real) {
+            audio_ = std::make_unique<AudioWorker>(
+                QStringList{QCoreApplication::applicationDirPath() + QStringLiteral("/cardovia-audio.so")},
+                QStringList{QStringLiteral(CARDOVIA_TEST_DATA)});
+            s_.platform.playThrough(audio_.get());
+        }
     }
 
     [[noreturn]] void play()
@@ -208,11 +225,10 @@ public:
 
     [[noreturn]] void fail(const QString& what) override
     {
-        QString text = QStringLiteral("seed %1, event %2: %3\n(replay: bench_random_player %4 %1); the last events:\n")
+        QString text = QStringLiteral("seed %1, event %2: %3\n(replay: %4); the last events:\n")
                            .arg(seed_)
                            .arg(event_)
-                           .arg(what)
-                           .arg(event_ + 1);
+                           .arg(what, replay(seed_, event_ + 1, players_));
         for (const QString& line : log_)
             text += QStringLiteral("  %1\n").arg(line);
         const QByteArray bytes = text.toUtf8();
@@ -630,8 +646,6 @@ private:
     // it left behind.
     [[noreturn]] void finish()
     {
-        shared_.next = event_;
-        shared_.tally.events += event_ - first_;
         if (!texts_.isEmpty()) {
             QFile file(options_.textsFile);
             if (file.open(QIODevice::Append))
@@ -640,6 +654,9 @@ private:
         s_.platform.onEnd = nullptr;
         s_.app.reset();
         StartedApp::settle();
+        stopAudio();
+        shared_.next = event_;
+        shared_.tally.events += event_ - first_;
         // Qt paints large areas on threads of its pool; they go too.
         QThreadPool::globalInstance()->waitForDone();
 #if defined(__SANITIZE_ADDRESS__)
@@ -647,6 +664,24 @@ private:
 #endif
         std::fflush(nullptr);
         _exit(0);
+    }
+
+    // The real players' worker goes with the application, once it has
+    // carried out every command it was given (one that never ends hangs the
+    // run); a worker that started has loaded the module.
+    void stopAudio()
+    {
+        if (!audio_)
+            return;
+        audio_->finish();
+        if (!audio_->libraries().isEmpty()) {
+            ++shared_.tally.audioRuns;
+            if (!soundLibraries().contains(QLatin1String("cardovia-audio.so")))
+                fail(QStringLiteral("the audio worker started without the audio module, looked for beside %1")
+                         .arg(QCoreApplication::applicationDirPath()));
+        }
+        s_.platform.playThrough(nullptr);
+        audio_.reset();
     }
 
     struct Due {
@@ -665,11 +700,13 @@ private:
     Shared& shared_;
     const Options& options_;
     QSet<QString> texts_;  // what the screens showed, when they are read
+    const Players players_;
     long event_ = 0;
     std::deque<QString> log_;
     double now_ = 0;
     std::vector<Due> due_;
     const Timer* lastTick_ = nullptr;
+    std::unique_ptr<AudioWorker> audio_;  // the real players', if the run has them
 
     const Drivers drivers_;
     const QStringList counters_;  // the names of shared_.tally.counts
@@ -765,23 +802,23 @@ Result play(unsigned seed, long events, const Options& options)
             result.failure = QString::fromUtf8(shared->failure);
         } else if (status == -1) {
             result.failure = QStringLiteral("seed %1, event %2: the run of events from %3 did not end in %4 s, "
-                                            "and was killed (replay: bench_random_player %5 %1)")
+                                            "and was killed (replay: %5)")
                                  .arg(seed)
                                  .arg(shared->next)
                                  .arg(next)
                                  .arg(kRunMs * kSlowdown / 1000)
-                                 .arg(shared->next + 1);
+                                 .arg(replay(seed, shared->next + 1, options.players));
         } else if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
             // a sanitizer's report, or a crash, in the event being played
             // or, for a leak, at the end of the run
             result.failure = QStringLiteral("seed %1, event %2: the run of events from %3 ended with %4 %5 (see "
-                                            "above; replay: bench_random_player %6 %1)")
+                                            "above; replay: %6)")
                                  .arg(seed)
                                  .arg(shared->next)
                                  .arg(next)
                                  .arg(WIFSIGNALED(status) ? QStringLiteral("signal") : QStringLiteral("status"))
                                  .arg(WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status))
-                                 .arg(shared->next + 1);
+                                 .arg(replay(seed, shared->next + 1, options.players));
         }
         next = shared->next;
     }
@@ -793,6 +830,8 @@ Result play(unsigned seed, long events, const Options& options)
 QString describe(const Tally& tally)
 {
     QString text = QStringLiteral("%1 events in %2 runs of the application\n").arg(tally.events).arg(tally.runs);
+    if (tally.audioRuns > 0)
+        text += QStringLiteral("%1 runs played through the real audio worker\n").arg(tally.audioRuns);
     const QStringList names = counters();
     for (qsizetype i = 0; i < names.size() && i < kMaxCounters; ++i)
         text += QStringLiteral("%1  %2\n").arg(tally.counts[std::size_t(i)], 7).arg(names[i]);

@@ -15,6 +15,11 @@
 // through Qt's frames (which Qt does not survive without leaks). The child
 // shuts the application down, lets the leak checker look at what the run
 // left behind, and reports to the parent.
+//
+// The screens' media players are the fake platform's recorders, or the real
+// ones: an audio worker of each run's own, started in the child (a fork
+// copies only the thread that makes it), with the audio module beside the
+// program and the music where the tests find it.
 
 #include <QString>
 #include <QStringList>
@@ -29,6 +34,7 @@ inline constexpr int kMaxCounters = 64;
 struct Tally {
     long events = 0;
     long runs = 0;
+    long audioRuns = 0;  // runs that started the real players' worker
     std::array<long, kMaxCounters> counts{};  // by counters()
 };
 
@@ -44,8 +50,13 @@ struct Result {
     QString failure;
 };
 
-// What else a play does, for the language tests.
+// What the screens' media players are: the recorders, or those passing each
+// command on to a real audio worker too.
+enum class Players { Recording, Real };
+
+// What else a play does: the real players, and what the language tests ask.
 struct Options {
+    Players players = Players::Recording;
     // Where every text the screens showed (screentexts.h) is written, each
     // run's once, as its lines; none: the texts are not read.
     QString textsFile;
