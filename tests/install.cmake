@@ -106,6 +106,26 @@ if(NOT metainfo MATCHES "<releases>[ \n]*<release version=\"([^\"]*)\"" OR NOT C
     fault("the metainfo's newest release is '${CMAKE_MATCH_1}', the project's version ${VERSION}")
 endif()
 
+# Each language the game speaks has the launcher's texts, a summary, and every
+# paragraph and list item of the descriptions.
+string(REGEX MATCHALL "<(p|li)>" english "${metainfo}")
+list(LENGTH english english)
+foreach(lang de fr es)
+    foreach(key Name GenericName Comment Keywords)
+        if(NOT desktop MATCHES "\n${key}\\[${lang}\\]=[^\n]")
+            fault("the launcher has no ${key}[${lang}]")
+        endif()
+    endforeach()
+    if(NOT metainfo MATCHES "<summary xml:lang=\"${lang}\">[^<]")
+        fault("the metainfo has no summary in ${lang}")
+    endif()
+    string(REGEX MATCHALL "<(p|li) xml:lang=\"${lang}\">" translated "${metainfo}")
+    list(LENGTH translated translated)
+    if(NOT translated EQUAL english)
+        fault("the metainfo's descriptions have ${translated} paragraphs and items in ${lang}, ${english} in English")
+    endif()
+endforeach()
+
 # The installed game finds its music from an empty folder: through its own
 # folder, and, copied elsewhere, through the XDG data folders. No real
 # install on this machine may answer instead.

@@ -3,9 +3,11 @@
 #include "toolkit/controls.h"
 
 #include "toolkit/classic.h"
+#include "toolkit/fit.h"
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,6 +37,20 @@ public:
         if (!widget || !twips::isPlaced(widget))
             return pixels;
         return int(std::lround(pixels * twips::zoom()));
+    }
+
+    // Every caption (a label's, a button's, an option's) is drawn here: one
+    // that runs longer than its box, as a translation may, is drawn smaller.
+    void drawItemText(QPainter* painter, const QRect& box, int flags, const QPalette& palette, bool enabled,
+                      const QString& text, QPalette::ColorRole role) const override
+    {
+        const std::optional<QFont> fitted = fit::within(painter->font(), box, flags, text);
+        if (!fitted || *fitted == painter->font())
+            return QProxyStyle::drawItemText(painter, box, flags, palette, enabled, text, role);
+        painter->save();
+        painter->setFont(*fitted);
+        QProxyStyle::drawItemText(painter, box, flags, palette, enabled, text, role);
+        painter->restore();
     }
 };
 

@@ -10,6 +10,7 @@
 #include "shell/games.h"
 #include "support/bounds.h"
 #include "support/gamedriver.h"
+#include "support/screentexts.h"
 #include "support/started.h"
 #include "toolkit/helpview.h"
 
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QThreadPool>
 #include <QTimerEvent>
@@ -128,9 +130,9 @@ void complain(QtMsgType type, const QMessageLogContext&, const QString& text)
 class Run final : public Player {
 public:
     // `seed` is the whole play's, which replays it; `runSeed` this run's.
-    Run(StartedApp& s, unsigned seed, unsigned runSeed, long first, long last, Shared& shared)
+    Run(StartedApp& s, unsigned seed, unsigned runSeed, long first, long last, Shared& shared, const Options& options)
         : s_(s), app_(*s.app), dice_(runSeed), seed_(seed), first_(first), last_(last), shared_(shared),
-          drivers_(makeDrivers()), counters_(counterNames(drivers_))
+          options_(options), drivers_(makeDrivers()), counters_(counterNames(drivers_))
     {
         s_.platform.reseed(runSeed ^ 0x5bd1e995u);
         s_.platform.onEnd = [this] { ended(); };
@@ -501,8 +503,10 @@ private:
         if (!qtComplaint.isEmpty())
             fail(QStringLiteral("Qt complained: %1").arg(qtComplaint));
         const QStringList messages = newMessages();
+        if (!options_.textsFile.isEmpty())
+            readTexts(messages);
         for (const QString& m : messages)
-            if (!tallyMessage(m))
+            if (!tallyMessage(m) && options_.gameRules)
                 fail(QStringLiteral("a message box that is none of the games' own: \"%1\"").arg(m));
         frmMain& main = app_.main();
         if (!main.isVisible() || !main.isEnabled())
@@ -538,8 +542,25 @@ private:
 
         if (const frmHelp* help = main.help(); help && help->isVisible())
             checkHelp(*help);
+        if (!options_.gameRules)
+            return;
         for (const auto& driver : drivers_)
             driver->check(*this, driver->screen(app_), messages);
+    }
+
+    // What the screens show now, kept for the end of the run; a caption they
+    // cut off breaks a rule. The screens are read every few events, as they
+    // are drawn (settle), and after every message box.
+    void readTexts(const QStringList& messages)
+    {
+        for (const QString& m : messages)
+            texts_.insert(screentexts::line(QString(), "message", m));
+        if (event_ % 4 != 0 && messages.isEmpty())
+            return;
+        for (const QString& text : screentexts::read())
+            texts_.insert(text);
+        if (const QStringList cut = screentexts::cutOff(); !cut.isEmpty())
+            fail(QStringLiteral("a caption does not show whole: %1").arg(cut.join(QLatin1String("; "))));
     }
 
     // The help window shows one of its pages, and its list and name follow it.
@@ -568,7 +589,7 @@ private:
         const auto [driver, screen] = playing();
         if (windowGone_) {
             count(kEndedByWindow);
-        } else if (driver && driver->ended(*this, *screen, messages)) {
+        } else if (!options_.gameRules || (driver && driver->ended(*this, *screen, messages))) {
             // the game's own end, as its driver counts it
         } else if (fileMenuOpen_) {
             count(kEndedByFileQuit);
@@ -579,6 +600,8 @@ private:
         }
         for (const QString& m : messages)
             tallyMessage(m);
+        if (!options_.textsFile.isEmpty())
+            readTexts(messages);
         ++event_;
         finish();
     }
@@ -609,6 +632,11 @@ private:
     {
         shared_.next = event_;
         shared_.tally.events += event_ - first_;
+        if (!texts_.isEmpty()) {
+            QFile file(options_.textsFile);
+            if (file.open(QIODevice::Append))
+                file.write((QStringList(texts_.values()).join(u'\n') + u'\n').toUtf8());
+        }
         s_.platform.onEnd = nullptr;
         s_.app.reset();
         StartedApp::settle();
@@ -635,6 +663,8 @@ private:
     const long first_;
     const long last_;
     Shared& shared_;
+    const Options& options_;
+    QSet<QString> texts_;  // what the screens showed, when they are read
     long event_ = 0;
     std::deque<QString> log_;
     double now_ = 0;
@@ -696,7 +726,7 @@ QStringList counters()
     return counterNames(makeDrivers());
 }
 
-Result play(unsigned seed, long events)
+Result play(unsigned seed, long events, const Options& options)
 {
     Result result;
     makeDrivers(&result.failure);
@@ -729,7 +759,7 @@ Result play(unsigned seed, long events)
         std::fflush(nullptr);
         const pid_t child = fork();
         if (child == 0)
-            Run(started, seed, runSeed, next, last, *shared).play();
+            Run(started, seed, runSeed, next, last, *shared, options).play();
         const int status = awaitChild(child, kRunMs * kSlowdown);
         if (shared->failed) {
             result.failure = QString::fromUtf8(shared->failure);

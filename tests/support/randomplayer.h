@@ -44,9 +44,20 @@ struct Result {
     QString failure;
 };
 
+// What else a play does, for the language tests.
+struct Options {
+    // Where every text the screens showed (screentexts.h) is written, each
+    // run's once, as its lines; none: the texts are not read.
+    QString textsFile;
+    // The games' own rules, which read their messages in English; a play in
+    // another language keeps only the rules every screen shares, and a
+    // caption cut off breaks one of those.
+    bool gameRules = true;
+};
+
 // Plays `events` events from `seed`, in runs of the application. The same
 // seed and count play the same events.
-Result play(unsigned seed, long events);
+Result play(unsigned seed, long events, const Options& options = {});
 
 // The tally as lines for a person to read.
 QString describe(const Tally& tally);

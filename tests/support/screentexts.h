@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Every text the player can see or hear at this moment, read off the
+// application's windows: captions, titles, list rows, the paragraphs of a
+// page, the menus' items, and what a screen reader calls each control and
+// how it describes it. The language tests compare them with English as it
+// was and look for texts that escaped translation.
+
+#include <QStringList>
+
+class QWidget;
+
+namespace screentexts {
+
+// One line per text: the control's name, what the text is to it, and the
+// text with its line breaks, tabs and backslashes escaped ("\n", "\t", "\\").
+QString line(const QString& where, const char* kind, const QString& text);
+QStringList read();
+
+// The visible captions that do not show whole in their controls: a button's
+// on more than one line or wider than the button, a label's beyond its
+// box. One line each, as read() gives them.
+QStringList cutOff();
+
+} // namespace screentexts
