@@ -73,8 +73,9 @@ QString columnLetter(int column)
 
 QString freeSpaceCaption()
 {
-    //: The free space in the centre of a bingo card, two or three letters
-    return QCoreApplication::translate("bingo", "FS");
+    // Like the column letters, a mark of the card sized for its cell, the
+    // same in every language; a screen reader says what it means.
+    return QStringLiteral("FS");
 }
 
 QString patternName(int gametype)
