@@ -4,6 +4,7 @@
 
 #include "toolkit/fonts.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -67,7 +68,7 @@ void drawCard(QPainter& painter, const std::array<bool, bingo::kCardCells>& mark
         painter.setPen(QPen(Qt::black, 1));
         painter.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
         if (cell == bingo::kCentre)
-            painter.drawText(r, Qt::AlignCenter, QStringLiteral("FS"));
+            painter.drawText(r, Qt::AlignCenter, bingo::freeSpaceCaption());
     }
 }
 
@@ -83,7 +84,8 @@ Picture card(const QString& key, const std::array<bool, bingo::kCardCells>& mark
 
 Picture ball()
 {
-    return Picture(QStringLiteral("bingo-ball"), QSize(150, 150), drawBall, QStringLiteral("Bingo ball"));
+    return Picture(QStringLiteral("bingo-ball"), QSize(150, 150), drawBall,
+                   QCoreApplication::translate("bingoart", "Bingo ball"));
 }
 
 } // namespace bingoart

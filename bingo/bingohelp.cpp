@@ -4,7 +4,23 @@
 
 #include "bingo/bingoart.h"
 
+#include <QCoreApplication>
+
 namespace bingo {
+
+namespace {
+
+// A block of the page: its text in the reader's language, inside its tag.
+// A heading has a blank line before it, which the text browser reads as a
+// space at the end of the block above, as the page always had.
+QString tagged(const char* tag, const char* text)
+{
+    return QStringLiteral("%1<%2>%3</%2>\n")
+        .arg(qstrcmp(tag, "h2") == 0 ? QStringLiteral("\n") : QString(), QLatin1String(tag),
+             QCoreApplication::translate("bingohelp", text));
+}
+
+} // namespace
 
 std::array<bool, kCardCells> patternMarks(int gametype)
 {
@@ -20,74 +36,92 @@ std::array<bool, kCardCells> patternMarks(int gametype)
 
 HelpPage helpPage()
 {
-    HelpPage page{QStringLiteral("bingo"), QStringLiteral("Bingo"), QStringLiteral("frmBingo"), {}, {}};
+    HelpPage page{QStringLiteral("bingo"), QCoreApplication::translate("bingohelp", "Bingo"),
+                  QStringLiteral("frmBingo"), {}, {}};
     const struct {
         Pattern pattern;
-        const char* name;
         const char* needs;
     } patterns[] = {
-        {Blackout, "Blackout Bingo", "every cell of the card, the free space too"},
-        {XOut, "X-out Bingo", "both diagonals; the free space between them is not needed"},
-        {FourCorners, "4 Corners Bingo", "the four corners"},
-        {FieldGoal, "Field Goal Bingo",
-         "a goal post: the outer cells of the top two rows, the whole middle row with the free space, "
-         "and the middle cells of the bottom two rows"},
+        //: %1 is the pattern's name, "Blackout Bingo"
+        {Blackout, QT_TRANSLATE_NOOP("bingohelp", "%1: every cell of the card, the free space too.")},
+        //: %1 is the pattern's name, "X-out Bingo"
+        {XOut, QT_TRANSLATE_NOOP("bingohelp", "%1: both diagonals; the free space between them is not needed.")},
+        //: %1 is the pattern's name, "4 Corners Bingo"
+        {FourCorners, QT_TRANSLATE_NOOP("bingohelp", "%1: the four corners.")},
+        //: %1 is the pattern's name, "Field Goal Bingo"
+        {FieldGoal, QT_TRANSLATE_NOOP("bingohelp",
+                                      "%1: a goal post: the outer cells of the top two rows, the whole middle row "
+                                      "with the free space, and the middle cells of the bottom two rows.")},
     };
     // two to a row, so that a narrow window shows them whole
     QString figures;
     for (const auto& p : patterns)
         figures += QStringLiteral("%1<td align=\"center\" width=\"50%\">%2</td>")
                        .arg(p.pattern == FourCorners ? QStringLiteral("</tr><tr>") : QString(),
-                            page.figure(bingoart::card(QStringLiteral("help/bingo-%1").arg(int(p.pattern)),
-                                                       patternMarks(p.pattern),
-                                                       QStringLiteral("%1: %2.").arg(QLatin1String(p.name),
-                                                                                     QLatin1String(p.needs)))));
+                            page.figure(bingoart::card(
+                                QStringLiteral("help/bingo-%1").arg(int(p.pattern)), patternMarks(p.pattern),
+                                QCoreApplication::translate("bingohelp", p.needs).arg(patternName(p.pattern)))));
 
-    page.html = QStringLiteral(R"(
-<p>You and Grizzle each have a card of 25 cells. Balls are called one at a time; whoever is first
-to complete the pattern in play wins. Grizzle's card is on the left, yours on the right.</p>
-
-<h2>The cards</h2>
-<p>Column B holds numbers from 1 to 15, I from 16 to 30, N from 31 to 45, G from 46 to 60 and
-O from 61 to 75. The centre is the free space, FS, marked from the start.</p>
-
-<h2>Starting a game</h2>
-<p>When you open Bingo, the options panel is up. Choose a pattern and the call speed, then press
-<b>Okay</b>. The speed bar runs from <i>Faster</i>, a ball every 2 seconds, to <i>Slower</i>, one
-every 10 seconds.</p>
-
-<h2>The patterns</h2>
-<table width="100%" cellpadding="6"><tr>%1</tr></table>
-
-<h2>Playing</h2>
-<ul>
-<li>Each ball is shown on the big ball with its letter, such as B7. No ball is called twice in a game.</li>
-<li>Click a number on your card to mark it yellow; click it again to unmark it. From the keyboard,
-Tab to your card, move with the arrow keys and mark with Space or Enter.</li>
-<li>The game trusts your marks and never checks them against the balls called: mark only the
-numbers you have heard.</li>
-<li>Grizzle marks its own card: about once a second it looks at the ball on show and marks it if
-its card has that number.</li>
-</ul>
-
-<h2>Calling Bingo</h2>
-<p>When your card shows the pattern, press <b>B I N G O</b>, and you win. A complete card does not
-win by itself: only the button claims it. Press it without the pattern, and Grizzle calls it
-cheating: the game starts over with new cards.</p>
-<p>Grizzle needs no button: it wins as soon as its card shows the pattern.</p>
-<p>Blackout and Field Goal need the free space. If you unmark it, mark it again before you claim.</p>
-<p>After a win, pressing OK deals new cards and the game waits: press <b>Restart</b> to play again.</p>
-
-<h2>The buttons</h2>
-<ul>
-<li><b>Restart</b> deals new cards and calls the first ball at once, with the same pattern.</li>
-<li><b>Options</b> pauses the game and shows the panel. <b>Okay</b> starts a new game with the
-pattern chosen; <b>Cancel</b> goes back to the same game, with its pattern. A new speed counts at
-once, even after Cancel.</li>
-<li><b>Main Menu</b> leaves Bingo; the game is not kept.</li>
-</ul>
-)")
-                    .arg(figures);
+    page.html = tagged("p", QT_TRANSLATE_NOOP("bingohelp",
+                                              "You and Grizzle each have a card of %1 cells. Balls are called one at "
+                                              "a time; whoever is first to complete the pattern in play wins. "
+                                              "Grizzle's card is on the left, yours on the right."))
+                    .arg(kCardCells)
+        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "The cards"))
+        //: %1 is what the free space shows, "FS"
+        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
+                                        "Column B holds numbers from 1 to 15, I from 16 to 30, N from 31 to 45, G "
+                                        "from 46 to 60 and O from 61 to 75. The centre is the free space, %1, marked "
+                                        "from the start."))
+              .arg(freeSpaceCaption())
+        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "Starting a game"))
+        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
+                                        "When you open Bingo, the options panel is up. Choose a pattern and the call "
+                                        "speed, then press <b>Okay</b>. The speed bar runs from <i>Faster</i>, a ball "
+                                        "every 2 seconds, to <i>Slower</i>, one every 10 seconds."))
+        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "The patterns"))
+        + QStringLiteral("<table width=\"100%\" cellpadding=\"6\"><tr>%1</tr></table>\n").arg(figures)
+        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "Playing"))
+        + QStringLiteral("<ul>\n")
+        + tagged("li", QT_TRANSLATE_NOOP("bingohelp",
+                                         "Each ball is shown on the big ball with its letter, such as B7. No ball is "
+                                         "called twice in a game."))
+        + tagged("li", QT_TRANSLATE_NOOP("bingohelp",
+                                         "Click a number on your card to mark it yellow; click it again to unmark "
+                                         "it. From the keyboard, Tab to your card, move with the arrow keys and mark "
+                                         "with Space or Enter."))
+        + tagged("li", QT_TRANSLATE_NOOP("bingohelp",
+                                         "The game trusts your marks and never checks them against the balls called: "
+                                         "mark only the numbers you have heard."))
+        + tagged("li", QT_TRANSLATE_NOOP("bingohelp",
+                                         "Grizzle marks its own card: about once a second it looks at the ball on "
+                                         "show and marks it if its card has that number."))
+        + QStringLiteral("</ul>\n")
+        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "Calling Bingo"))
+        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
+                                        "When your card shows the pattern, press <b>B I N G O</b>, and you win. A "
+                                        "complete card does not win by itself: only the button claims it. Press it "
+                                        "without the pattern, and Grizzle calls it cheating: the game starts over "
+                                        "with new cards."))
+        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
+                                        "Grizzle needs no button: it wins as soon as its card shows the pattern."))
+        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
+                                        "Blackout and Field Goal need the free space. If you unmark it, mark it "
+                                        "again before you claim."))
+        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
+                                        "After a win, pressing OK deals new cards and the game waits: press "
+                                        "<b>Restart</b> to play again."))
+        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "The buttons"))
+        + QStringLiteral("<ul>\n")
+        + tagged("li", QT_TRANSLATE_NOOP("bingohelp",
+                                         "<b>Restart</b> deals new cards and calls the first ball at once, with the "
+                                         "same pattern."))
+        + tagged("li", QT_TRANSLATE_NOOP("bingohelp",
+                                         "<b>Options</b> pauses the game and shows the panel. <b>Okay</b> starts a "
+                                         "new game with the pattern chosen; <b>Cancel</b> goes back to the same "
+                                         "game, with its pattern. A new speed counts at once, even after Cancel."))
+        + tagged("li", QT_TRANSLATE_NOOP("bingohelp", "<b>Main Menu</b> leaves Bingo; the game is not kept."))
+        + QStringLiteral("</ul>\n");
     return page;
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/random.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace bingo {
@@ -68,6 +69,26 @@ QString ballText(int ball)
 QString columnLetter(int column)
 {
     return QStringLiteral("BINGO").mid(column, 1);
+}
+
+QString freeSpaceCaption()
+{
+    // Like the column letters, a mark of the card sized for its cell, the
+    // same in every language; a screen reader says what it means.
+    return QStringLiteral("FS");
+}
+
+QString patternName(int gametype)
+{
+    switch (gametype) {
+    case Blackout: return QCoreApplication::translate("bingo", "Blackout Bingo");
+    //: The pattern of both diagonals of the card
+    case XOut: return QCoreApplication::translate("bingo", "X-out Bingo");
+    case FourCorners: return QCoreApplication::translate("bingo", "4 Corners Bingo");
+    //: The pattern in the shape of a goal post
+    case FieldGoal: return QCoreApplication::translate("bingo", "Field Goal Bingo");
+    default: return {};
+    }
 }
 
 std::vector<int> cellsToMark(const std::array<QString, kCardCells>& captions, int ball)

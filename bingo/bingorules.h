@@ -47,6 +47,11 @@ struct BallBag {
 QString ballText(int ball);
 // The letter over a column of a card, 0 to 4: "B" to "O".
 QString columnLetter(int column);
+// What the free space in the centre of a card shows: "FS".
+QString freeSpaceCaption();
+// The pattern as the player chooses it: "Blackout Bingo"; empty for a
+// gametype that is none of the four.
+QString patternName(int gametype);
 
 // The cells (1 to 25) the opponent marks for the ball: every cell holding it
 // in the first column, B to O, that holds it at all. The centre is never

@@ -15,7 +15,6 @@
 namespace {
 
 const QColor kYellow(255, 255, 0);
-const QString kFreeSpace = QStringLiteral("FS");
 
 // The first cell of each card in lblNumber.
 constexpr int kGrizzleCard = 0;
@@ -54,14 +53,14 @@ void addName(QWidget* form, const QString& front, const QString& back, const QSt
 
 } // namespace
 
-frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBingo"), QStringLiteral("Bingo"), parent)
+frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBingo"), tr("Bingo"), parent)
 {
     twips::setRect(this, {870, 555, 6690, 6015});
     setBackColor(QColor(0, 128, 0));
 
-    cmdQuit = controls::commandButton(this, "cmdQuit", "&Main Menu", {120, 120, 1335, 375});
-    cmdStart = controls::commandButton(this, "cmdStart", "&Restart", {120, 600, 1335, 375});
-    cmdOptions = controls::commandButton(this, "cmdOptions", "&Options", {120, 1080, 1335, 375});
+    cmdQuit = controls::commandButton(this, "cmdQuit", tr("&Main Menu"), {120, 120, 1335, 375});
+    cmdStart = controls::commandButton(this, "cmdStart", tr("&Restart"), {120, 600, 1335, 375});
+    cmdOptions = controls::commandButton(this, "cmdOptions", tr("&Options"), {120, 1080, 1335, 375});
 
     picBall = controls::pictureBox(this, "picBall", {2160, 120, 2310, 2310});
     picBall->setPicture(bingoart::ball());
@@ -71,16 +70,19 @@ frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBin
     lblBall->setAlignment(Qt::AlignCenter);
     lblBall->setWordWrap(false);
 
-    cmdBingo = controls::commandButton(this, "cmdBingo", "B I N G O", {4560, 240, 1935, 375});
+    //: The button that claims a win; its letters are spaced out
+    cmdBingo = controls::commandButton(this, "cmdBingo", tr("B I N G O"), {4560, 240, 1935, 375});
 
-    addName(this, "Label16", "Label11", "Grizzle", 600, 2175);
-    addName(this, "Label17", "Label12", "You", 3720, 2295);
+    //: The heading over the opponent's card
+    addName(this, "Label16", "Label11", tr("Grizzle"), 600, 2175);
+    //: The heading over the player's card
+    addName(this, "Label17", "Label12", tr("You"), 3720, 2295);
 
     picDCard = controls::pictureBox(this, "picDCard", {360, 3000, 2655, 2895});
     picYCard = controls::pictureBox(this, "picYCard", {3480, 3000, 2655, 2895});
     picYCard->setBackColor(QColor(128, 255, 255));
-    accessible::setName(picDCard, QStringLiteral("Grizzle's card"));
-    accessible::setName(picYCard, QStringLiteral("Your card"));
+    accessible::setName(picDCard, tr("Grizzle's card"));
+    accessible::setName(picYCard, tr("Your card"));
     addLetters(picDCard, 1, 1);
     addLetters(picYCard, 10, -1);
 
@@ -112,33 +114,36 @@ frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBin
     Frame1->hide();
     // The panel keeps the keyboard while it is up, as a dialog does.
     new TabCycle(Frame1);
-    Label* note = controls::label(Frame1, "Label15", "Note: Hitting Okay will cause the game to restart.",
+    Label* note = controls::label(Frame1, "Label15", tr("Note: Hitting Okay will cause the game to restart."),
                                   {120, 120, 3975, 255});
     note->setForeColor(QColor(255, 0, 0));
     note->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     controls::rectangle(Frame1, "Shape1", {120, 480, 1815, 1575});
-    Option1 = controls::optionButton(Frame1, "Option1", "Blackout Bingo", {240, 600, 1575, 255});
-    Option2 = controls::optionButton(Frame1, "Option2", "X-out Bingo", {240, 960, 1575, 255});
-    Option3 = controls::optionButton(Frame1, "Option3", "4 Corners Bingo", {240, 1320, 1575, 255});
-    Option4 = controls::optionButton(Frame1, "Option4", "Field Goal Bingo", {240, 1680, 1575, 255});
+    Option1 = controls::optionButton(Frame1, "Option1", bingo::patternName(bingo::Blackout), {240, 600, 1575, 255});
+    Option2 = controls::optionButton(Frame1, "Option2", bingo::patternName(bingo::XOut), {240, 960, 1575, 255});
+    Option3 = controls::optionButton(Frame1, "Option3", bingo::patternName(bingo::FourCorners), {240, 1320, 1575, 255});
+    Option4 = controls::optionButton(Frame1, "Option4", bingo::patternName(bingo::FieldGoal), {240, 1680, 1575, 255});
     Option1->setChecked(true);
-    Label* speed = controls::label(Frame1, "Label13", "Call Speed", {2280, 480, 1575, 255});
+    //: The time between two balls being called
+    Label* speed = controls::label(Frame1, "Label13", tr("Call Speed"), {2280, 480, 1575, 255});
     speed->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     scrSpeed = controls::hScrollBar(Frame1, "scrSpeed", {2280, 840, 1575, 255});
     // the caption above the bar is its name for a screen reader, which reads
     // the time between calls in seconds, and which way is faster
     speed->setBuddy(scrSpeed);
     accessible::setValueScale(scrSpeed, 0.001);
-    scrSpeed->setAccessibleDescription(QStringLiteral("Seconds between calls: faster to the left, slower to the right"));
+    scrSpeed->setAccessibleDescription(tr("Seconds between calls: faster to the left, slower to the right"));
     scrSpeed->setRange(2000, 10000);
     scrSpeed->setSingleStep(250);
     scrSpeed->setPageStep(1000);
     scrSpeed->setValue(2000);
-    Label* range = controls::label(Frame1, "Label14", "Faster............Slower", {2280, 1200, 1575, 255});
+    //: Under the call speed bar: faster to the left, slower to the right; the dots fill the gap
+    Label* range = controls::label(Frame1, "Label14", tr("Faster............Slower"), {2280, 1200, 1575, 255});
     range->setForeColor(Qt::black);
     range->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    cmdOkay = controls::commandButton(Frame1, "cmdOkay", "&Okay", {2520, 1800, 1095, 255});
-    cmdCancel = controls::commandButton(Frame1, "cmdCancel", "&Cancel", {2520, 2160, 1095, 255});
+    //: The button that starts a new game with the pattern chosen
+    cmdOkay = controls::commandButton(Frame1, "cmdOkay", tr("&Okay"), {2520, 1800, 1095, 255});
+    cmdCancel = controls::commandButton(Frame1, "cmdCancel", tr("&Cancel"), {2520, 2160, 1095, 255});
 
     tmrBall = app.platform().makeTimer([this] { tmrBall_Timer(); });
     tmrBall->setInterval(2000);
@@ -200,7 +205,7 @@ void frmBingo::showcard(int offset, const bingo::Card& card)
 {
     for (int cell = 1; cell <= bingo::kCardCells; ++cell) {
         const int n = card[cell - 1];
-        lblNumber[offset + cell]->setText(cell == bingo::kCentre ? kFreeSpace : QString::number(n));
+        lblNumber[offset + cell]->setText(cell == bingo::kCentre ? bingo::freeSpaceCaption() : QString::number(n));
         nameCell(offset + cell);
     }
     setMarked(offset + bingo::kCentre, true);
@@ -221,7 +226,7 @@ QString frmBingo::joined(int n)
     const QString text = bingo::ballText(n);
     if (!text.isNull())
         return text;
-    app().platform().MsgBox(QStringLiteral("Error on joining string"));
+    app().platform().MsgBox(tr("Error on joining string"));
     return QStringLiteral("0");
 }
 
@@ -262,13 +267,13 @@ void frmBingo::setMarked(int cell, bool on)
 
 void frmBingo::nameCell(int cell)
 {
-    const Label* l = lblNumber[cell];
     const int column = (cell - 1) % 5;
-    QString name = l->text() == kFreeSpace ? QStringLiteral("Free space")
-                                           : QStringLiteral("%1 %2").arg(bingo::columnLetter(column), l->text());
-    if (marked(cell))
-        name += QStringLiteral(", marked");
-    accessible::setName(lblNumber[cell], name);
+    // the ball's letter and number are the same in every language: "N 40"
+    const QString name = (cell - 1) % bingo::kCardCells + 1 == bingo::kCentre
+        ? tr("Free space")
+        : QStringLiteral("%1 %2").arg(bingo::columnLetter(column), lblNumber[cell]->text());
+    //: A cell of a bingo card the player has marked: "N 40, marked"
+    accessible::setName(lblNumber[cell], marked(cell) ? tr("%1, marked").arg(name) : name);
 }
 
 QWidget* frmBingo::firstFocus()
@@ -285,7 +290,8 @@ void frmBingo::lblNumber_Click(int Index)
 {
     setMarked(Index, !marked(Index));
     const QString name = lblNumber[Index]->accessibleName();
-    announce::say(marked(Index) ? name + QLatin1Char('.') : QStringLiteral("%1, not marked.").arg(name));
+    //: Said when the player unmarks a cell: "N 40, not marked."
+    announce::say(marked(Index) ? name + QLatin1Char('.') : tr("%1, not marked.").arg(name));
 }
 
 void frmBingo::tmrGrizzle_Timer()
@@ -316,7 +322,7 @@ void frmBingo::checkwinner()
     if (!haspattern(kGrizzleCard))
         return;
     setRunning(false);
-    app().platform().MsgBox(QStringLiteral("Grizzle Wins! Hit okay to play again."));
+    app().platform().MsgBox(tr("Grizzle Wins! Hit okay to play again."));
     restart();
 }
 
@@ -325,9 +331,9 @@ void frmBingo::cmdBingo_Click()
     const bool won = haspattern(kPlayerCard);
     setRunning(false);
     if (won) {
-        app().platform().MsgBox(QStringLiteral("You Win! Hit okay to play again."));
+        app().platform().MsgBox(tr("You Win! Hit okay to play again."));
     } else {
-        app().platform().MsgBox(QStringLiteral(
+        app().platform().MsgBox(tr(
             "Heh, no cheating.  You don't have bingo. You know the rules, if you yell bingo and you don't "
             "really have it, you have to start over.  Hit okay to start over."));
         setRunning(true);

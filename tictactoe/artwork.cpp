@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tictactoe/artwork.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -31,6 +32,8 @@ Picture ruledPaper()
 
 Picture ringO()
 {
+    //: The player's mark, the letter O, as a screen reader says it
+    const QString name = QCoreApplication::translate("tictactoe", "O");
     return Picture(QStringLiteral("tictactoe/O"), QSize(kMark, kMark), [](QPainter& painter) {
         whiteGround(painter, kMark, kMark);
         QPainterPath path;
@@ -38,11 +41,13 @@ Picture ringO()
         path.addEllipse(QRectF(0, 0, kMark, kMark));
         path.addEllipse(QRectF(5, 5, kMark - 10, kMark - 10));
         painter.fillPath(path, Qt::black);
-    }, QStringLiteral("O"));
+    }, name);
 }
 
 Picture crossX()
 {
+    //: Grizzle's mark, the letter X, as a screen reader says it
+    const QString name = QCoreApplication::translate("tictactoe", "X");
     return Picture(QStringLiteral("tictactoe/X"), QSize(kMark, kMark), [](QPainter& painter) {
         whiteGround(painter, kMark, kMark);
         // Square caps run past the corners and are clipped by the picture's
@@ -50,7 +55,7 @@ Picture crossX()
         painter.setPen(QPen(Qt::black, 6, Qt::SolidLine, Qt::SquareCap));
         painter.drawLine(QPointF(0, 0), QPointF(kMark, kMark));
         painter.drawLine(QPointF(kMark, 0), QPointF(0, kMark));
-    }, QStringLiteral("X"));
+    }, name);
 }
 
 } // namespace tictactoe

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tictactoe/board.h"
 
+#include <QCoreApplication>
+
 namespace tictactoe {
 
 namespace {
@@ -15,9 +17,14 @@ bool holds(const Board& board, const Line& line, qint16 who)
 
 QString cellName(int cell)
 {
-    static const char* const names[] = {"Top left",    "Top centre", "Top right",    "Middle left", "Centre",
-                                        "Middle right", "Bottom left", "Bottom centre", "Bottom right"};
-    return cell >= 1 && cell <= 9 ? QString::fromLatin1(names[cell - 1]) : QString();
+    // the places of the board's cells, row by row
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("tictactoe", "Top left"),    QT_TRANSLATE_NOOP("tictactoe", "Top centre"),
+        QT_TRANSLATE_NOOP("tictactoe", "Top right"),   QT_TRANSLATE_NOOP("tictactoe", "Middle left"),
+        QT_TRANSLATE_NOOP("tictactoe", "Centre"),      QT_TRANSLATE_NOOP("tictactoe", "Middle right"),
+        QT_TRANSLATE_NOOP("tictactoe", "Bottom left"), QT_TRANSLATE_NOOP("tictactoe", "Bottom centre"),
+        QT_TRANSLATE_NOOP("tictactoe", "Bottom right")};
+    return cell >= 1 && cell <= 9 ? QCoreApplication::translate("tictactoe", names[cell - 1]) : QString();
 }
 
 Outcome outcome(const Board& board)

@@ -7,6 +7,7 @@
 #include "toolkit/announce.h"
 #include "toolkit/app.h"
 
+#include <QLocale>
 #include <QPushButton>
 
 namespace {
@@ -23,7 +24,7 @@ Label* heading(QWidget* parent, const QString& name, const QString& caption, con
 
 Label* score(QWidget* parent, const QString& name, const twips::Rect& rect)
 {
-    Label* l = controls::label(parent, name, QStringLiteral("0"), rect);
+    Label* l = controls::label(parent, name, QLocale().toString(0), rect);
     fonts::set(l, "MS Sans Serif", 9.75, fonts::Bold);
     l->setAlignment(Qt::AlignCenter);
     l->setForeColor(Qt::black);
@@ -35,17 +36,18 @@ Label* score(QWidget* parent, const QString& name, const twips::Rect& rect)
 } // namespace
 
 frmTicTacToe::frmTicTacToe(App& app, QWidget* parent)
-    : Form(app, QStringLiteral("frmTicTacToe"), QStringLiteral("Tic Tac Toe"), parent)
+    : Form(app, QStringLiteral("frmTicTacToe"), tr("Tic Tac Toe"), parent)
 {
     twips::setRect(this, {0, 0, 6510, 5925});
     setBackColor(QColor(0, 128, 0));
 
-    cmdRestart = controls::commandButton(this, "cmdRestart", "&Restart", {2040, 5400, 975, 375});
+    cmdRestart = controls::commandButton(this, "cmdRestart", tr("&Restart"), {2040, 5400, 975, 375});
 
     Picture1 = controls::pictureBox(this, "Picture1", {1320, 600, 3855, 4455});
     Picture1->setBackColor(Qt::white);
     Picture1->setPicture(tictactoe::ruledPaper());
-    accessible::setName(Picture1, QStringLiteral("Board"));
+    //: The playing board, as a screen reader names it
+    accessible::setName(Picture1, tr("Board"));
 
     Line1 = controls::line(Picture1, "Line1", 1560, 1200, 1560, 3360);
     Line2 = controls::line(Picture1, "Line2", 2280, 1200, 2280, 3360);
@@ -73,19 +75,23 @@ frmTicTacToe::frmTicTacToe(App& app, QWidget* parent)
     }
     new ArrowKeys({cellKey.begin() + 1, cellKey.end()}, 3);
 
-    cmdQuit = controls::commandButton(this, "cmdQuit", "&Main Menu", {3480, 5400, 975, 375});
+    cmdQuit = controls::commandButton(this, "cmdQuit", tr("&Main Menu"), {3480, 5400, 975, 375});
 
     scr2 = score(this, "scr2", {5520, 720, 735, 255});
     scr1 = score(this, "scr1", {240, 720, 735, 255});
-    accessible::setSubject(scr1, QStringLiteral("Your score"));
-    accessible::setSubject(scr2, QStringLiteral("Grizzle's score"));
+    accessible::setSubject(scr1, tr("Your score"));
+    accessible::setSubject(scr2, tr("Grizzle's score"));
 
     // Each heading is drawn twice; the yellow copy stands in front of the
     // black italic one 120 twips to its right, which reads as its shadow.
-    Label12 = heading(this, "Label12", "You", {-480, 120, 2295, 495}, Qt::black, fonts::Bold | fonts::Italic);
-    Label17 = heading(this, "Label17", "You", {-600, 120, 2295, 495}, QColor(255, 255, 0), fonts::Bold);
-    Label11 = heading(this, "Label11", "Grizzle", {4920, 120, 2175, 495}, Qt::black, fonts::Bold | fonts::Italic);
-    Label16 = heading(this, "Label16", "Grizzle", {4800, 120, 2175, 495}, QColor(255, 255, 0), fonts::Bold);
+    //: The heading over the player's score
+    const QString you = tr("You");
+    //: The heading over the opponent's score
+    const QString grizzle = tr("Grizzle");
+    Label12 = heading(this, "Label12", you, {-480, 120, 2295, 495}, Qt::black, fonts::Bold | fonts::Italic);
+    Label17 = heading(this, "Label17", you, {-600, 120, 2295, 495}, QColor(255, 255, 0), fonts::Bold);
+    Label11 = heading(this, "Label11", grizzle, {4920, 120, 2175, 495}, Qt::black, fonts::Bold | fonts::Italic);
+    Label16 = heading(this, "Label16", grizzle, {4800, 120, 2175, 495}, QColor(255, 255, 0), fonts::Bold);
     accessible::setDecorative(Label12);
     accessible::setDecorative(Label11);
 
@@ -140,8 +146,10 @@ void frmTicTacToe::mark(int cell, const PictureBox* from, qint16 who)
 void frmTicTacToe::nameCell(int cell)
 {
     const PictureBox* image = Image1[std::size_t(cell)];
-    const QString mark = image->picture().isNull() ? QStringLiteral("empty") : image->picture().description();
-    accessible::setName(cellKey[std::size_t(cell)], QStringLiteral("%1, %2").arg(tictactoe::cellName(cell), mark));
+    //: What a free cell of the board holds
+    const QString mark = image->picture().isNull() ? tr("empty") : image->picture().description();
+    //: A cell of the board: its place, then what it holds, "Top left, empty" or "Centre, O"
+    accessible::setName(cellKey[std::size_t(cell)], tr("%1, %2").arg(tictactoe::cellName(cell), mark));
 }
 
 void frmTicTacToe::Image1_Click(int Index)
@@ -163,18 +171,20 @@ void frmTicTacToe::checkwinner()
     if (result == tictactoe::Outcome::None)
         return;
     app().platform().MsgBox(result == tictactoe::Outcome::PlayerWins
-                                ? QStringLiteral("You win. Click okay to start a new game.")
+                                ? tr("You win. Click okay to start a new game.")
                             : result == tictactoe::Outcome::ComputerWins
-                                ? QStringLiteral("Grizzley wins. Click okay to start a new game.")
-                                : QStringLiteral("Cat's tail. Nobody wins. Click okay to start a new game."));
+                                ? tr("Grizzley wins. Click okay to start a new game.")
+                                //: A draw: the board is full and nobody has a line
+                                : tr("Cat's tail. Nobody wins. Click okay to start a new game."));
     // The finished position stays up while the box is open; the score
     // changes only once the board is empty again.
     cmdRestart_Click();
     if (result == tictactoe::Outcome::PlayerWins)
-        scr1->setText(QString::number(++playerscore));
+        scr1->setText(QLocale().toString(++playerscore));
     else if (result == tictactoe::Outcome::ComputerWins)
-        scr2->setText(QString::number(++computerscore));
-    announce::say(QStringLiteral("New game. %1, %2.").arg(accessible::name(scr1), accessible::name(scr2)));
+        scr2->setText(QLocale().toString(++computerscore));
+    //: Said when the board is cleared: %1 and %2 are the two scores, "Your score: 1"
+    announce::say(tr("New game. %1, %2.").arg(accessible::name(scr1), accessible::name(scr2)));
 }
 
 void frmTicTacToe::dealersturn()
@@ -185,10 +195,11 @@ void frmTicTacToe::dealersturn()
         cell = tictactoe::randomFreeCell(app().platform(), free);
     if (cell) {
         mark(*cell, imgX, tictactoe::kComputer);
-        announce::say(QStringLiteral("Grizzle: %1.").arg(cellKey[std::size_t(*cell)]->accessibleName()));
+        //: Said when Grizzle plays: %1 is the cell, "Centre, X"
+        announce::say(tr("Grizzle: %1.").arg(cellKey[std::size_t(*cell)]->accessibleName()));
     }
     checkwinner();
-    lblturn->setText(QStringLiteral("Your Turn."));
+    lblturn->setText(tr("Your Turn."));
 }
 
 void frmTicTacToe::cmdRestart_Click()

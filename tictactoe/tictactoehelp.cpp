@@ -5,6 +5,7 @@
 #include "tictactoe/artwork.h"
 #include "tictactoe/board.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace tictactoe {
@@ -61,34 +62,60 @@ std::pair<Board, int> answered(Board board)
     return {board, cell};
 }
 
-QString lower(const QString& name)
+// The cell's place inside a sentence: "top left"
+QString place(int cell)
 {
-    return name.left(1).toLower() + name.mid(1);
+    // row by row, like the cells
+    static const char* const places[] = {
+        QT_TRANSLATE_NOOP("tictactoehelp", "top left"),    QT_TRANSLATE_NOOP("tictactoehelp", "top centre"),
+        QT_TRANSLATE_NOOP("tictactoehelp", "top right"),   QT_TRANSLATE_NOOP("tictactoehelp", "middle left"),
+        QT_TRANSLATE_NOOP("tictactoehelp", "centre"),      QT_TRANSLATE_NOOP("tictactoehelp", "middle right"),
+        QT_TRANSLATE_NOOP("tictactoehelp", "bottom left"), QT_TRANSLATE_NOOP("tictactoehelp", "bottom centre"),
+        QT_TRANSLATE_NOOP("tictactoehelp", "bottom right")};
+    return cell >= 1 && cell <= 9 ? QCoreApplication::translate("tictactoehelp", places[cell - 1]) : QString();
 }
 
-// "the top left and top centre"
+// "the top left and top centre": one, two or three places
 QString places(std::initializer_list<int> cells)
 {
     QStringList names;
     for (int cell : cells)
-        names << lower(cellName(cell));
-    const QString last = names.takeLast();
-    const QString others = names.join(QStringLiteral(", "));
-    return QStringLiteral("the ") + (others.isEmpty() ? last : others + QStringLiteral(" and ") + last);
+        names << place(cell);
+    switch (names.size()) {
+    //: One cell of the board, "the centre"
+    case 1: return QCoreApplication::translate("tictactoehelp", "the %1").arg(names[0]);
+    //: Two cells of the board, "the top left and top centre"
+    case 2: return QCoreApplication::translate("tictactoehelp", "the %1 and %2").arg(names[0], names[1]);
+    //: Three cells of the board, "the top left, top right and bottom right"
+    default: return QCoreApplication::translate("tictactoehelp", "the %1, %2 and %3").arg(names[0], names[1], names[2]);
+    }
+}
+
+// A block of the page: its text in the reader's language, inside its tag.
+// A heading has a blank line before it, which the text browser reads as a
+// space at the end of the block above, as the page always had.
+QString tagged(const char* tag, const char* text)
+{
+    return QStringLiteral("%1<%2>%3</%2>\n")
+        .arg(qstrcmp(tag, "h2") == 0 ? QStringLiteral("\n") : QString(), QLatin1String(tag),
+             QCoreApplication::translate("tictactoehelp", text));
 }
 
 } // namespace
 
 HelpPage helpPage()
 {
-    HelpPage page{QStringLiteral("tictactoe"), QStringLiteral("Tic Tac Toe"), QStringLiteral("frmTicTacToe"), {}, {}};
+    HelpPage page{QStringLiteral("tictactoe"), QCoreApplication::translate("tictactoehelp", "Tic Tac Toe"),
+                  QStringLiteral("frmTicTacToe"), {}, {}};
     const auto os = {1, 2};
     const auto xs = {5};
     const auto [blocked, block] = answered(withMarks(os, xs));
     const QString blocking = page.figure(boardPicture(
         QStringLiteral("help/tictactoe-block"), blocked,
-        QStringLiteral("Your O on %1, Grizzle's first X on %2: it blocks your row with its X on the %3.")
-            .arg(places(os), places(xs), lower(cellName(block)))));
+        //: %1, %2 and %3 are places on the board, "the top left and top centre"
+        QCoreApplication::translate("tictactoehelp",
+                                    "Your O on %1, Grizzle's first X on %2: it blocks your row with its X on %3.")
+            .arg(places(os), places(xs), places({block}))));
     const auto forkOs = {1, 3, 9};
     const auto forkXs = {2, 8};
     const auto [forked, first] = answered(withMarks(forkOs, forkXs));
@@ -101,46 +128,54 @@ HelpPage helpPage()
     }
     const QString fork = page.figure(boardPicture(
         QStringLiteral("help/tictactoe-fork"), forked,
-        QStringLiteral("Your O on %1, Grizzle's X on %2: you threaten two lines, Grizzle blocks the one it looks at "
-                       "first with its X on the %3, and the %4 wins for you.")
-            .arg(places(forkOs), places(forkXs), lower(cellName(first)), lower(cellName(open)))));
+        //: %1 to %4 are places on the board, "the top left and top centre"
+        QCoreApplication::translate("tictactoehelp",
+                                    "Your O on %1, Grizzle's X on %2: you threaten two lines, Grizzle blocks the one "
+                                    "it looks at first with its X on %3, and %4 wins for you.")
+            .arg(places(forkOs), places(forkXs), places({first}), places({open}))));
 
-    page.html = QStringLiteral(R"(
-<p>You play O and Grizzle plays X on a board of three by three. Three of one kind in a row, a
-column or a diagonal win.</p>
-
-<h2>Playing</h2>
-<p>Click a free square to put your O there, or Tab to the board, move with the arrow keys and press
-Space or Enter. Grizzle answers at once. You make the first move when you arrive and after
-<b>Restart</b>.</p>
-
-<h2>How Grizzle plays</h2>
-<p>Grizzle only defends. When you have two O in a line and its third square is free, Grizzle puts
-its X there. It looks at the lines in a fixed order (the rows from the top, the columns from the
-left, then the diagonal from the top left and the one from the top right) and blocks the first
-open pair it finds. With nothing to block, it plays a free square at random. It never looks for
-a line of its own, and completes one only by chance.</p>
-<table width="100%" cellpadding="6"><tr>
-<td align="center" width="50%">%1</td><td align="center" width="50%">%2</td>
-</tr></table>
-<p>So when you threaten two lines at once, Grizzle blocks one, and the other is yours.</p>
-
-<h2>The end of a game</h2>
-<p>A message says how it went: <i>You win.</i>, <i>Grizzley wins.</i>, or, when the board is full
-without a line, <i>Cat's tail. Nobody wins.</i> Press OK: the board is cleared, and a win adds one
-to the winner's score under its name.</p>
-<p>If the game ended on your move, a win or a board you filled, Grizzle opens the next game at once.
-If it ended on Grizzle's move, the next first move is yours.</p>
-
-<h2>The buttons</h2>
-<ul>
-<li><b>Restart</b> clears the board in the middle of a game and keeps the scores; the next move is
-yours.</li>
-<li><b>Main Menu</b> leaves Tic Tac Toe. The scores count the games of one visit, so they start
-again from 0 next time.</li>
-</ul>
-)")
-                    .arg(blocking, fork);
+    page.html = tagged("p", QT_TRANSLATE_NOOP("tictactoehelp",
+                                              "You play O and Grizzle plays X on a board of three by three. Three of "
+                                              "one kind in a row, a column or a diagonal win."))
+        + tagged("h2", QT_TRANSLATE_NOOP("tictactoehelp", "Playing"))
+        + tagged("p", QT_TRANSLATE_NOOP("tictactoehelp",
+                                        "Click a free square to put your O there, or Tab to the board, move with the "
+                                        "arrow keys and press Space or Enter. Grizzle answers at once. You make the "
+                                        "first move when you arrive and after <b>Restart</b>."))
+        + tagged("h2", QT_TRANSLATE_NOOP("tictactoehelp", "How Grizzle plays"))
+        + tagged("p", QT_TRANSLATE_NOOP("tictactoehelp",
+                                        "Grizzle only defends. When you have two O in a line and its third square is "
+                                        "free, Grizzle puts its X there. It looks at the lines in a fixed order (the "
+                                        "rows from the top, the columns from the left, then the diagonal from the top "
+                                        "left and the one from the top right) and blocks the first open pair it "
+                                        "finds. With nothing to block, it plays a free square at random. It never "
+                                        "looks for a line of its own, and completes one only by chance."))
+        + QStringLiteral("<table width=\"100%\" cellpadding=\"6\"><tr>\n"
+                         "<td align=\"center\" width=\"50%\">%1</td><td align=\"center\" width=\"50%\">%2</td>\n"
+                         "</tr></table>\n")
+              .arg(blocking, fork)
+        + tagged("p", QT_TRANSLATE_NOOP("tictactoehelp",
+                                        "So when you threaten two lines at once, Grizzle blocks one, and the other is "
+                                        "yours."))
+        + tagged("h2", QT_TRANSLATE_NOOP("tictactoehelp", "The end of a game"))
+        + tagged("p", QT_TRANSLATE_NOOP("tictactoehelp",
+                                        "A message says how it went: <i>You win.</i>, <i>Grizzley wins.</i>, or, "
+                                        "when the board is full without a line, <i>Cat's tail. Nobody wins.</i> Press "
+                                        "OK: the board is cleared, and a win adds one to the winner's score under its "
+                                        "name."))
+        + tagged("p", QT_TRANSLATE_NOOP("tictactoehelp",
+                                        "If the game ended on your move, a win or a board you filled, Grizzle opens "
+                                        "the next game at once. If it ended on Grizzle's move, the next first move is "
+                                        "yours."))
+        + tagged("h2", QT_TRANSLATE_NOOP("tictactoehelp", "The buttons"))
+        + QStringLiteral("<ul>\n")
+        + tagged("li", QT_TRANSLATE_NOOP("tictactoehelp",
+                                         "<b>Restart</b> clears the board in the middle of a game and keeps the "
+                                         "scores; the next move is yours."))
+        + tagged("li", QT_TRANSLATE_NOOP("tictactoehelp",
+                                         "<b>Main Menu</b> leaves Tic Tac Toe. The scores count the games of one "
+                                         "visit, so they start again from 0 next time."))
+        + QStringLiteral("</ul>\n");
     return page;
 }
 

@@ -225,12 +225,19 @@ private slots:
         QCOMPARE(bingo::hasPattern(gametype, marks), !needsCentre);
     }
 
-    void anUnknownPatternIsNeverWon()
+    void anUnknownPatternIsNeverWonNorNamed()
     {
         std::array<bool, 25> marks;
         marks.fill(true);
-        QVERIFY(!bingo::hasPattern(0, marks));
-        QVERIFY(!bingo::hasPattern(5, marks));
+        QStringList names;
+        for (int gametype = 0; gametype <= 5; ++gametype) {
+            const bool known = gametype >= bingo::Blackout && gametype <= bingo::FieldGoal;
+            QCOMPARE(bingo::hasPattern(gametype, marks), known);
+            QCOMPARE(bingo::patternName(gametype).isEmpty(), !known);
+            names << bingo::patternName(gametype);
+        }
+        names.removeDuplicates();
+        QCOMPARE(names.size(), 5);  // four names and the empty one
     }
 };
 

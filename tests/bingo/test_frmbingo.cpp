@@ -406,8 +406,11 @@ private slots:
         QVERIFY(opened);
         frmBingo& f = *opened;
         QCOMPARE(spokenName(&f), QStringLiteral("Bingo"));
-        // the options panel comes first, on the pattern in play
+        // the options panel comes first, on the pattern in play; each option
+        // is called by its pattern's name
         QCOMPARE(focused(), f.Option1);
+        for (QRadioButton* option : {f.Option1, f.Option2, f.Option3, f.Option4})
+            QCOMPARE(spokenName(option), bingo::patternName(option->objectName().back().digitValue()));
         QCOMPARE(spokenName(f.scrSpeed), QStringLiteral("Call Speed"));
         QCOMPARE(spokenName(f.picDCard), QStringLiteral("Grizzle's card"));
         QCOMPARE(spokenName(f.picYCard), QStringLiteral("Your card"));
