@@ -17,7 +17,7 @@ class QWidget;
 namespace fit {
 
 // The smallest part of its own size a caption's font gives way to.
-inline constexpr double kFloor = 0.7;
+inline constexpr double kFloor = 0.6;
 
 // The largest font from `font` down to the floor at which `text`, drawn with
 // `flags` (Qt::AlignmentFlag, Qt::TextFlag) shows whole in `box`: a line

@@ -3,6 +3,7 @@
 #include "support/screentexts.h"
 
 #include "toolkit/fit.h"
+#include "toolkit/twips.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -86,6 +87,9 @@ QStringList read()
 QStringList cutOff()
 {
     QStringList out;
+    // a window made smaller than the screens were drawn for may cut off
+    if (twips::zoom() < 1.0)
+        return out;
     eachShown([&](QWidget* w) {
         if (!fit::fits(w))
             add(out, w, "cut off", fit::caption(w));

@@ -18,9 +18,9 @@ namespace screentexts {
 QString line(const QString& where, const char* kind, const QString& text);
 QStringList read();
 
-// The visible captions that do not show whole in their controls: a button's
-// on more than one line or wider than the button, a label's beyond its
-// box. One line each, as read() gives them.
+// The visible captions that do not show whole in their controls, at a zoom
+// of 100 % or more: a button's on more than one line or wider than the
+// button, a label's beyond its box. One line each, as read() gives them.
 QStringList cutOff();
 
 } // namespace screentexts
