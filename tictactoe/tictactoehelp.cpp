@@ -91,14 +91,10 @@ QString places(std::initializer_list<int> cells)
     }
 }
 
-// A block of the page: its text in the reader's language, inside its tag.
-// A heading has a blank line before it, which the text browser reads as a
-// space at the end of the block above, as the page always had.
+// A block of the page in the reader's language (HelpPage::block).
 QString tagged(const char* tag, const char* text)
 {
-    return QStringLiteral("%1<%2>%3</%2>\n")
-        .arg(qstrcmp(tag, "h2") == 0 ? QStringLiteral("\n") : QString(), QLatin1String(tag),
-             QCoreApplication::translate("tictactoehelp", text));
+    return HelpPage::block(tag, QCoreApplication::translate("tictactoehelp", text));
 }
 
 } // namespace

@@ -15,6 +15,12 @@ const QString kScheme = QStringLiteral("help");
 constexpr double kMargin = 180;
 } // namespace
 
+QString HelpPage::block(const char* tag, const QString& text)
+{
+    return QStringLiteral("%1<%2>%3</%2>\n")
+        .arg(qstrcmp(tag, "h2") == 0 ? QStringLiteral("\n") : QString(), QLatin1String(tag), text);
+}
+
 QString HelpPage::figure(const Picture& picture)
 {
     pictures.push_back(picture);

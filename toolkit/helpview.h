@@ -24,6 +24,11 @@ struct HelpPage {
     // its caption, which is also what a screen reader reads for it; the page
     // keeps the picture.
     QString figure(const Picture& picture);
+
+    // A block of a page's text (a paragraph, an item, a heading) inside its
+    // tag. A heading has a blank line before it, which the view reads as a
+    // space at the end of the block above, as the pages always had.
+    static QString block(const char* tag, const QString& text);
 };
 
 class HelpView : public QTextBrowser, public QTextObjectInterface {
