@@ -38,10 +38,7 @@ Form::Form(App& app, const QString& name, const QString& title, QWidget* parent)
 
 QWidget* Form::firstFocus()
 {
-    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
-        if (isAncestorOf(w) && canTakeFocus(w))
-            return w;
-    return nullptr;
+    return nextFocus(this, this);
 }
 
 void Form::focusFirst()

@@ -164,6 +164,15 @@ bool canTakeFocus(const QWidget* control)
     return (control->focusPolicy() & Qt::TabFocus) && control->isEnabled() && control->isVisible();
 }
 
+QWidget* nextFocus(const QWidget* within, QWidget* from, bool forward)
+{
+    for (QWidget* w = forward ? from->nextInFocusChain() : from->previousInFocusChain(); w != from;
+         w = forward ? w->nextInFocusChain() : w->previousInFocusChain())
+        if (within->isAncestorOf(w) && canTakeFocus(w))
+            return w;
+    return nullptr;
+}
+
 // --- ArrowKeys ---------------------------------------------------------------
 
 ArrowKeys::ArrowKeys(std::vector<QWidget*> cells, int columns)
@@ -264,12 +273,7 @@ bool TabCycle::eventFilter(QObject*, QEvent* event)
     QWidget* focus = QApplication::focusWidget();
     if (!(forward || back) || !focus || !container_->isAncestorOf(focus))
         return false;
-    for (QWidget* w = forward ? focus->nextInFocusChain() : focus->previousInFocusChain(); w != focus;
-         w = forward ? w->nextInFocusChain() : w->previousInFocusChain()) {
-        if (container_->isAncestorOf(w) && canTakeFocus(w)) {
-            w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            break;
-        }
-    }
+    if (QWidget* next = nextFocus(container_, focus, forward))
+        next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }

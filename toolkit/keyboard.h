@@ -82,6 +82,10 @@ void showFocusFromFirstKey();
 // Whether Tab can bring the focus to the control now: it takes focus that
 // way, and is enabled and shown.
 bool canTakeFocus(const QWidget* control);
+// The control inside `within` that Tab (or, not forward, Shift+Tab) brings
+// the focus to from `from`, the focus chain followed round; none if no
+// control there can take it.
+QWidget* nextFocus(const QWidget* within, QWidget* from, bool forward = true);
 
 // Moves the focus between the cells of one board with the arrow keys, row by
 // row as given. A cell that cannot take the focus now is passed over; at the
