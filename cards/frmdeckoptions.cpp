@@ -25,17 +25,17 @@ frmDeckOptions::frmDeckOptions(App& app, QWidget* parent)
     // The dialog is read as "Deck Options" already: a reader names the
     // choice's group by what it chooses.
     fraOptions->setAccessibleName(tr("Card Type"));
-    // The designs' own names, for a language that writes them otherwise.
+    // The card backs' own names, for a language that writes them otherwise.
     const std::array<std::pair<QString, twips::Rect>, 5> options = {{
-        //: A card-back design's name
+        //: The name of one of the game's card backs
         {tr("Mossgrave"), {240, 960, 1095, 255}},
-        //: A card-back design's name
+        //: The name of one of the game's card backs
         {tr("Corvane"), {240, 1200, 1335, 255}},
-        //: A card-back design's name
+        //: The name of one of the game's card backs
         {tr("Corvane2"), {240, 1440, 975, 255}},
-        //: A card-back design's name
+        //: The name of one of the game's card backs
         {tr("Saltwick"), {240, 1680, 1215, 255}},
-        //: A card-back design's name
+        //: The name of one of the game's card backs
         {tr("Emberjack"), {240, 1920, 1215, 255}},
     }};
     // Siblings inside one frame: Qt keeps exactly one of them checked.

@@ -710,27 +710,27 @@
     </message>
     <message>
         <source>Mossgrave</source>
-        <extracomment>A card-back design&apos;s name</extracomment>
+        <extracomment>The name of one of the game&apos;s card backs</extracomment>
         <translation>Mossgrave</translation>
     </message>
     <message>
         <source>Corvane</source>
-        <extracomment>A card-back design&apos;s name</extracomment>
+        <extracomment>The name of one of the game&apos;s card backs</extracomment>
         <translation>Corvane</translation>
     </message>
     <message>
         <source>Corvane2</source>
-        <extracomment>A card-back design&apos;s name</extracomment>
+        <extracomment>The name of one of the game&apos;s card backs</extracomment>
         <translation>Corvane2</translation>
     </message>
     <message>
         <source>Saltwick</source>
-        <extracomment>A card-back design&apos;s name</extracomment>
+        <extracomment>The name of one of the game&apos;s card backs</extracomment>
         <translation>Saltwick</translation>
     </message>
     <message>
         <source>Emberjack</source>
-        <extracomment>A card-back design&apos;s name</extracomment>
+        <extracomment>The name of one of the game&apos;s card backs</extracomment>
         <translation>Emberjack</translation>
     </message>
     <message>
