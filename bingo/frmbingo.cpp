@@ -113,7 +113,7 @@ frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBin
     controls::setBackColor(Frame1, QColor(192, 192, 192));
     Frame1->hide();
     // The panel keeps the keyboard while it is up, as a dialog does.
-    new TabCycle(Frame1);
+    keepTabWithin(Frame1);
     Label* note = controls::label(Frame1, "Label15", tr("Note: Hitting Okay will cause the game to restart."),
                                   {120, 120, 3975, 255});
     note->setForeColor(QColor(255, 0, 0));

@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the game does before it opens its window: answer --help and
-// --version, refuse what it does not understand, and find a display to open
-// the window on: Wayland where a compositor answers, else X11.
+// What the game answers without opening its window: --help, --version, and
+// a refusal of what it does not understand (display.h finds the display).
 
 #include <QString>
 #include <QStringList>
@@ -22,6 +21,8 @@ struct Request {
     bool help = false;
     bool version = false;
     QString error;  // an option or argument the game does not take
+    // Answered without a window.
+    bool answered() const { return help || version || !error.isEmpty(); }
 };
 
 // What the command line (program name first) asks for. Qt's own options
@@ -29,23 +30,8 @@ struct Request {
 // reads them.
 Request read(const QStringList& arguments);
 
-// The answers to --help and --version; they need a QCoreApplication.
+// The answers to --help and --version; they need the application object.
 QString helpText();
 QString versionText();
-
-struct Display {
-    // Qt's platform to open the window with ("wayland", "xcb", or what
-    // QT_QPA_PLATFORM or -platform chose, options and all)
-    QString platform;
-    // or why no window can be opened, in one line
-    QString problem;
-};
-
-// Where the window can open. Without a platform chosen: the Wayland display
-// when its compositor takes a connection and Qt's Wayland plugin is there,
-// else the X display when it can be reached. A chosen platform (or each of a
-// list "a;b") counts where its plugin is there and, for Wayland and X11,
-// its display can be reached. So Qt never aborts for want of a display.
-Display findDisplay(const QStringList& arguments);
 
 } // namespace launch

@@ -5,6 +5,7 @@
 #include "platform/appinfo.h"
 #include "platform/desktopplatform.h"
 #include "shell/cardovia.h"
+#include "shell/display.h"
 #include "shell/frmmain.h"
 #include "shell/launch.h"
 #include "toolkit/language.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <cstdio>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -23,6 +23,32 @@ void nameTheApplication()
     QCoreApplication::setApplicationVersion(QString::fromUtf8(launch::kVersion));
 }
 
+// What the game says instead of opening its window (--help, --version, an
+// option refused, or why no window can open), in the player's language,
+// from an application object that needs no display. The status to end with.
+int answerWithoutWindow(int argc, char** argv, const QStringList& arguments, const launch::Display& display)
+{
+    QCoreApplication core(argc, argv);
+    nameTheApplication();
+    const language::Catalogues catalogues;
+    // read again, now that Qt's own words come in the player's language
+    const launch::Request request = launch::read(arguments);
+    if (request.help || request.version) {
+        const QString text = request.help ? launch::helpText() : launch::versionText();
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    const QString program = arguments.value(0, QStringLiteral("cardovia"));
+    if (!request.error.isEmpty()) {
+        const QString line =
+            QCoreApplication::translate("launch", "%1: %2 Try '%1 --help'.").arg(program, request.error);
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+        return 2;
+    }
+    std::fprintf(stderr, "%s\n", launch::problem(display, program).toLocal8Bit().constData());
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -31,34 +57,12 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    // Answered without a display, in the player's language: a core
-    // application of its own carries the catalogues until the window's takes
-    // over. It gets a copy of the arguments, which it may take from.
-    launch::Display display;
-    {
-        std::vector<char*> coreArgv(argv, argv + argc + 1);
-        int coreArgc = argc;
-        QCoreApplication core(coreArgc, coreArgv.data());
-        nameTheApplication();
-        language::install();
-        const launch::Request request = launch::read(arguments);
-        if (request.help || request.version) {
-            const QString text = request.help ? launch::helpText() : launch::versionText();
-            std::fputs(text.toLocal8Bit().constData(), stdout);
-            return 0;
-        }
-        if (!request.error.isEmpty()) {
-            const QString line = QCoreApplication::translate("launch", "%1: %2 Try '%1 --help'.")
-                                     .arg(arguments.value(0), request.error);
-            std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
-            return 2;
-        }
-        display = launch::findDisplay(arguments);
-        if (!display.problem.isEmpty()) {
-            std::fprintf(stderr, "%s\n", display.problem.toLocal8Bit().constData());
-            return 1;
-        }
-    }
+    // Decided before any application object exists, so that there is one
+    // for the run, which connects to the display once.
+    const launch::Request request = launch::read(arguments);
+    const launch::Display display = request.answered() ? launch::Display{} : launch::findDisplay(arguments);
+    if (request.answered() || display.platform.isEmpty())
+        return answerWithoutWindow(argc, argv, arguments, display);
     // Qt opens the window where the display was found, whatever it would
     // have guessed from the session
     qputenv("QT_QPA_PLATFORM", display.platform.toLocal8Bit());

@@ -208,6 +208,10 @@ public:
     }
 };
 
+} // namespace
+
+namespace accessible {
+
 QAccessibleInterface* factory(const QString& className, QObject* object)
 {
     if (className == QLatin1String("QScrollBar") && object->property(kValueScale).isValid())
@@ -230,15 +234,6 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     return nullptr;
 }
 
-} // namespace
-
-namespace accessible {
-
-void install()
-{
-    static const bool installed = (QAccessible::installFactory(factory), true);
-    Q_UNUSED(installed);
-}
 
 void setName(QWidget* control, const QString& name)
 {

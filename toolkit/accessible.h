@@ -5,18 +5,19 @@
 // nothing here: Qt reads a button's caption without its "&". A label reads as
 // its text, a button where it takes the focus (the cells of a card).
 
+class QAccessibleInterface;
 class QObject;
 class QString;
 class QWidget;
 
 namespace accessible {
 
-// Lets Qt ask the toolkit for its forms, labels and picture boxes: a form is
-// a pane (a dialog where it draws a dialog frame) named by what the player
-// sees; a picture box is a graphic, a button where it takes the focus and
-// does something when pressed, or a group where it holds controls (a card
-// with its cells). Runs once, however often it is called.
-void install();
+// How Qt sees the toolkit's forms, labels and picture boxes, for the
+// toolkit's services to install: a form is a pane (a dialog where it draws a
+// dialog frame) named by what the player sees; a picture box is a graphic, a
+// button where it takes the focus and does something when pressed, or a
+// group where it holds controls (a card with its cells).
+QAccessibleInterface* factory(const QString& className, QObject* object);
 
 // A screen reader passes over the control: the second copy of a title drawn
 // as its shadow.

@@ -3,159 +3,174 @@
 #include "toolkit/announce.h"
 
 #include <QAccessible>
+#include <QAccessibleObject>
 #include <QApplication>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
+namespace announce {
+
 namespace {
 
-class Announcer : public QObject {
-public:
-    Announcer()
-    {
-        setParent(QCoreApplication::instance());
-        // Sent before Qt tells a reader of the new focus, so the news is
-        // there when the reader asks for the description.
-        connect(qApp, &QApplication::focusChanged, this, &Announcer::focusChanged);
-    }
+// The run's announcer, while the toolkit's services hold one.
+Announcer* current = nullptr;
 
-    void say(const QString& news)
+// A voice as a reader sees it: a hidden object named by its news, a child of
+// the control in focus's parent as far as the reader can tell, so that it
+// finds no new surroundings to name on the way there and back.
+class VoiceAccessible : public QAccessibleObject {
+public:
+    explicit VoiceAccessible(Voice* voice) : QAccessibleObject(voice) {}
+
+    QAccessibleInterface* parent() const override
     {
-        if (news.isEmpty())
-            return;
-        QWidget* focus = QApplication::focusWidget();
-        if (moved_ && focus) {
-            // A reader asks for the description only once this turn is over.
-            tell(focus, news);
-            return;
-        }
-        pending_ << news;
-        endTurnSoon();
+        QWidget* place = voice()->place;
+        return place ? QAccessible::queryAccessibleInterface(place) : nullptr;
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? voice()->news : QString(); }
+    // as a plain hidden widget reads
+    QAccessible::Role role() const override { return QAccessible::Client; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = true;
+        return state;
     }
 
 private:
-    void focusChanged(QWidget* old, QWidget* now)
-    {
-        // News of this turn follows the focus to where it ends up (a control
-        // that is disabled or hidden passes the focus on); older news stays
-        // behind with the control it was said on.
-        QStringList news;
-        if (old && old == told_) {
-            if (toldThisTurn_)
-                news = news_;
-            untell();
-        }
-        if (!now)
-            return;
-        moved_ = true;
-        endTurnSoon();
-        news += pending_;
-        pending_.clear();
-        if (!news.isEmpty())
-            tell(now, news.join(QLatin1Char(' ')));
-    }
-
-    void endTurnSoon()
-    {
-        if (!armed_) {
-            armed_ = true;
-            QTimer::singleShot(0, this, &Announcer::endTurn);
-        }
-    }
-
-    void endTurn()
-    {
-        armed_ = false;
-        moved_ = false;
-        toldThisTurn_ = false;
-        QWidget* focus = QApplication::focusWidget();
-        QWidget* modal = QApplication::activeModalWidget();
-        // With no active window (a message box has just closed) or a message
-        // box on its way up, the news waits for the focus and goes with it.
-        if (pending_.isEmpty() || !QApplication::activeWindow() || (modal && !modal->isAncestorOf(focus)))
-            return;
-        // Beside the control in focus, so a reader finds no new surroundings
-        // to name on the way there and back.
-        QWidget* place = focus && focus->parentWidget() ? focus->parentWidget() : QApplication::activeWindow();
-        QPointer<QWidget>& voice = voices_[next_];
-        next_ = 1 - next_;
-        if (!voice || voice->parentWidget() != place) {
-            delete voice;
-            voice = new QWidget(place);
-            voice->setObjectName(QStringLiteral("announcement"));
-            voice->hide();
-        }
-        voice->setAccessibleName(pending_.join(QLatin1Char(' ')));
-        pending_.clear();
-        // Focus as a reader sees it; the keyboard's focus stays where it is.
-        QAccessibleEvent event(voice, QAccessible::Focus);
-        QAccessible::updateAccessibility(&event);
-        if (listener)
-            listener(voice);
-    }
-
-public:
-    std::function<void(QObject*)> listener;
-
-private:
-
-    // The news goes with the control the focus is on, after its own description.
-    void tell(QWidget* control, const QString& news)
-    {
-        if (control != told_) {
-            untell();
-            told_ = control;
-            own_ = control->accessibleDescription();
-            news_.clear();
-        }
-        news_ << news;
-        toldThisTurn_ = true;
-        const QString said = news_.join(QLatin1Char(' '));
-        control->setAccessibleDescription(own_.isEmpty() ? said : said + QLatin1Char(' ') + own_);
-    }
-
-    void untell()
-    {
-        if (told_)
-            told_->setAccessibleDescription(own_);
-        told_ = nullptr;
-    }
-
-    QStringList pending_;
-    bool moved_ = false;
-    bool armed_ = false;
-    bool toldThisTurn_ = false;
-    QPointer<QWidget> told_;
-    QString own_;
-    QStringList news_;
-    QPointer<QWidget> voices_[2];
-    int next_ = 0;
+    Voice* voice() const { return static_cast<Voice*>(object()); }
 };
-
-Announcer& announcer()
-{
-    static Announcer* const instance = new Announcer;
-    return *instance;
-}
 
 } // namespace
 
-namespace announce {
-
-void install()
+Announcer::Announcer()
 {
-    announcer();
+    // Sent before Qt tells a reader of the new focus, so the news is there
+    // when the reader asks for the description.
+    connect(qApp, &QApplication::focusChanged, this, &Announcer::focusChanged);
+    for (Voice& voice : voices_)
+        voice.setObjectName(QStringLiteral("announcement"));
+    current = this;
+}
+
+Announcer::~Announcer()
+{
+    untell();
+    if (current == this)
+        current = nullptr;
+}
+
+void Announcer::say(const QString& news)
+{
+    if (news.isEmpty())
+        return;
+    QWidget* focus = QApplication::focusWidget();
+    if (moved_ && focus) {
+        // A reader asks for the description only once this turn is over.
+        tell(focus, news);
+        return;
+    }
+    pending_ << news;
+    endTurnSoon();
+}
+
+void Announcer::focusChanged(QWidget* old, QWidget* now)
+{
+    // News of this turn follows the focus to where it ends up (a control
+    // that is disabled or hidden passes the focus on); older news stays
+    // behind with the control it was said on.
+    QStringList news;
+    if (old && old == told_) {
+        if (toldThisTurn_)
+            news = news_;
+        untell();
+    }
+    if (!now)
+        return;
+    moved_ = true;
+    endTurnSoon();
+    news += pending_;
+    pending_.clear();
+    if (!news.isEmpty())
+        tell(now, news.join(QLatin1Char(' ')));
+}
+
+void Announcer::endTurnSoon()
+{
+    if (!armed_) {
+        armed_ = true;
+        QTimer::singleShot(0, this, &Announcer::endTurn);
+    }
+}
+
+void Announcer::endTurn()
+{
+    armed_ = false;
+    moved_ = false;
+    toldThisTurn_ = false;
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* modal = QApplication::activeModalWidget();
+    // With no active window (a message box has just closed) or a message
+    // box on its way up, the news waits for the focus and goes with it.
+    if (pending_.isEmpty() || !QApplication::activeWindow() || (modal && !modal->isAncestorOf(focus)))
+        return;
+    Voice& voice = voices_[next_];
+    next_ = 1 - next_;
+    voice.place = focus && focus->parentWidget() ? focus->parentWidget() : QApplication::activeWindow();
+    voice.news = pending_.join(QLatin1Char(' '));
+    pending_.clear();
+    // Focus as a reader sees it; the keyboard's focus stays where it is.
+    QAccessibleEvent event(&voice, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+    if (listener)
+        listener(&voice);
+}
+
+// The news goes with the control the focus is on, after its own description.
+void Announcer::tell(QWidget* control, const QString& news)
+{
+    if (control != told_) {
+        untell();
+        told_ = control;
+        own_ = control->accessibleDescription();
+        news_.clear();
+    } else if (control->accessibleDescription() != written_) {
+        // described anew by its screen meanwhile: that is its own now
+        own_ = control->accessibleDescription();
+    }
+    news_ << news;
+    toldThisTurn_ = true;
+    const QString said = news_.join(QLatin1Char(' '));
+    written_ = own_.isEmpty() ? said : said + QLatin1Char(' ') + own_;
+    control->setAccessibleDescription(written_);
+}
+
+void Announcer::untell()
+{
+    // A screen that described its control anew meanwhile keeps what it said.
+    if (told_ && told_->accessibleDescription() == written_)
+        told_->setAccessibleDescription(own_);
+    told_ = nullptr;
 }
 
 void say(const QString& news)
 {
-    announcer().say(news);
+    if (current)
+        current->say(news);
 }
 
 void setListener(std::function<void(QObject*)> listener)
 {
-    announcer().listener = std::move(listener);
+    if (current)
+        current->listener = std::move(listener);
+}
+
+QAccessibleInterface* voiceFactory(const QString& className, QObject* object)
+{
+    return className == QLatin1String("announce::Voice") ? new VoiceAccessible(static_cast<Voice*>(object)) : nullptr;
 }
 
 } // namespace announce

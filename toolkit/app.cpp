@@ -2,16 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/app.h"
 
-#include "toolkit/accessible.h"
-#include "toolkit/language.h"
-
 App::App(Platform& platform) : platform_(platform)
 {
-    // before any form is made: the forms take their texts as they are made
-    language::install();
-    controls::useZoomStyle();
-    // before any window is made: a reader may ask for a control as it is made
-    accessible::install();
 }
 
 App::~App() = default;

@@ -7,12 +7,11 @@
 
 #include "platform/platform.h"
 #include "toolkit/form.h"
+#include "toolkit/services.h"
 
 #include <QPointer>
 #include <typeindex>
 #include <unordered_map>
-
-
 
 class App {
 public:
@@ -66,6 +65,9 @@ private:
     Form* find(std::type_index type) const;
     void adopt(std::type_index type, Form* form);
 
+    // first of all: the forms take their texts, style and readers' view as
+    // they are made
+    ToolkitServices services_;
     Platform& platform_;
     std::unordered_map<std::type_index, Entry> forms_;
 };

@@ -59,7 +59,6 @@ public:
 template <class W>
 W* named(W* widget, const QString& name, const twips::Rect& rect)
 {
-    useZoomStyle();
     widget->setObjectName(name);
     twips::setRect(widget, rect);
     return widget;
@@ -67,13 +66,9 @@ W* named(W* widget, const QString& name, const twips::Rect& rect)
 
 } // namespace
 
-void useZoomStyle()
+QStyle* zoomStyle(QStyle* base)
 {
-    static const bool installed = [] {
-        QApplication::setStyle(new ZoomStyle(QStyleFactory::create(QApplication::style()->name())));
-        return true;
-    }();
-    Q_UNUSED(installed);
+    return new ZoomStyle(base);
 }
 
 QString plainCaption(const QString& caption)

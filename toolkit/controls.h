@@ -15,14 +15,14 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QStyle;
 
 namespace controls {
 
-// Draws the controls in the application's style with every measure it
-// takes in pixels grown with the zoom. The factories below make sure of it;
-// App does it as the run starts, so that the windows made before the first
-// control are not styled anew later. Runs once, however often it is called.
-void useZoomStyle();
+// `base` with every measure it takes in pixels grown with the zoom, for the
+// controls placed in twips; the toolkit's services make it the
+// application's style for the run.
+QStyle* zoomStyle(QStyle* base);
 
 // The caption as read aloud: "&" marks an access key and "&&" is one "&".
 QString plainCaption(const QString& caption);

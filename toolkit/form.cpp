@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/form.h"
 
-#include "toolkit/accessible.h"
-#include "toolkit/announce.h"
 #include "toolkit/classic.h"
 #include "toolkit/keyboard.h"
 
@@ -22,9 +20,6 @@ constexpr int kCaption = 18 * kLine;
 Form::Form(App& app, const QString& name, const QString& title, QWidget* parent)
     : QWidget(parent), app_(app), client_(this)
 {
-    accessible::install();
-    announce::install();
-    showFocusFromFirstKey();
     setObjectName(name);
     setAccessibleName(title);
     // A loaded form stays hidden until its Visible is set.
@@ -60,7 +55,7 @@ void Form::setDialogFrame(const QString& caption)
     frameCaption_ = caption;
     if (client_ == this) {
         // A dialog keeps the keyboard while it is open.
-        new TabCycle(this);
+        keepTabWithin(this);
         client_ = new QWidget(this);
         client_->setObjectName(objectName() + QStringLiteral(".client"));
         client_->setAutoFillBackground(true);

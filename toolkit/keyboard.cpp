@@ -99,7 +99,6 @@ bool EnterPresses::eventFilter(QObject*, QEvent* event)
 
 FocusFrame::FocusFrame(QWidget* control) : QObject(control), control_(control)
 {
-    showFocusFromFirstKey();
     control->installEventFilter(this);
 }
 
@@ -127,36 +126,18 @@ bool FocusFrame::eventFilter(QObject*, QEvent* event)
     return true;
 }
 
-namespace {
-
 // Qt marks a window whose focus the player moved with Tab; any key counts here.
-class FocusCues : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
-            return false;
-        QWidget* window = static_cast<QWidget*>(watched)->window();
-        if (!window->testAttribute(Qt::WA_KeyboardFocusChange)) {
-            window->setAttribute(Qt::WA_KeyboardFocusChange);
-            if (QWidget* focus = window->focusWidget())
-                focus->update();
-        }
-        return false;
-    }
-};
-
-} // namespace
-
-void showFocusFromFirstKey()
+bool FocusCues::eventFilter(QObject* watched, QEvent* event)
 {
-    static FocusCues* const cues = [] {
-        auto* filter = new FocusCues;
-        filter->setParent(QCoreApplication::instance());
-        QCoreApplication::instance()->installEventFilter(filter);
-        return filter;
-    }();
-    Q_UNUSED(cues);
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    QWidget* window = static_cast<QWidget*>(watched)->window();
+    if (!window->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        window->setAttribute(Qt::WA_KeyboardFocusChange);
+        if (QWidget* focus = window->focusWidget())
+            focus->update();
+    }
+    return false;
 }
 
 bool canTakeFocus(const QWidget* control)
@@ -257,23 +238,32 @@ void dropQueuedInput()
     QCoreApplication::instance()->removeEventFilter(&swallower);
 }
 
-TabCycle::TabCycle(QWidget* container) : QObject(container), container_(container)
+namespace {
+constexpr char kKeepsTab[] = "keepsTab";
+} // namespace
+
+void keepTabWithin(QWidget* container)
 {
-    // The key goes to whichever control inside has the focus, made now or later.
-    QCoreApplication::instance()->installEventFilter(this);
+    container->setProperty(kKeepsTab, true);
 }
 
-bool TabCycle::eventFilter(QObject*, QEvent* event)
+bool DialogTabs::eventFilter(QObject*, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress || !container_ || !container_->isVisible())
+    if (event->type() != QEvent::KeyPress)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & ~Qt::KeypadModifier);
     const bool back = key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ShiftModifier);
     QWidget* focus = QApplication::focusWidget();
-    if (!(forward || back) || !focus || !container_->isAncestorOf(focus))
+    if (!(forward || back) || !focus)
         return false;
-    if (QWidget* next = nextFocus(container_, focus, forward))
+    // the innermost shown container that keeps the keyboard
+    QWidget* container = focus->parentWidget();
+    while (container && !(container->property(kKeepsTab).toBool() && container->isVisible()))
+        container = container->parentWidget();
+    if (!container)
+        return false;
+    if (QWidget* next = nextFocus(container, focus, forward))
         next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }

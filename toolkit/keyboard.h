@@ -7,7 +7,6 @@
 // the input that arrives while a handler holds the user-interface thread.
 
 #include <QObject>
-#include <QPointer>
 #include <vector>
 
 class QAbstractButton;
@@ -59,7 +58,7 @@ private:
 };
 
 // Draws a frame over its control while the control has the focus and the
-// window shows its focus (see showFocusFromFirstKey). The frame's width
+// window shows its focus (see FocusCues). The frame's width
 // follows the control's size in pixels, so it suits the art at any scale.
 class FocusFrame : public QObject {
     Q_OBJECT
@@ -76,8 +75,11 @@ private:
 // From the first key a player presses in a window on, the window shows where
 // its focus is: Qt's buttons draw their focus then, and FocusFrame does too.
 // A player who only uses the mouse sees the screens as they always looked,
-// with no focus drawn. Runs once, however often it is called.
-void showFocusFromFirstKey();
+// with no focus drawn. The toolkit's services install one for the run.
+class FocusCues : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
 
 // Whether Tab can bring the focus to the control now: it takes focus that
 // way, and is enabled and shown.
@@ -110,17 +112,13 @@ QAbstractButton* accessKeyButton(QWidget* root, const QKeySequence& key);
 // A dialog keeps the keyboard: while `container` is shown and the focus is
 // inside it, Tab and Shift+Tab move among the controls inside it that can
 // take the focus, in the tab order, from the last back to the first and the
-// other way round.
-class TabCycle : public QObject {
-    Q_OBJECT
-public:
-    explicit TabCycle(QWidget* container);
+// other way round. DialogTabs, which the toolkit's services install for the
+// run, does it for every such container.
+void keepTabWithin(QWidget* container);
 
+class DialogTabs : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QPointer<QWidget> container_;
 };
 
 // Takes the clicks, key strokes, shortcuts and wheel turns that the window

@@ -2,56 +2,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/language.h"
 
+#include "platform/logging.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
-#include <QPointer>
 #include <QTranslator>
 
 namespace language {
 
-namespace {
-
-// A catalogue for the run, owned by the application; false if none was found.
-bool add(const QLocale& locale, const QString& name, const QString& folder)
+Catalogues::Catalogues(const QLocale& locale)
 {
-    auto* catalogue = new QTranslator(QCoreApplication::instance());
-    if (catalogue->load(locale, name, QStringLiteral("_"), folder) && QCoreApplication::installTranslator(catalogue))
-        return true;
-    delete catalogue;
-    return false;
-}
-
-} // namespace
-
-void install(const QLocale& locale)
-{
-    // once for each application object: the one that answers --help goes
-    // before the window's comes
-    static QPointer<QCoreApplication> installedFor;
-    if (!QCoreApplication::instance() || installedFor == QCoreApplication::instance())
-        return;
-    installedFor = QCoreApplication::instance();
     // The one installed last is asked first: English plural forms are the
     // fallback for every language.
-    add(QLocale(QLocale::English), QStringLiteral("cardovia"), QStringLiteral(":/i18n"));
-    if (add(locale, QStringLiteral("cardovia"), QStringLiteral(":/i18n")))
-        add(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const QString ours = QStringLiteral(":/i18n");
+    add(QLocale(QLocale::English), QStringLiteral("cardovia"), ours);
+    const QStringList wanted = locale.uiLanguages();
+    if (add(locale, QStringLiteral("cardovia"), ours)) {
+        if (!add(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            qCInfo(lcLanguage, "Qt's own catalogue for %s is not installed (qt6-translations-l10n): "
+                               "its dialogs' buttons stay in English",
+                   qUtf8Printable(wanted.join(QLatin1Char(' '))));
+    } else if (!wanted.isEmpty() && !wanted.first().startsWith(QLatin1String("en")) && wanted.first() != QLatin1String("C")) {
+        qCInfo(lcLanguage, "no catalogue for %s: the game speaks English", qUtf8Printable(wanted.join(QLatin1Char(' '))));
+    }
 }
 
-void install()
+Catalogues::~Catalogues()
 {
-    install(QLocale());
+    for (const auto& catalogue : installed_)
+        QCoreApplication::removeTranslator(catalogue.get());
 }
 
-bool installFile(const QString& file)
+bool Catalogues::add(const QLocale& locale, const QString& name, const QString& folder)
 {
-    install();
-    auto* catalogue = new QTranslator(QCoreApplication::instance());
-    if (catalogue->load(file) && QCoreApplication::installTranslator(catalogue))
-        return true;
-    delete catalogue;
-    return false;
+    auto catalogue = std::make_unique<QTranslator>();
+    if (!catalogue->load(locale, name, QStringLiteral("_"), folder))
+        return false;
+    if (!QCoreApplication::installTranslator(catalogue.get())) {
+        qCInfo(lcLanguage, "%s cannot be installed", qUtf8Printable(catalogue->filePath()));
+        return false;
+    }
+    installed_.push_back(std::move(catalogue));
+    return true;
 }
 
 } // namespace language

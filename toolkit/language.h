@@ -8,21 +8,31 @@
 // only the plural forms ("1 card", "2 cards"); every other language falls
 // back to English for what it lacks.
 
-class QLocale;
-class QString;
+#include <QLocale>
+#include <memory>
+#include <vector>
+
+class QTranslator;
 
 namespace language {
 
-// Loads the catalogues for `locale`'s languages in their order of preference
-// (LANGUAGE, LC_ALL, LC_MESSAGES, LANG for the desktop's locale), with Qt's
-// own for its dialogs' buttons. Once per application object: a second call
-// does nothing.
-// Needs the application object.
-void install(const QLocale& locale);
-void install();  // the desktop's locale
+// The catalogues of one language, installed in the application object for
+// as long as this lives: English's plural forms, then those of `locale`'s
+// languages in their order of preference (LANGUAGE, LC_ALL, LC_MESSAGES,
+// LANG for the desktop's locale, which QLocale() is unless a default was
+// set), with Qt's own for its dialogs' buttons. A language the game does
+// not speak is English, and says so under cardovia.language.
+class Catalogues {
+public:
+    explicit Catalogues(const QLocale& locale = QLocale());
+    ~Catalogues();
+    Catalogues(const Catalogues&) = delete;
+    Catalogues& operator=(const Catalogues&) = delete;
 
-// Puts the catalogue in `file` in front of every other, as the language of
-// the run (the tests' pseudo-language). False if it cannot be read.
-bool installFile(const QString& file);
+private:
+    bool add(const QLocale& locale, const QString& name, const QString& folder);
+
+    std::vector<std::unique_ptr<QTranslator>> installed_;
+};
 
 } // namespace language

@@ -102,7 +102,6 @@ double borderTwips(PictureBox::Border border)
 
 PictureBox::PictureBox(QWidget* parent, Border border) : QWidget(parent), border_(border)
 {
-    accessible::install();
     // Its controls are placed inside the border, in the client area.
     twips::setClientInset(this, borderTwips(border));
     connect(new ClickSource(this), &ClickSource::clicked, this, &PictureBox::clicked);

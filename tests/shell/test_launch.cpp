@@ -7,6 +7,7 @@
 
 #include "platform/appinfo.h"
 #include "platform/datafolders.h"
+#include "shell/display.h"
 #include "shell/launch.h"
 #include "support/xvfb.h"
 
@@ -234,10 +235,12 @@ private slots:
                                QFile::encodeName(runtime_.path()).constData());
         const launch::Display found = launch::findDisplay(QStringList{"cardovia"} + arguments);
         QCOMPARE(found.platform, opened);
-        QCOMPARE(found.problem.isEmpty(), named.isEmpty());
-        QVERIFY2(!found.problem.contains(QLatin1Char('\n')), qPrintable(found.problem));
+        if (!opened.isEmpty())
+            return;
+        const QString problem = launch::problem(found, QStringLiteral("cardovia"));
+        QVERIFY2(!problem.contains(QLatin1Char('\n')), qPrintable(problem));
         for (const QString& name : named)
-            QVERIFY2(found.problem.contains(name), qPrintable(found.problem));
+            QVERIFY2(problem.contains(name), qPrintable(problem));
     }
 
     void theGameAnswersWithoutADisplay()

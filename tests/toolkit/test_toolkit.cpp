@@ -5,6 +5,7 @@
 
 #include "support/zoom.h"
 #include "toolkit/controls.h"
+#include "toolkit/services.h"
 
 #include <QFontInfo>
 #include <QPainter>
@@ -24,6 +25,8 @@ QColor pixel(QWidget* widget, int x, int y)
 
 class ToolkitTest : public QObject {
     Q_OBJECT
+
+    ToolkitServices services_;
 
 private slots:
     void twipsAreKeptExactlyAndDrawnInPixels()
