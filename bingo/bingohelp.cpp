@@ -30,10 +30,11 @@ std::array<bool, kCardCells> patternMarks(int gametype)
     return needed;
 }
 
-HelpPage helpPage()
+namespace {
+
+// The patterns' pictures, two to a row: a narrow window shows them whole.
+QString patternFigures(HelpPage& page)
 {
-    HelpPage page{QStringLiteral("bingo"), QCoreApplication::translate("bingohelp", "Bingo"),
-                  QStringLiteral("frmBingo"), {}, {}};
     const struct {
         Pattern pattern;
         const char* needs;
@@ -49,7 +50,6 @@ HelpPage helpPage()
                                       "%1: a goal post: the outer cells of the top two rows, the whole middle row "
                                       "with the free space, and the middle cells of the bottom two rows.")},
     };
-    // two to a row, so that a narrow window shows them whole
     QString figures;
     for (const auto& p : patterns)
         figures += QStringLiteral("%1<td align=\"center\" width=\"50%\">%2</td>")
@@ -58,26 +58,13 @@ HelpPage helpPage()
                                 QStringLiteral("help/bingo-%1").arg(int(p.pattern)), patternMarks(p.pattern),
                                 QCoreApplication::translate("bingohelp", p.needs).arg(patternName(p.pattern)))));
 
-    page.html = tagged("p", QT_TRANSLATE_NOOP("bingohelp",
-                                              "You and Grizzle each have a card of %1 cells. Balls are called one at "
-                                              "a time; whoever is first to complete the pattern in play wins. "
-                                              "Grizzle's card is on the left, yours on the right."))
-                    .arg(kCardCells)
-        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "The cards"))
-        //: %1 is what the free space shows, "FS"
-        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
-                                        "Column B holds numbers from 1 to 15, I from 16 to 30, N from 31 to 45, G "
-                                        "from 46 to 60 and O from 61 to 75. The centre is the free space, %1, marked "
-                                        "from the start."))
-              .arg(freeSpaceCaption())
-        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "Starting a game"))
-        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
-                                        "When you open Bingo, the options panel is up. Choose a pattern and the call "
-                                        "speed, then press <b>Okay</b>. The speed bar runs from <i>Faster</i>, a ball "
-                                        "every 2 seconds, to <i>Slower</i>, one every 10 seconds."))
-        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "The patterns"))
-        + QStringLiteral("<table width=\"100%\" cellpadding=\"6\"><tr>%1</tr></table>\n").arg(figures)
-        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "Playing"))
+    return figures;
+}
+
+// How a game is played and claimed, and what the buttons do.
+QString playingAndButtons()
+{
+    return tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "Playing"))
         + QStringLiteral("<ul>\n")
         + tagged("li", QT_TRANSLATE_NOOP("bingohelp",
                                          "Each ball is shown on the big ball with its letter, such as B7. No ball is "
@@ -118,6 +105,35 @@ HelpPage helpPage()
                                          "game, with its pattern. A new speed counts at once, even after Cancel."))
         + tagged("li", QT_TRANSLATE_NOOP("bingohelp", "<b>Main Menu</b> leaves Bingo; the game is not kept."))
         + QStringLiteral("</ul>\n");
+}
+
+} // namespace
+
+HelpPage helpPage()
+{
+    HelpPage page{QStringLiteral("bingo"), QCoreApplication::translate("bingohelp", "Bingo"),
+                  QStringLiteral("frmBingo"), {}, {}};
+    const QString figures = patternFigures(page);
+    page.html = tagged("p", QT_TRANSLATE_NOOP("bingohelp",
+                                              "You and Grizzle each have a card of %1 cells. Balls are called one at "
+                                              "a time; whoever is first to complete the pattern in play wins. "
+                                              "Grizzle's card is on the left, yours on the right."))
+                    .arg(kCardCells)
+        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "The cards"))
+        //: %1 is what the free space shows, "FS"
+        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
+                                        "Column B holds numbers from 1 to 15, I from 16 to 30, N from 31 to 45, G "
+                                        "from 46 to 60 and O from 61 to 75. The centre is the free space, %1, marked "
+                                        "from the start."))
+              .arg(freeSpaceCaption())
+        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "Starting a game"))
+        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
+                                        "When you open Bingo, the options panel is up. Choose a pattern and the call "
+                                        "speed, then press <b>Okay</b>. The speed bar runs from <i>Faster</i>, a ball "
+                                        "every 2 seconds, to <i>Slower</i>, one every 10 seconds."))
+        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "The patterns"))
+        + QStringLiteral("<table width=\"100%\" cellpadding=\"6\"><tr>%1</tr></table>\n").arg(figures)
+        + playingAndButtons();
     return page;
 }
 

@@ -89,15 +89,9 @@ void drawRifle(QPainter& p)
     p.restore();
 }
 
-void drawGunman(QPainter& p)
+// Each part is drawn with the pen and brush the part before left.
+void drawLegs(QPainter& p)
 {
-    p.fillRect(QRectF(0, 0, 102, 89), kGreen);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kGreen.darker(130));
-    p.drawEllipse(QRectF(10, 81, 54, 7));
-
-    p.setPen(QPen(kInk, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-
     // bowed legs in jeans, boots pointing the way he faces
     const QColor jeans(62, 92, 172);
     part(p, jeans, polygon({{27, 59}, {35, 59}, {31, 81}, {23, 81}}));
@@ -115,7 +109,10 @@ void drawGunman(QPainter& p)
     p.setPen(QPen(kInk, 0.8));
     part(p, QColor(214, 216, 226), star({17.8, 84}, 2.8, 1.2, 6));
     p.restore();
+}
 
+void drawShirt(QPainter& p)
+{
     // shirt, open vest, belt and buckle, bandana
     QPainterPath shirt;
     shirt.moveTo(24, 41);
@@ -129,7 +126,11 @@ void drawGunman(QPainter& p)
     part(p, QColor(74, 42, 20), polygon({{24.5, 56.5}, {46.5, 56.5}, {46.5, 61}, {24.5, 61}}));
     part(p, kGold, polygon({{32.5, 56}, {38, 56}, {38, 61.5}, {32.5, 61.5}}));
     part(p, kGold, polygon({{29, 37}, {44, 37}, {37, 45}}));
+}
 
+// The rifle in both hands; where it lies, for the shot.
+QTransform drawRifleInHands(QPainter& p)
+{
     // the rifle, raised a little, its butt at his hip
     QTransform rifle;
     rifle.translate(16, 57);
@@ -147,7 +148,11 @@ void drawGunman(QPainter& p)
     p.setBrush(kSkin);
     p.drawEllipse(trigger, 2.7, 2.7);
     p.drawEllipse(foregrip, 2.7, 2.7);
+    return rifle;
+}
 
+void drawHead(QPainter& p)
+{
     // a squinting head with a big nose and a handlebar moustache
     p.drawEllipse(QPointF(36, 28), 8.5, 8.5);
     p.drawEllipse(QRectF(25.5, 24.5, 4.5, 6.5));
@@ -163,7 +168,10 @@ void drawGunman(QPainter& p)
                                                     {{{36, 33.8}, {40.5, 35.5}, {45, 34}}},
                                                     {{{49.5, 35.5}, {54, 33.8}, {53, 30}}},
                                                     {{{51.5, 32.5}, {48.5, 30.5}, {45, 31.5}}}}));
+}
 
+void drawHat(QPainter& p)
+{
     // a ten-gallon hat with a dark band and an upturned brim
     const QPainterPath crown = curves({27, 17}, {{{{26.5, 9}, {29, 3}, {33, 4}}},
                                                  {{{35, 4.5}, {36.5, 6.5}, {37.5, 6.5}}},
@@ -180,6 +188,21 @@ void drawGunman(QPainter& p)
                                     {{{48, 17.5}, {56, 18.5}, {61, 11}}},
                                     {{{61, 19.5}, {52, 22.5}, {37, 22.5}}},
                                     {{{22, 22.5}, {13, 19.5}, {13, 12}}}}));
+}
+
+void drawGunman(QPainter& p)
+{
+    p.fillRect(QRectF(0, 0, 102, 89), kGreen);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kGreen.darker(130));
+    p.drawEllipse(QRectF(10, 81, 54, 7));
+
+    p.setPen(QPen(kInk, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    drawLegs(p);
+    drawShirt(p);
+    const QTransform rifle = drawRifleInHands(p);
+    drawHead(p);
+    drawHat(p);
 
     // the shot just fired
     p.setPen(QPen(QColor(214, 74, 20), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

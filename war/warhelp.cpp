@@ -41,6 +41,59 @@ Picture round(const QString& key, int grizzles, int yours, const QString& descri
     }, description);
 }
 
+// What a round brings, step by step.
+QString roundSteps()
+{
+    const QString steps[] = {
+        QCoreApplication::translate("warhelp", "Grizzle's card slides out of its pile at the top left, face up."),
+        QCoreApplication::translate("warhelp", "Click your pile at the bottom right, under <i>Click on this "
+                                               "picture.</i>, or press Space or Enter on it: a card taken at random "
+                                               "from your hand slides out."),
+        QCoreApplication::translate("warhelp", "The higher card wins, and both cards go into the winner's hand. On "
+                                               "equal values each card goes back to the hand it came from: there is "
+                                               "no war to break the tie."),
+        QCoreApplication::translate("warhelp", "Under <i>And the winner is...</i> you read <b>You!</b>, "
+                                               "<b>Grizzle!</b> or <b>Both of you!</b> Press <b>Click here to "
+                                               "continue.</b> for the next round."),
+    };
+    QString items;
+    for (const QString& step : steps)
+        items += QStringLiteral("<li>%1</li>\n").arg(step);
+    return QStringLiteral("<ol>\n%1</ol>\n").arg(items);
+}
+
+// How the game ends, and what its buttons do.
+QString endingAndButtons()
+{
+    QString html;
+    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "How it ends"));
+    html += QStringLiteral("<p>%1</p>\n").arg(
+        QCoreApplication::translate("warhelp", "The game ends when a side has no card left after a round. A message "
+                                               "says <i>Grizzle is out of cards, You win!</i> or <i>You're out of "
+                                               "cards, Grizzle wins!</i>, and when you press OK, Corvane's Cardovia "
+                                               "closes."));
+    html += QStringLiteral("<p>%1</p>\n").arg(
+        QCoreApplication::translate("warhelp", "A king never leaves the hand that holds it: it wins every round, or "
+                                               "ties and goes home. So a side that was dealt a king can never run "
+                                               "out, and when both of you hold one, as in most deals, the game has no "
+                                               "end: leave it by <b>Main Menu</b> when you have had enough."));
+
+    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "The buttons"));
+    const QString buttons[] = {
+        QCoreApplication::translate("warhelp", "<b>Start</b> deals and brings out Grizzle's first card."),
+        QCoreApplication::translate("warhelp", "<b>Deck Options</b> chooses the back of the cards: Mossgrave, "
+                                               "Corvane, Corvane2, Saltwick or Emberjack. It can be opened at any "
+                                               "time; the choice holds until Corvane's Cardovia closes."),
+        QCoreApplication::translate("warhelp",
+                                    "<b>Main Menu</b> leaves War once the cards are dealt; the game is not kept."),
+    };
+    QString items;
+    for (const QString& button : buttons)
+        items += QStringLiteral("<li>%1</li>\n").arg(button);
+    html += QStringLiteral("<ul>\n%1</ul>\n").arg(items);
+    return html;
+}
+
 } // namespace
 
 // Each paragraph is a text of its own for the translators, who name the
@@ -87,22 +140,7 @@ HelpPage helpPage()
             .arg(kDealt));
 
     html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "A round"));
-    const QString steps[] = {
-        QCoreApplication::translate("warhelp", "Grizzle's card slides out of its pile at the top left, face up."),
-        QCoreApplication::translate("warhelp", "Click your pile at the bottom right, under <i>Click on this "
-                                               "picture.</i>, or press Space or Enter on it: a card taken at random "
-                                               "from your hand slides out."),
-        QCoreApplication::translate("warhelp", "The higher card wins, and both cards go into the winner's hand. On "
-                                               "equal values each card goes back to the hand it came from: there is "
-                                               "no war to break the tie."),
-        QCoreApplication::translate("warhelp", "Under <i>And the winner is...</i> you read <b>You!</b>, "
-                                               "<b>Grizzle!</b> or <b>Both of you!</b> Press <b>Click here to "
-                                               "continue.</b> for the next round."),
-    };
-    QString items;
-    for (const QString& step : steps)
-        items += QStringLiteral("<li>%1</li>\n").arg(step);
-    html += QStringLiteral("<ol>\n%1</ol>\n").arg(items);
+    html += roundSteps();
     html += QStringLiteral("<table width=\"100%\" cellpadding=\"6\"><tr>\n"
                            "<td align=\"center\" width=\"50%\">%1</td><td align=\"center\" width=\"50%\">%2</td>\n"
                            "</tr></table>\n")
@@ -112,31 +150,7 @@ HelpPage helpPage()
                                                "may come up again in the next round: each card is taken at random "
                                                "from the whole hand, not from the top of a pile."));
 
-    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "How it ends"));
-    html += QStringLiteral("<p>%1</p>\n").arg(
-        QCoreApplication::translate("warhelp", "The game ends when a side has no card left after a round. A message "
-                                               "says <i>Grizzle is out of cards, You win!</i> or <i>You're out of "
-                                               "cards, Grizzle wins!</i>, and when you press OK, Corvane's Cardovia "
-                                               "closes."));
-    html += QStringLiteral("<p>%1</p>\n").arg(
-        QCoreApplication::translate("warhelp", "A king never leaves the hand that holds it: it wins every round, or "
-                                               "ties and goes home. So a side that was dealt a king can never run "
-                                               "out, and when both of you hold one, as in most deals, the game has no "
-                                               "end: leave it by <b>Main Menu</b> when you have had enough."));
-
-    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "The buttons"));
-    const QString buttons[] = {
-        QCoreApplication::translate("warhelp", "<b>Start</b> deals and brings out Grizzle's first card."),
-        QCoreApplication::translate("warhelp", "<b>Deck Options</b> chooses the back of the cards: Mossgrave, "
-                                               "Corvane, Corvane2, Saltwick or Emberjack. It can be opened at any "
-                                               "time; the choice holds until Corvane's Cardovia closes."),
-        QCoreApplication::translate("warhelp",
-                                    "<b>Main Menu</b> leaves War once the cards are dealt; the game is not kept."),
-    };
-    items.clear();
-    for (const QString& button : buttons)
-        items += QStringLiteral("<li>%1</li>\n").arg(button);
-    html += QStringLiteral("<ul>\n%1</ul>\n").arg(items);
+    html += endingAndButtons();
     page.html = html;
     return page;
 }
