@@ -54,11 +54,21 @@ public:
     virtual const Timer* lastTick() const = 0;
     // One more of what the driver tallies (Driver::counters).
     virtual void count(const QString& counter) = 0;
+    // One more in bin `bin` of the driver's histogram `name`
+    // (Driver::histograms), counted over the whole play.
+    virtual void sample(const QString& name, int bin) = 0;
     // A rule is broken: the run ends here, and the failure says where.
     [[noreturn]] virtual void fail(const QString& what) = 0;
 
 protected:
     ~Player() = default;
+};
+
+// What a driver counts over a whole play, across its runs, to check the
+// chances the rules give: how often each card or ball came up, say.
+struct Histogram {
+    QString name;
+    int bins;
 };
 
 // A timer of a screen, with the name a failure's report gives it.
@@ -78,6 +88,13 @@ public:
     virtual QStringList messages() const { return {}; }
     // What else the driver tallies (see Player::count); a run must reach each.
     virtual QStringList counters() const { return {}; }
+    // What it counts over the whole play (Player::sample).
+    virtual std::vector<Histogram> histograms() const { return {}; }
+    // Once the whole play of `events` events is over: whether its counts,
+    // one list per histogram in order, are what the rules' chances make
+    // them. What is wrong, or empty. Its bounds must be wide enough never to
+    // fail by chance.
+    virtual QString judge(const std::vector<std::vector<long>>& counts, long events) const;
 
     // Asked only while the screen is loaded:
     // Whether the player is in the middle of something worth finishing, and

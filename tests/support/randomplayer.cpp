@@ -109,6 +109,39 @@ QStringList counterNames(const Drivers& drivers)
     return names;
 }
 
+// Where each driver's histograms start among Shared::samples, by name.
+std::map<QString, int> histogramStarts(const Drivers& drivers, int* total = nullptr)
+{
+    std::map<QString, int> starts;
+    int next = 0;
+    for (const auto& driver : drivers)
+        for (const Histogram& histogram : driver->histograms()) {
+            starts[histogram.name] = next;
+            next += histogram.bins;
+        }
+    if (total)
+        *total = next;
+    return starts;
+}
+
+// The drivers' judgement of the whole play's histograms, or empty.
+QString judged(const Drivers& drivers, const long* samples, long events)
+{
+    int at = 0;
+    for (const auto& driver : drivers) {
+        std::vector<std::vector<long>> counts;
+        for (const Histogram& histogram : driver->histograms()) {
+            counts.emplace_back(samples + at, samples + at + histogram.bins);
+            at += histogram.bins;
+        }
+        if (const QString wrong = driver->judge(counts, events); !wrong.isEmpty())
+            return wrong;
+    }
+    return {};
+}
+
+constexpr int kMaxSamples = 4096;
+
 // The longest run of the application; most end sooner, by Quit or a game.
 constexpr long kRunEvents = 5000;
 // A run takes about 5 s in the debug build; one that takes far longer hangs.
@@ -122,6 +155,7 @@ struct Shared {
     bool failed;
     char failure[16384];
     Tally tally;
+    long samples[kMaxSamples];  // the drivers' histograms, one after the other
 };
 
 // Qt's warnings are faults too: a run fails on the first one.
@@ -143,7 +177,8 @@ public:
     // `seed` is the whole play's, which replays it; `runSeed` this run's.
     Run(StartedApp& s, unsigned seed, unsigned runSeed, long first, long last, Shared& shared, const Options& options)
         : s_(s), app_(*s.app), dice_(runSeed), seed_(seed), first_(first), last_(last), shared_(shared),
-          options_(options), players_(options.players), drivers_(makeDrivers()), counters_(counterNames(drivers_))
+          options_(options), players_(options.players), drivers_(makeDrivers()), counters_(counterNames(drivers_)),
+          histograms_(histogramStarts(drivers_))
     {
         s_.platform.reseed(runSeed ^ 0x5bd1e995u);
         s_.platform.onEnd = [this] { ended(); };
@@ -221,6 +256,14 @@ public:
         if (i < 0)
             fail(QStringLiteral("a driver counts %1, which it does not list among its counters").arg(counter));
         ++shared_.tally.counts[std::size_t(i)];
+    }
+
+    void sample(const QString& name, int bin) override
+    {
+        const auto start = histograms_.find(name);
+        if (start == histograms_.end() || bin < 0)
+            fail(QStringLiteral("a driver samples bin %1 of %2, which it does not list").arg(bin).arg(name));
+        ++shared_.samples[start->second + bin];
     }
 
     [[noreturn]] void fail(const QString& what) override
@@ -710,6 +753,7 @@ private:
 
     const Drivers drivers_;
     const QStringList counters_;  // the names of shared_.tally.counts
+    const std::map<QString, int> histograms_;  // where each starts in shared_.samples
 
     qsizetype messagesBefore_ = 0;
     bool menuShown_ = false;
@@ -753,6 +797,11 @@ void Driver::begin(Form*) {}
 
 void Driver::check(Player&, Form*, const QStringList&) {}
 
+QString Driver::judge(const std::vector<std::vector<long>>&, long) const
+{
+    return {};
+}
+
 void registerDriver(const char* button, MakeDriver make)
 {
     registry()[button] = make;
@@ -769,6 +818,10 @@ Result play(unsigned seed, long events, const Options& options)
     makeDrivers(&result.failure);
     if (counters().size() > kMaxCounters)
         result.failure = QStringLiteral("the tally counts at most %1 things").arg(kMaxCounters);
+    int bins = 0;
+    histogramStarts(makeDrivers(), &bins);
+    if (bins > kMaxSamples)
+        result.failure = QStringLiteral("the histograms hold at most %1 counts").arg(kMaxSamples);
     if (!result.failure.isEmpty())
         return result;
     void* memory = mmap(nullptr, sizeof(Shared), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
@@ -823,6 +876,9 @@ Result play(unsigned seed, long events, const Options& options)
         next = shared->next;
     }
     result.tally = shared->tally;
+    if (result.failure.isEmpty() && next >= events)
+        if (const QString wrong = judged(makeDrivers(), shared->samples, events); !wrong.isEmpty())
+            result.failure = QStringLiteral("seed %1, after %2 events: %3").arg(seed).arg(events).arg(wrong);
     munmap(memory, sizeof(Shared));
     return result;
 }

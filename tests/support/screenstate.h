@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The whole of what a player sees of a screen, control by control, so that a
+// game's model (the random player's drivers) can say what it must be after
+// an event and compare it all: what should change has changed, and what
+// should not has stayed.
+
+#include <QString>
+#include <map>
+
+class QWidget;
+
+namespace screenstate {
+
+// What a player sees of one control.
+struct Control {
+    bool shown = false;    // it and the screen it is on are visible
+    bool enabled = false;  // it takes clicks and keys
+    QString text;          // its caption, a label's text, a scroll bar's value
+    QString picture;       // the key of the artwork it shows: which card, which back, which mark
+    QString name;          // what a screen reader calls it
+    bool checked = false;  // an option button's or check box's
+    double left = 0;       // its place in twips, in its parent
+    double top = 0;
+
+    friend bool operator==(const Control&, const Control&) = default;
+};
+
+// By control name ("lblNumber(7)"); controls without a name are not seen.
+using State = std::map<QString, Control>;
+
+// Every named control inside `screen`, and the screen itself.
+State read(const QWidget& screen);
+
+// The controls that differ, one per line with both sides, expected first;
+// empty where they agree.
+QString diff(const State& expected, const State& actual);
+
+} // namespace screenstate
