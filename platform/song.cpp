@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/song.h"
 
+#include "platform/audiofiles.h"
 #include "platform/logging.h"
 
 #include <algorithm>
@@ -43,8 +44,7 @@ std::unique_ptr<Song> Song::make(const QString& path, const QByteArray& midi, in
     // (and a Stop waiting for it) never waits for the reading.
     song->write(song->lead_.data(), kLeadFrames);
     if (!song->playing()) {
-        qCInfo(lcData, "%s is refused: %s", qUtf8Printable(path),
-               qUtf8Printable(failure(QStringLiteral("FluidSynth finds no music in it"))));
+        audiofiles::refuse(path, failure(QStringLiteral("FluidSynth finds no music in it")));
         return nullptr;
     }
     return song;
