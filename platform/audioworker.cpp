@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
+#include <system_error>
 
 class AudioWorker::Player : public MediaPlayer {
 public:
@@ -69,7 +70,13 @@ void AudioWorker::send(Device device, const QString& fileName, const QString& wo
         if (!thread_.joinable()) {
             if (word.trimmed().compare(QLatin1String("open"), Qt::CaseInsensitive) != 0)
                 return;
-            thread_ = std::thread(&AudioWorker::run, this);
+            try {
+                thread_ = std::thread(&AudioWorker::run, this);
+            } catch (const std::system_error& error) {
+                // the next "open" tries again
+                qCInfo(lcAudio, "no sound: the audio thread cannot start: %s", error.what());
+                return;
+            }
         }
         queue_.push_back({device, fileName, word});
     }

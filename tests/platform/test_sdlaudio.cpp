@@ -14,11 +14,14 @@
 #include <QThread>
 #include <QtTest>
 #include <SDL.h>
+#include <SDL_mixer.h>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -353,6 +356,10 @@ private slots:
             {SdlPlayer::Device::Sequencer, file("garbage.mid", QByteArray(5000, 'z')), "not a standard MIDI file"},
             {SdlPlayer::Device::Sequencer, file("empty.mid", {}), "empty"},
             {SdlPlayer::Device::WaveAudio, dir.filePath("missing.wav"), "neither in the current folder"},
+            // a MIDI file's header, cut off in its track: refused when it starts
+            {SdlPlayer::Device::Sequencer, file("cut.mid", denseMidi(4096).left(100)), "no music"},
+            // a regular file that opens, but whose reading fails
+            {SdlPlayer::Device::WaveAudio, QStringLiteral("/proc/self/mem"), std::strerror(EIO)},
         };
         const Logged logged;
         SdlAudio audio;
@@ -360,11 +367,36 @@ private slots:
             SdlPlayer player(audio, c.device, {});
             player.setFileName(c.file);
             player.setCommand("open");
-            QVERIFY2(player.isOpen() == !c.why, qPrintable(c.file));
+            player.setCommand("play");
+            QVERIFY2(player.isPlaying() == !c.why, qPrintable(c.file));
             if (c.why)
                 QVERIFY2(logged.says("cardovia.data", {c.file, QString::fromLatin1(c.why)}),
                          qPrintable(logged.lines().join('\n')));
         }
+    }
+
+    // What SDL_mixer refuses to an open player: a channel when every one is
+    // sounding, the output's format once its output was closed under it.
+    void whatTheMixerRefusesIsSaid()
+    {
+        useDriver("dummy");
+        const Logged logged;
+        SdlAudio audio;
+        QVERIFY(audio.ready());
+        std::vector<std::unique_ptr<SdlPlayer>> sounds;
+        for (int i = 0; i <= Mix_AllocateChannels(-1); ++i) {
+            sounds.push_back(std::make_unique<SdlPlayer>(audio, SdlPlayer::Device::WaveAudio, QStringList{kData}));
+            sounds.back()->playFile("fire.wav");
+        }
+        QVERIFY(sounds.front()->isPlaying() && sounds.back()->isOpen() && !sounds.back()->isPlaying());
+        QVERIFY(logged.says("cardovia.audio", {"fire.wav", "not played"}));
+        sounds.clear();
+
+        Mix_CloseAudio();
+        SdlPlayer music(audio, SdlPlayer::Device::Sequencer, {kData});
+        music.playFile("1.mid");
+        QVERIFY(!music.isOpen());
+        QVERIFY2(logged.says("cardovia.audio", {"no music", "closed"}), qPrintable(logged.lines().join('\n')));
     }
 
     void playAfterStopAndPrevStartTheSongAgain()
@@ -447,10 +479,12 @@ private slots:
 
         // no device to be had: Play leaves both players closed
         useDriver("nosuchdriver");
+        const Logged logged;
         music.stopAndClose();
         music.playFile("1.mid");
         sound.playFile("fire.wav");
         QVERIFY(!music.isOpen() && !sound.isOpen() && !audio.ready());
+        QVERIFY2(logged.says("cardovia.audio", {"taken away"}), qPrintable(logged.lines().join('\n')));
 
         // the room is back, and nothing writes to it until Play
         full.lift();
