@@ -81,8 +81,11 @@ Sample run(const QString& program, const QStringList& arguments, bool verbose)
     QElapsedTimer clock;
     clock.start();
     child.start(program, arguments);
-    if (!child.waitForReadyRead(30000))
+    if (!child.waitForReadyRead(30000)) {
+        std::fprintf(stderr, "%s %s said nothing: %s\n", qPrintable(program), qPrintable(arguments.join(' ')),
+                     qPrintable(child.errorString()));
         return {};
+    }
     const double ms = double(clock.nsecsElapsed()) / 1e6;
     child.waitForFinished(30000);
     const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());

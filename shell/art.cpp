@@ -29,9 +29,11 @@ void paintIcon(QPainter& painter, const QRectF& rect)
     painter.restore();
 }
 
-// The icon drawn when it is asked for, at the size asked for.
+// The icon drawn when it is asked for, at the size asked for, offered at
+// `sizes`.
 class DrawnIcon : public QIconEngine {
 public:
+    explicit DrawnIcon(QList<int> sizes) : sizes_(std::move(sizes)) {}
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override { paintIcon(*painter, rect); }
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
     {
@@ -40,11 +42,14 @@ public:
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
         QList<QSize> sizes;
-        for (int size : kIconSizes)
+        for (int size : sizes_)
             sizes << QSize(size, size);
         return sizes;
     }
-    QIconEngine* clone() const override { return new DrawnIcon; }
+    QIconEngine* clone() const override { return new DrawnIcon(sizes_); }
+
+private:
+    QList<int> sizes_;
 };
 
 void drawCard(QPainter& painter, const QRectF& r, qreal angle, int suit, const QColor& ink)
@@ -151,7 +156,13 @@ QIcon menuIcon()
 
 QIcon windowIcon()
 {
-    return QIcon::fromTheme(QString::fromUtf8(launch::kAppId), QIcon(new DrawnIcon));
+    return QIcon::fromTheme(QString::fromUtf8(launch::kAppId),
+                            QIcon(new DrawnIcon(QList<int>(std::begin(kIconSizes), std::end(kIconSizes)))));
+}
+
+QIcon firstWindowIcon()
+{
+    return QIcon(new DrawnIcon({16, 32, 48}));
 }
 
 QImage iconImage(int size)

@@ -23,6 +23,10 @@ QIcon menuIcon();
 // and offered at the icon theme's sizes (16 to 512 pixels), so that no task
 // switcher scales up a small one.
 QIcon windowIcon();
+// What the frame's window shows before that: the menu's icon at the small
+// sizes a title bar and a task bar show, drawn in a moment where the icon
+// theme's and the large sizes would hold up the window's first frame.
+QIcon firstWindowIcon();
 // The icon drawn on a `size` x `size` image, as the icon theme has it.
 QImage iconImage(int size);
 

@@ -74,7 +74,7 @@ frmMain::frmMain(Cardovia& app) : app_(app)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(appinfo::kTitle));
-    setWindowIcon(art::windowIcon());
+    setWindowIcon(art::firstWindowIcon());
     setFont(fonts::standard());
 
     mnuFile_ = menuBar()->addMenu(tr("&File"));
@@ -172,6 +172,8 @@ void frmMain::Form_Load()
     green_->setMinimumSize(clientPixels(twips::kMinZoom));
     // the window, not yet shown, so that its frame is known where it can be
     create();
+    // once it shows, its whole icon
+    windowHandle()->installEventFilter(this);
     QScreen* screen = this->screen();
     const double screenHeight = screen ? screen->geometry().height() * twips::kPerPixel : 0;
     const QSize room = screen ? screen->availableGeometry().size() - chrome() : QSize();
@@ -297,6 +299,10 @@ void frmMain::placeClient()
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { setWindowIcon(art::windowIcon()); });
+    }
     if (watched == green_ && event->type() == QEvent::Resize) {
         // Resized or maximised by the player or the window system: the largest
         // zoom that shows the whole frame. A size that the zoom keys asked
