@@ -6,3 +6,4 @@
 Q_LOGGING_CATEGORY(lcAudio, "cardovia.audio", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcData, "cardovia.data", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSettings, "cardovia.settings", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcHelp, "cardovia.help", QtWarningMsg)

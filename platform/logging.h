@@ -14,3 +14,5 @@ Q_DECLARE_LOGGING_CATEGORY(lcAudio)
 Q_DECLARE_LOGGING_CATEGORY(lcData)
 // cardovia.settings: the settings file and the values in it
 Q_DECLARE_LOGGING_CATEGORY(lcSettings)
+// cardovia.help: a help page asked for that there is none of
+Q_DECLARE_LOGGING_CATEGORY(lcHelp)
