@@ -3,6 +3,7 @@
 #include "bingo/frmbingo.h"
 
 #include "bingo/bingoart.h"
+#include "bingo/bingocard.h"
 #include "toolkit/accessible.h"
 #include "toolkit/announce.h"
 #include "toolkit/app.h"
@@ -14,54 +15,35 @@
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
-
 // The first cell of each card in lblNumber.
 constexpr int kGrizzleCard = 0;
 constexpr int kPlayerCard = 25;
 
-// The column letters of one card; the player's are numbered backwards,
-// Label10 for B down to Label6 for O.
-void addLetters(PictureBox* card, int firstNumber, int step)
-{
-    static const double lefts[] = {120, 660, 1080, 1560, 2040};
-    for (int i = 0; i < 5; ++i) {
-        const double width = i == 1 ? 255 : 375;
-        Label* l = controls::label(card, QStringLiteral("Label%1").arg(firstNumber + step * i),
-                                   bingo::columnLetter(i), {lefts[i], 0, width, 375});
-        fonts::set(l, "Wide Latin", 14.25);
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        l->setForeColor(Qt::black);
-    }
-}
-
-// A yellow name with a black italic copy behind it, 120 twips to the right.
-void addName(QWidget* form, const QString& front, const QString& back, const QString& text, double left,
-             double width)
-{
-    Label* shadow = controls::label(form, back, text, {left + 120, 2520, width, 495});
-    fonts::set(shadow, "Arial Rounded MT Bold", 14.25, fonts::Bold | fonts::Italic);
-    shadow->setForeColor(Qt::black);
-    // a reader says the name once
-    accessible::setDecorative(shadow);
-    Label* name = controls::label(form, front, text, {left, 2520, width, 495});
-    fonts::set(name, "Arial Rounded MT Bold", 14.25, fonts::Bold);
-    name->setForeColor(kYellow);
-    for (Label* l : {shadow, name})
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-}
-
 } // namespace
 
+// Made in the order of the keyboard's Tab and, where controls overlap, of
+// what lies in front.
 frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBingo"), tr("Bingo"), parent)
 {
     twips::setRect(this, {870, 555, 6690, 6015});
     setBackColor(QColor(0, 128, 0));
+    makeButtons();
+    makeBall();
+    makeCards();
+    makeOptions();
+    makeTimers(app.platform());
+    connectHandlers();
+}
 
+void frmBingo::makeButtons()
+{
     cmdQuit = controls::commandButton(this, "cmdQuit", tr("&Main Menu"), {120, 120, 1335, 375});
     cmdStart = controls::commandButton(this, "cmdStart", tr("&Restart"), {120, 600, 1335, 375});
     cmdOptions = controls::commandButton(this, "cmdOptions", tr("&Options"), {120, 1080, 1335, 375});
+}
 
+void frmBingo::makeBall()
+{
     picBall = controls::pictureBox(this, "picBall", {2160, 120, 2310, 2310});
     picBall->setPicture(bingoart::ball());
     lblBall = controls::label(picBall, "lblBall", QString(), {360, 720, 1575, 855});
@@ -72,43 +54,33 @@ frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBin
 
     //: The button that claims a win; its letters are spaced out
     cmdBingo = controls::commandButton(this, "cmdBingo", tr("B I N G O"), {4560, 240, 1935, 375});
+}
 
+void frmBingo::makeCards()
+{
     //: The heading over the opponent's card
-    addName(this, "Label16", "Label11", tr("Grizzle"), 600, 2175);
+    bingocard::addHeading(this, "Label16", "Label11", tr("Grizzle"), 600, 2175);
     //: The heading over the player's card
-    addName(this, "Label17", "Label12", tr("You"), 3720, 2295);
+    bingocard::addHeading(this, "Label17", "Label12", tr("You"), 3720, 2295);
 
     picDCard = controls::pictureBox(this, "picDCard", {360, 3000, 2655, 2895});
     picYCard = controls::pictureBox(this, "picYCard", {3480, 3000, 2655, 2895});
     picYCard->setBackColor(QColor(128, 255, 255));
     accessible::setName(picDCard, tr("Grizzle's card"));
     accessible::setName(picYCard, tr("Your card"));
-    addLetters(picDCard, 1, 1);
-    addLetters(picYCard, 10, -1);
+    bingocard::addLetters(picDCard, 1, 1);
+    bingocard::addLetters(picYCard, 10, -1);
 
-    for (int k = 1; k <= 50; ++k) {
-        const int cell = (k - 1) % bingo::kCardCells;
-        Label* l = controls::label(k <= kPlayerCard ? picDCard : picYCard, controls::indexed("lblNumber", k),
-                                   QString(), {120.0 + 480 * (cell % 5), 480.0 + 480 * (cell / 5), 375, 375});
-        fonts::set(l, "Courier New", 11.25, fonts::Bold);
-        l->setForeColor(palette().color(QPalette::WindowText));
-        l->setBorder(true);
-        l->setAlignment(Qt::AlignCenter);
-        l->setWordWrap(false);
-        lblNumber[k] = l;
-        connect(l, &Label::clicked, this, [this, k] { lblNumber_Click(k); });
-    }
-    // The player's cells, and only those, are played from the keyboard too;
-    // a click with the mouse gives them no focus, so the card looks the same.
-    std::vector<QWidget*> yours;
-    for (int k = kPlayerCard + 1; k <= kPlayerCard + bingo::kCardCells; ++k) {
-        lblNumber[k]->setFocusPolicy(Qt::TabFocus);
-        yours.push_back(lblNumber[k]);
-    }
-    new ArrowKeys(std::move(yours), 5);
+    for (int k = 1; k <= 50; ++k)
+        lblNumber[k] = bingocard::addCell(k <= kPlayerCard ? picDCard : picYCard, k,
+                                          palette().color(QPalette::WindowText));
+    bingocard::playFromKeyboard({lblNumber.begin() + kPlayerCard + 1, lblNumber.end()});
     // Made after the opponent's cells, so it lies in front and takes their clicks.
     lblBlocker = controls::label(picDCard, "lblBlocker", QString(), {0, 0, 2535, 2895});
+}
 
+void frmBingo::makeOptions()
+{
     Frame1 = controls::frame(this, "Frame1", QString(), {1200, 3120, 4215, 2535});
     controls::setBackColor(Frame1, QColor(192, 192, 192));
     Frame1->hide();
@@ -144,13 +116,19 @@ frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBin
     //: The button that starts a new game with the pattern chosen
     cmdOkay = controls::commandButton(Frame1, "cmdOkay", tr("&Okay"), {2520, 1800, 1095, 255});
     cmdCancel = controls::commandButton(Frame1, "cmdCancel", tr("&Cancel"), {2520, 2160, 1095, 255});
+}
 
-    tmrBall = app.platform().makeTimer([this] { tmrBall_Timer(); });
+void frmBingo::makeTimers(Platform& platform)
+{
+    tmrBall = platform.makeTimer([this] { tmrBall_Timer(); });
     tmrBall->setInterval(2000);
-    tmrGrizzle = app.platform().makeTimer([this] { tmrGrizzle_Timer(); });
+    tmrGrizzle = platform.makeTimer([this] { tmrGrizzle_Timer(); });
     tmrGrizzle->setInterval(1000);
     tmrGrizzle->setEnabled(true);
+}
 
+void frmBingo::connectHandlers()
+{
     connect(cmdQuit, &QPushButton::clicked, this, &frmBingo::cmdQuit_Click);
     connect(cmdStart, &QPushButton::clicked, this, &frmBingo::cmdStart_Click);
     connect(cmdOptions, &QPushButton::clicked, this, &frmBingo::cmdOptions_Click);
@@ -158,6 +136,8 @@ frmBingo::frmBingo(App& app, QWidget* parent) : Form(app, QStringLiteral("frmBin
     connect(cmdOkay, &QPushButton::clicked, this, &frmBingo::cmdOkay_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmBingo::cmdCancel_Click);
     connect(scrSpeed, &QScrollBar::valueChanged, this, &frmBingo::scrSpeed_Change);
+    for (int k = 1; k <= 50; ++k)
+        connect(lblNumber[k], &Label::clicked, this, [this, k] { lblNumber_Click(k); });
 }
 
 void frmBingo::Form_Load()
@@ -176,7 +156,7 @@ void frmBingo::startgame()
     gametype = bingo::Blackout;
     balls.ballfree.fill(true);
     for (int k = 1; k <= 50; ++k)
-        lblNumber[k]->setBackColor(kYellow);
+        lblNumber[k]->setBackColor(bingocard::kYellow);
     getyballs();
     getdballs();
 }

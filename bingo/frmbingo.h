@@ -76,6 +76,15 @@ protected:
     QWidget* firstFocus() override;
 
 private:
+    // The screen's controls, each part in its turn: the buttons on the left,
+    // the ball with the claim beside it, both cards with their cells, the
+    // options panel, then the timers, and the handlers of them all.
+    void makeButtons();
+    void makeBall();
+    void makeCards();
+    void makeOptions();
+    void makeTimers(Platform& platform);
+    void connectHandlers();
     // Writes a dealt card into the 25 cells after `offset` and marks its centre.
     void showcard(int offset, const bingo::Card& card);
     void setMarked(int cell, bool on);

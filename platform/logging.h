@@ -16,3 +16,5 @@ Q_DECLARE_LOGGING_CATEGORY(lcData)
 Q_DECLARE_LOGGING_CATEGORY(lcSettings)
 // cardovia.language: the catalogues of the player's language
 Q_DECLARE_LOGGING_CATEGORY(lcLanguage)
+// cardovia.help: a help page asked for that there is none of
+Q_DECLARE_LOGGING_CATEGORY(lcHelp)

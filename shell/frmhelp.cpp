@@ -3,15 +3,16 @@
 #include "shell/frmhelp.h"
 
 #include "platform/appinfo.h"
+#include "platform/logging.h"
 #include "shell/frmmain.h"
 #include "shell/help.h"
 #include "toolkit/fonts.h"
 #include "toolkit/twips.h"
+#include "toolkit/windowkeys.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QScreen>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -52,7 +53,7 @@ frmHelp::frmHelp(frmMain& frame) : QMainWindow(&frame), frame_(frame), atFull_(k
     });
     connect(txtPage, &QTextBrowser::sourceChanged, this, &frmHelp::pageShown);
 
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    windowkeys::escCloses(this);
     // The frame's zoom keys work here too, and this window follows them.
     frame.addZoomKeys(this);
 
@@ -61,7 +62,11 @@ frmHelp::frmHelp(frmMain& frame) : QMainWindow(&frame), frame_(frame), atFull_(k
 
 void frmHelp::showPage(const QString& id)
 {
-    txtPage->showPage(id);
+    // where there is no such page, the contents, which lead to every page
+    const bool known = txtPage->page(id);
+    if (!known)
+        qCInfo(lcHelp, "there is no help page \"%s\": the contents are shown", qUtf8Printable(id));
+    txtPage->showPage(known ? id : QString::fromLatin1(help::kContents));
     if (!placed_) {
         placeBesideFrame();
         placed_ = true;

@@ -16,7 +16,8 @@ class frmHelp : public QMainWindow {
 public:
     explicit frmHelp(frmMain& frame);
 
-    // Shows the page, and the window in front with the page in the keyboard.
+    // Shows the page (the contents where no page has that id), and the window
+    // in front with the page in the keyboard.
     void showPage(const QString& id);
 
     QListWidget* lstPages;

@@ -3,7 +3,6 @@
 #include "shell/frmmain.h"
 
 #include "platform/appinfo.h"
-#include "platform/logging.h"
 #include "shell/art.h"
 #include "shell/cardovia.h"
 #include "shell/frmabout.h"
@@ -12,65 +11,16 @@
 #include "shell/frmloading.h"
 #include "shell/games.h"
 #include "shell/help.h"
+#include "toolkit/windowkeys.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
-#include <QSettings>
-#include <QShortcut>
 #include <QStyle>
 #include <QWindow>
 #include <algorithm>
 
-namespace {
-
-// The zoom the player chose is kept between runs in the platform's usual
-// place for settings (~/.config/Corvane/Cardovia.conf on Linux).
-const QString kOrganisation = QStringLiteral("Corvane");
-const QString kApplication = QStringLiteral("Cardovia");
-const QString kZoomKey = QStringLiteral("frame/zoom");
-
-double rememberedZoom()
-{
-    const QSettings settings(kOrganisation, kApplication);
-    bool ok = false;
-    const QVariant value = settings.value(kZoomKey);
-    const double zoom = value.toDouble(&ok);
-    // Missing, unreadable or not one of ours: 100 %.
-    if (settings.status() != QSettings::NoError) {
-        qCInfo(lcSettings, "%s cannot be read: the zoom is 100 %%", qUtf8Printable(settings.fileName()));
-        return 1.0;
-    }
-    if (!ok || !(zoom >= twips::kMinZoom && zoom <= twips::kMaxZoom)) {
-        if (value.isValid())
-            qCInfo(lcSettings, "%s = %s is ignored: the zoom is 100 %%", qUtf8Printable(kZoomKey),
-                   qUtf8Printable(value.toString()));
-        return 1.0;
-    }
-    return zoom;
-}
-
-void rememberZoom(double zoom)
-{
-    QSettings settings(kOrganisation, kApplication);
-    // A file that cannot be read is written anew rather than left to refuse every change.
-    if (settings.status() != QSettings::NoError) {
-        qCInfo(lcSettings, "%s cannot be read: it is written anew", qUtf8Printable(settings.fileName()));
-        settings.clear();
-    }
-    if (settings.value(kZoomKey).toDouble() == zoom)
-        return;
-    settings.setValue(kZoomKey, zoom);
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        qCInfo(lcSettings, "%s cannot be written: the zoom is not kept", qUtf8Printable(settings.fileName()));
-}
-
-} // namespace
-
-frmMain::frmMain(Cardovia& app) : app_(app)
+frmMain::frmMain(Cardovia& app) : app_(app), zoom_(*this, app.platform())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(appinfo::kTitle));
@@ -105,10 +55,8 @@ frmMain::frmMain(Cardovia& app) : app_(app)
     QAction* about = mnuHelp_->addAction(tr("&About %1").arg(QString::fromUtf8(appinfo::kTitle)), this,
                                          &frmMain::mnuAbout_Click);
     about->setObjectName(QStringLiteral("mnuAbout"));
-    // F10 opens the menu bar's first menu, also where a screen's button has
-    // taken the menu's access key.
-    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
-            [this] { menuBar()->setActiveAction(mnuFile_->menuAction()); });
+    // F10 opens File, the first menu.
+    windowkeys::f10Opens(menuBar(), mnuFile_);
     addZoomKeys(this);
 
     // The green fills the window; the client area with the screens sits in
@@ -120,35 +68,21 @@ frmMain::frmMain(Cardovia& app) : app_(app)
     setCentralWidget(green_);
     client_ = new QWidget(green_);
     client_->setObjectName(QStringLiteral("frmMain.client"));
+    // Where a screen's button and a menu share an access key, the button has it.
+    windowkeys::buttonsBeforeMenus(menuBar(), client_);
 
     // the frame's stored place; the size is chosen at start-up
     move(twips::toPixels(2385), twips::toPixels(2430));
     resize(twips::toPixels(width_), twips::toPixels(height_));
     // No input, and no zoom of the player's, until start-up enables it.
     setEnabled(false);
-
-    zoomSettles_.setSingleShot(true);
-    zoomSettles_.setInterval(kZoomSettlesMs);
-    connect(&zoomSettles_, &QTimer::timeout, this, [] { rememberZoom(twips::zoom()); });
-    app_.platform().setBeforeEnd([this] { keepWaitingZoom(); });
 }
 
-frmMain::~frmMain()
-{
-    app_.platform().setBeforeEnd({});
-    keepWaitingZoom();
-}
+frmMain::~frmMain() = default;
 
 QSize frmMain::clientPixels(double zoom) const
 {
     return {twips::toPixels(width_, zoom), twips::toPixels(height_, zoom)};
-}
-
-double frmMain::fittingZoom(QSize room) const
-{
-    const QSize full = clientPixels(1.0);
-    const double zoom = std::min(double(room.width()) / full.width(), double(room.height()) / full.height());
-    return std::clamp(zoom, twips::kMinZoom, twips::kMaxZoom);
 }
 
 QSize frmMain::chrome() const
@@ -180,7 +114,7 @@ void frmMain::Form_Load()
     if (screenHeight > 7200) {
         // As laid out at 100 %, or at the zoom the player chose last time,
         // as far as the screen holds the whole frame.
-        const double zoom = std::min(rememberedZoom(), screen ? fittingZoom(room) : twips::kMaxZoom);
+        const double zoom = std::min(FrameZoom::remembered(), screen ? fittingZoom(room) : twips::kMaxZoom);
         twips::setZoom(zoom);
         resize(clientPixels(zoom) + QSize(0, menuBar()->sizeHint().height()));
         keepOnScreen(clientPixels(zoom) + chrome());
@@ -210,26 +144,19 @@ void frmMain::loadforms()
 
 void frmMain::addZoomKeys(QWidget* window)
 {
-    // Ctrl+Plus also where plus shares its key with "=", as on most keyboards.
-    for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
-        connect(new QShortcut(keys, window), &QShortcut::activated, this, &frmMain::zoomIn);
-    connect(new QShortcut(QKeySequence::ZoomOut, window), &QShortcut::activated, this, &frmMain::zoomOut);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), window), &QShortcut::activated, this,
-            &frmMain::zoomReset);
+    windowkeys::addZoomKeys(window, {this, [this] { zoomIn(); }, [this] { zoomOut(); }, [this] { zoomReset(); }});
 }
 
 void frmMain::zoomIn()
 {
-    for (double step : kZoomSteps)
-        if (step > twips::zoom() + 1e-9)
-            return zoomTo(step);
+    if (const std::optional<double> step = FrameZoom::above(twips::zoom()))
+        zoomTo(*step);
 }
 
 void frmMain::zoomOut()
 {
-    for (auto step = std::rbegin(kZoomSteps); step != std::rend(kZoomSteps); ++step)
-        if (*step < twips::zoom() - 1e-9)
-            return zoomTo(*step);
+    if (const std::optional<double> step = FrameZoom::below(twips::zoom()))
+        zoomTo(*step);
 }
 
 void frmMain::zoomReset()
@@ -245,7 +172,7 @@ void frmMain::zoomTo(double wanted)
     const QSize room = fixed || !screen ? green_->size() : screen->availableGeometry().size() - chrome();
     const double zoom = std::min(wanted, fittingZoom(room));
     setZoom(zoom);
-    keepZoom(Keep::Now);
+    zoom_.keepNow();
     if (fixed)
         return;
     resize(clientPixels(zoom) + size() - green_->size());
@@ -256,26 +183,6 @@ void frmMain::setZoom(double zoom)
 {
     twips::setZoom(zoom);
     placeClient();
-}
-
-void frmMain::keepZoom(Keep when)
-{
-    // only the player's changes: not the fitting while the frame starts up
-    if (!isEnabled())
-        return;
-    zoomSettles_.stop();
-    if (when == Keep::Now)
-        rememberZoom(twips::zoom());
-    else
-        zoomSettles_.start();
-}
-
-void frmMain::keepWaitingZoom()
-{
-    if (zoomSettles_.isActive()) {
-        zoomSettles_.stop();
-        rememberZoom(twips::zoom());
-    }
 }
 
 void frmMain::keepOnScreen(QSize frameSize)
@@ -309,44 +216,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         // for keeps their zoom.
         if (green_->size() != clientPixels(twips::zoom())) {
             setZoom(fittingZoom(green_->size()));
-            keepZoom(Keep::Settled);
+            zoom_.keepOnceSettled();
         } else {
             placeClient();
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-QAbstractButton* frmMain::screenButtonFor(const QKeyEvent* key) const
-{
-    if (!(key->modifiers() & Qt::AltModifier))
-        return nullptr;
-    const QKeySequence pressed(key->keyCombination());
-    for (const QAction* menu : menuBar()->actions())
-        if (QKeySequence::mnemonic(menu->text()) == pressed)
-            return accessKeyButton(client_, pressed);
-    return nullptr;
-}
-
-bool frmMain::event(QEvent* event)
-{
-    // Asked before the key goes to the shortcuts: taking it here keeps the
-    // menu bar from sharing it, and the key press follows.
-    if (event->type() == QEvent::ShortcutOverride && screenButtonFor(static_cast<QKeyEvent*>(event))) {
-        event->accept();
-        return true;
-    }
-    return QMainWindow::event(event);
-}
-
-void frmMain::keyPressEvent(QKeyEvent* event)
-{
-    if (QAbstractButton* button = screenButtonFor(event)) {
-        // as the access key itself does
-        button->animateClick();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
 }
 
 void frmMain::mnuQuit_Click()

@@ -77,7 +77,7 @@ private slots:
         // and nothing after (a write would bring the file back)
         const QString file = StartedApp::settings()->fileName();
         QVERIFY(QFile::remove(file));
-        QTest::qWait(2 * frmMain::kZoomSettlesMs);
+        QTest::qWait(2 * FrameZoom::kSettlesMs);
         QVERIFY(!QFile::exists(file));
 
         // a zoom still settling is written as the game ends

@@ -10,6 +10,7 @@
 #include "shell/frmmainmenu.h"
 #include "shell/games.h"
 #include "shell/help.h"
+#include "support/logged.h"
 #include "support/started.h"
 #include "support/zoom.h"
 
@@ -163,6 +164,25 @@ private slots:
 
         press(Qt::Key_Escape);
         QVERIFY(!window->isVisible());
+    }
+
+    void aPageThatIsNotThereGivesTheContentsAndIsLogged()
+    {
+        StartedApp s;
+        frmMain& main = s.app->main();
+        const Logged logged;
+        // as the window opens, and over another page
+        for (const char* before : {"", "bingo"}) {
+            if (*before)
+                main.showHelp(QLatin1String(before));
+            main.showHelp(QStringLiteral("no-such-page"));
+            frmHelp& window = *main.help();
+            QVERIFY(window.isVisible());
+            QCOMPARE(window.txtPage->pageId(), QString::fromLatin1(help::kContents));
+            QCOMPARE(window.lstPages->currentItem()->text(), spokenName(window.txtPage));
+        }
+        QCOMPARE(logged.lines().filter(QStringLiteral("cardovia.help")).size(), 2);
+        QVERIFY(logged.says("cardovia.help", {"no-such-page"}));
     }
 
     void f1OpensThePageOfTheScreenOnShow()

@@ -404,7 +404,7 @@ private slots:
         StartedApp s;
         s.choose("cmdWar");
         const Label* caption = s.app->existing<frmWar>()->Label1;
-        for (double zoom : frmMain::kZoomSteps) {
+        for (double zoom : FrameZoom::kSteps) {
             twips::setZoom(zoom);
             QVERIFY2(QFontMetrics(caption->font()).horizontalAdvance(caption->text()) <= caption->width(),
                      qPrintable(QString::number(zoom)));

@@ -4,7 +4,7 @@
 // and a release on the control, one Click per double-click, Space and Enter
 // where a click would reach, the focus frame, the arrow keys on a board, Tab
 // kept inside a dialog, what a reader calls a picture or a label, and the
-// news a reader is told.
+// news a reader is told, and a window's own keys.
 
 #include "support/screenreader.h"
 #include "toolkit/accessible.h"
@@ -12,8 +12,11 @@
 #include "toolkit/controls.h"
 #include "toolkit/keyboard.h"
 #include "toolkit/services.h"
+#include "toolkit/windowkeys.h"
 
 #include <QAccessible>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QtTest>
@@ -360,6 +363,62 @@ private slots:
         QCOMPARE(accessKeyButton(&parent, QKeySequence(Qt::ALT | Qt::Key_I)), nullptr);
         button->setEnabled(false);
         QCOMPARE(accessKeyButton(&parent, QKeySequence(Qt::ALT | Qt::Key_F)), nullptr);
+    }
+
+    // The keys a window asks for: its buttons before its menus, F10, the zoom
+    // keys and Esc.
+    void aWindowGetsTheKeysItAsksFor()
+    {
+        QMainWindow window;
+        QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
+        file->addAction(QStringLiteral("&Quit"));
+        window.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
+        auto* screens = new QWidget(&window);
+        window.setCentralWidget(screens);
+        QPushButton* fire = controls::commandButton(screens, "cmdFire", "&Fire", {0, 0, 1095, 375});
+        QPushButton* other = controls::commandButton(screens, "cmdShuffle", "&Shuffle", {0, 600, 1095, 375});
+        windowkeys::buttonsBeforeMenus(window.menuBar(), screens);
+        windowkeys::f10Opens(window.menuBar(), file);
+        QStringList zoomed;
+        const auto zoom = [&zoomed](const char* step) { return [&zoomed, step] { zoomed << QLatin1String(step); }; };
+        windowkeys::addZoomKeys(&window, {&window, zoom("in"), zoom("out"), zoom("100")});
+        windowkeys::escCloses(&window);
+        window.resize(400, 300);
+        window.show();
+        QVERIFY(activate(&window));
+        other->setFocus();
+
+        QSignalSpy fired(fire, &QPushButton::clicked);
+        press(Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(fired.count(), 1);
+        QVERIFY(!QApplication::activePopupWidget());
+        // a menu's key that no button shares stays the menu's
+        press(Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QVERIFY(QApplication::activePopupWidget() != file);
+        press(Qt::Key_Escape);
+        press(Qt::Key_Escape);
+        // a button that cannot be pressed gives the key back to the menu
+        fire->setEnabled(false);
+        press(Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), file);
+        press(Qt::Key_Escape);
+        press(Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        fire->setEnabled(true);
+        press(Qt::Key_F10);
+        QTRY_COMPARE(QApplication::activePopupWidget(), file);
+        press(Qt::Key_Escape);
+        press(Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(fired.count(), 1);
+
+        for (const Qt::Key key : {Qt::Key_Plus, Qt::Key_Equal, Qt::Key_Minus, Qt::Key_0})
+            press(key, Qt::ControlModifier);
+        QCOMPARE(zoomed, (QStringList{"in", "in", "out", "100"}));
+        QVERIFY(window.isVisible());
+        press(Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
     }
 };
 
