@@ -3,8 +3,10 @@
 // The toolkit layer: twips, the zoom, pictures, captions, fonts and where
 // controls inside a picture box go.
 
+#include "support/logged.h"
 #include "support/zoom.h"
 #include "toolkit/controls.h"
+#include "toolkit/language.h"
 #include "toolkit/services.h"
 
 #include <QFontInfo>
@@ -214,6 +216,26 @@ private slots:
         }
         // an unknown family still gives a usable face
         QVERIFY(!QFontInfo(fonts::font("No Such Face", 10)).family().isEmpty());
+    }
+
+    // A language the game does not speak is English, and the log says so;
+    // one it speaks says nothing, and its catalogues go with their owner.
+    void aLanguageWithoutCataloguesIsEnglishAndSaysSo()
+    {
+        const char* source = "Grizzle plays %1.";
+        {
+            Logged log;
+            const language::Catalogues esperanto(QLocale(QStringLiteral("eo")));
+            QVERIFY2(log.says("cardovia.language", {"eo", "English"}), qPrintable(log.lines().join('\n')));
+            QCOMPARE(QCoreApplication::translate("frmWar", source), QString::fromLatin1(source));
+        }
+        {
+            Logged log;
+            const language::Catalogues german(QLocale(QStringLiteral("de")));
+            QVERIFY2(log.lines().isEmpty(), qPrintable(log.lines().join('\n')));
+            QVERIFY(QCoreApplication::translate("frmWar", source) != QString::fromLatin1(source));
+        }
+        QCOMPARE(QCoreApplication::translate("frmWar", source), QString::fromLatin1(source));
     }
 };
 
