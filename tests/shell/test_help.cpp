@@ -11,6 +11,7 @@
 #include "shell/games.h"
 #include "shell/help.h"
 #include "support/started.h"
+#include "support/testmain.h"
 #include "support/zoom.h"
 
 #include <QLabel>
@@ -291,5 +292,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HelpTest)
+CARDOVIA_TEST_MAIN(HelpTest)
 #include "test_help.moc"

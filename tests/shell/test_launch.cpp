@@ -8,6 +8,7 @@
 #include "platform/appinfo.h"
 #include "platform/datafolders.h"
 #include "shell/launch.h"
+#include "support/testmain.h"
 #include "support/xvfb.h"
 
 #include <QLocalServer>
@@ -317,5 +318,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(LaunchTest)
+CARDOVIA_TEST_MAIN(LaunchTest)
 #include "test_launch.moc"

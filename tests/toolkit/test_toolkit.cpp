@@ -3,6 +3,7 @@
 // The toolkit layer: twips, the zoom, pictures, captions, fonts and where
 // controls inside a picture box go.
 
+#include "support/testmain.h"
 #include "support/zoom.h"
 #include "toolkit/controls.h"
 
@@ -214,5 +215,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ToolkitTest)
+CARDOVIA_TEST_MAIN(ToolkitTest)
 #include "test_toolkit.moc"
