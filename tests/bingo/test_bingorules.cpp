@@ -6,6 +6,7 @@
 #include "bingo/bingohelp.h"
 #include "bingo/bingorules.h"
 #include "support/fakeplatform.h"
+#include "support/testmain.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -241,5 +242,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(BingoRulesTest)
+CARDOVIA_TEST_GUILESS_MAIN(BingoRulesTest)
 #include "test_bingorules.moc"

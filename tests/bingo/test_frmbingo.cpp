@@ -9,6 +9,7 @@
 #include "shell/frmmainmenu.h"
 #include "support/screenreader.h"
 #include "support/started.h"
+#include "support/testmain.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -723,5 +724,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FrmBingoTest)
+CARDOVIA_TEST_MAIN(FrmBingoTest)
 #include "test_frmbingo.moc"

@@ -7,6 +7,7 @@
 #include "cards/cards.h"
 #include "cards/frmcardimages.h"
 #include "support/started.h"
+#include "support/testmain.h"
 #include "support/zoom.h"
 #include "toolkit/controls.h"
 
@@ -317,5 +318,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CardsTest)
+CARDOVIA_TEST_MAIN(CardsTest)
 #include "test_cards.moc"

@@ -7,6 +7,7 @@
 #include "cards/frmdeckoptions.h"
 #include "shell/frmmainmenu.h"
 #include "support/started.h"
+#include "support/testmain.h"
 #include "war/frmwar.h"
 
 #include <QGroupBox>
@@ -188,5 +189,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DeckOptionsTest)
+CARDOVIA_TEST_MAIN(DeckOptionsTest)
 #include "test_deckoptions.moc"

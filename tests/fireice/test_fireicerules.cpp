@@ -3,6 +3,7 @@
 // The colour of every face and the sliding card's turns.
 
 #include "fireice/fireicerules.h"
+#include "support/testmain.h"
 
 #include <QtTest>
 
@@ -38,5 +39,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(FireIceRulesTest)
+CARDOVIA_TEST_APPLESS_MAIN(FireIceRulesTest)
 #include "test_fireicerules.moc"

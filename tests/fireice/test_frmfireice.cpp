@@ -10,6 +10,7 @@
 #include "shell/frmmainmenu.h"
 #include "support/screenreader.h"
 #include "support/started.h"
+#include "support/testmain.h"
 
 #include <QPointer>
 #include <QMenu>
@@ -331,5 +332,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FrmFireIceTest)
+CARDOVIA_TEST_MAIN(FrmFireIceTest)
 #include "test_frmfireice.moc"

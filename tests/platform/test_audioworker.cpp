@@ -11,6 +11,7 @@
 #include "support/bounds.h"
 #include "support/logged.h"
 #include "support/sound.h"
+#include "support/testmain.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -240,7 +241,7 @@ private slots:
     platform.End();
 }
 
-int main(int argc, char** argv)
+static int testMain(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
     if (argc == 2 && QByteArray(argv[1]) == "--end-while-busy")
@@ -248,4 +249,5 @@ int main(int argc, char** argv)
     AudioWorkerTest test;
     return QTest::qExec(&test, argc, argv);
 }
+CARDOVIA_TEST_ENTRY(AudioWorkerTest, testMain)
 #include "test_audioworker.moc"

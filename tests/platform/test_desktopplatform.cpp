@@ -10,6 +10,7 @@
 #include "support/bounds.h"
 #include "support/fakeplatform.h"
 #include "support/sound.h"
+#include "support/testmain.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -156,5 +157,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DesktopPlatformTest)
+CARDOVIA_TEST_MAIN(DesktopPlatformTest)
 #include "test_desktopplatform.moc"

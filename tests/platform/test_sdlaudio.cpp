@@ -7,6 +7,7 @@
 #include "platform/sdlaudio.h"
 #include "support/logged.h"
 #include "support/sound.h"
+#include "support/testmain.h"
 
 #include <QDir>
 #include <QFile>
@@ -535,5 +536,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SdlAudioTest)
+CARDOVIA_TEST_GUILESS_MAIN(SdlAudioTest)
 #include "test_sdlaudio.moc"

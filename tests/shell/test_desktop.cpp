@@ -7,6 +7,7 @@
 
 #include "shell/launch.h"
 #include "support/started.h"
+#include "support/testmain.h"
 
 #include <QDir>
 #include <QScreen>
@@ -127,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DesktopTest)
+CARDOVIA_TEST_MAIN(DesktopTest)
 #include "test_desktop.moc"

@@ -10,6 +10,7 @@
 #include "shell/frmmain.h"
 #include "shell/windowgone.h"
 #include "support/started.h"
+#include "support/testmain.h"
 #include "support/xvfb.h"
 
 #include <QCloseEvent>
@@ -120,5 +121,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EndingTest)
+CARDOVIA_TEST_MAIN(EndingTest)
 #include "test_ending.moc"

@@ -12,6 +12,7 @@
 #include "shell/help.h"
 #include "support/logged.h"
 #include "support/started.h"
+#include "support/testmain.h"
 #include "support/zoom.h"
 
 #include <QLabel>
@@ -311,5 +312,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HelpTest)
+CARDOVIA_TEST_MAIN(HelpTest)
 #include "test_help.moc"

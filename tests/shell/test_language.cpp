@@ -15,6 +15,7 @@
 #include "support/randomplayer.h"
 #include "support/screentexts.h"
 #include "support/started.h"
+#include "support/testmain.h"
 
 #include <QFile>
 #include <QLocale>
@@ -146,7 +147,7 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
+static int testMain(int argc, char** argv)
 {
     QApplication application(argc, argv);
     if (argc == 4 && QByteArray(argv[1]) == "--play")
@@ -154,5 +155,6 @@ int main(int argc, char** argv)
     LanguageTest test;
     return QTest::qExec(&test, argc, argv);
 }
+CARDOVIA_TEST_ENTRY(LanguageTest, testMain)
 
 #include "test_language.moc"

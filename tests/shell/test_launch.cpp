@@ -9,6 +9,7 @@
 #include "platform/datafolders.h"
 #include "shell/display.h"
 #include "shell/launch.h"
+#include "support/testmain.h"
 #include "support/xvfb.h"
 
 #include <QLocalServer>
@@ -320,5 +321,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(LaunchTest)
+CARDOVIA_TEST_MAIN(LaunchTest)
 #include "test_launch.moc"

@@ -15,6 +15,7 @@
 #include "shell/games.h"
 #include "support/screenreader.h"
 #include "support/started.h"
+#include "support/testmain.h"
 #include "tictactoe/frmtictactoe.h"
 #include "toolkit/frmmusic.h"
 #include "war/frmwar.h"
@@ -225,5 +226,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MenuTest)
+CARDOVIA_TEST_MAIN(MenuTest)
 #include "test_menu.moc"

@@ -8,6 +8,7 @@
 #include "shell/frmmainmenu.h"
 #include "support/screenreader.h"
 #include "support/started.h"
+#include "support/testmain.h"
 #include "war/frmwar.h"
 
 #include <QPushButton>
@@ -144,5 +145,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MusicPanelTest)
+CARDOVIA_TEST_MAIN(MusicPanelTest)
 #include "test_music.moc"

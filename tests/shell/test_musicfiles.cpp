@@ -4,6 +4,8 @@
 // about a minute each, six different songs, and a 16-bit PCM wave that
 // starts sharply and dies away.
 
+#include "support/testmain.h"
+
 #include <QFile>
 #include <QSet>
 #include <QtTest>
@@ -232,5 +234,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(MusicFilesTest)
+CARDOVIA_TEST_GUILESS_MAIN(MusicFilesTest)
 #include "test_musicfiles.moc"

@@ -8,6 +8,7 @@
 #include "shell/frmmainmenu.h"
 #include "shell/games.h"
 #include "support/started.h"
+#include "support/testmain.h"
 
 #include <QPushButton>
 #include <QSettings>
@@ -90,5 +91,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SmallScreenTest)
+CARDOVIA_TEST_MAIN(SmallScreenTest)
 #include "test_smallscreen.moc"

@@ -10,6 +10,7 @@
 #include "shell/games.h"
 #include "support/sound.h"
 #include "support/started.h"
+#include "support/testmain.h"
 #include "tictactoe/frmtictactoe.h"
 #include "toolkit/frmmusic.h"
 #include "war/frmwar.h"
@@ -194,5 +195,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StartupTest)
+CARDOVIA_TEST_MAIN(StartupTest)
 #include "test_startup.moc"

@@ -13,6 +13,7 @@
 #include "support/logged.h"
 #include "support/screenreader.h"
 #include "support/started.h"
+#include "support/testmain.h"
 #include "tictactoe/frmtictactoe.h"
 #include "war/frmwar.h"
 
@@ -413,5 +414,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ZoomTest)
+CARDOVIA_TEST_MAIN(ZoomTest)
 #include "test_zoom.moc"

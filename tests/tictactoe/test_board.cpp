@@ -4,6 +4,7 @@
 // blocking rules and its random fallback, and the pictures.
 
 #include "support/fakeplatform.h"
+#include "support/testmain.h"
 #include "tictactoe/artwork.h"
 #include "tictactoe/board.h"
 
@@ -225,5 +226,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BoardTest)
+CARDOVIA_TEST_MAIN(BoardTest)
 #include "test_board.moc"

@@ -7,6 +7,7 @@
 #include "shell/frmmainmenu.h"
 #include "support/screenreader.h"
 #include "support/started.h"
+#include "support/testmain.h"
 #include "tictactoe/frmtictactoe.h"
 
 #include <QAccessible>
@@ -348,5 +349,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ScreenTest)
+CARDOVIA_TEST_MAIN(ScreenTest)
 #include "test_screen.moc"

@@ -7,6 +7,7 @@
 // news a reader is told, and a window's own keys.
 
 #include "support/screenreader.h"
+#include "support/testmain.h"
 #include "toolkit/accessible.h"
 #include "toolkit/announce.h"
 #include "toolkit/controls.h"
@@ -422,5 +423,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(KeyboardTest)
+CARDOVIA_TEST_MAIN(KeyboardTest)
 #include "test_keyboard.moc"

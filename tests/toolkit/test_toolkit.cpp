@@ -4,6 +4,7 @@
 // controls inside a picture box go.
 
 #include "support/logged.h"
+#include "support/testmain.h"
 #include "support/zoom.h"
 #include "toolkit/controls.h"
 #include "toolkit/language.h"
@@ -239,5 +240,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ToolkitTest)
+CARDOVIA_TEST_MAIN(ToolkitTest)
 #include "test_toolkit.moc"

@@ -9,6 +9,7 @@
 #include "shell/frmmainmenu.h"
 #include "support/screenreader.h"
 #include "support/started.h"
+#include "support/testmain.h"
 #include "war/frmwar.h"
 #include "wardraws.h"
 
@@ -539,5 +540,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WarScreenTest)
+CARDOVIA_TEST_MAIN(WarScreenTest)
 #include "test_frmwar.moc"

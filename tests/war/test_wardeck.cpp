@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // War's rules without a screen: the deal, the draw, a round and the end.
 
+#include "support/testmain.h"
 #include "war/warhelp.h"
 #include "wardraws.h"
 
@@ -244,5 +245,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(WarDeckTest)
+CARDOVIA_TEST_GUILESS_MAIN(WarDeckTest)
 #include "test_wardeck.moc"
