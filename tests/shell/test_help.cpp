@@ -36,16 +36,20 @@
 
 namespace {
 
-// The links and the pictures of the page on show, by their addresses and keys.
+// The links and the pictures of a page, by their addresses and keys, and
+// its headings under its title.
 struct Contents {
     QStringList links;
     QStringList pictures;
+    QStringList headings;
 };
 
 Contents contentsOf(const QTextDocument& document)
 {
     Contents found;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() > 1)
+            found.headings << block.text();
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
             if (format.isAnchor() && !found.links.contains(format.anchorHref()))
@@ -53,18 +57,7 @@ Contents contentsOf(const QTextDocument& document)
             if (format.isImageFormat())
                 found.pictures << format.toImageFormat().name();
         }
-    return found;
-}
-
-// The texts of a page's headings under its title.
-QStringList headings(const HelpPage& page)
-{
-    QTextDocument document;
-    document.setHtml(page.html);
-    QStringList found;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        if (block.blockFormat().headingLevel() > 1)
-            found << block.text();
+    }
     return found;
 }
 
@@ -168,8 +161,10 @@ private slots:
             for (const games::Game& game : games::kGames) {
                 const HelpPage page = game.help();
                 titles << page.title;
-                QVERIFY2(headings(page) == expected,
-                         qPrintable(name + u' ' + page.id + QLatin1String(": ") + headings(page).join(u'|')));
+                QTextDocument document;
+                document.setHtml(page.html);
+                const QStringList headings = contentsOf(document).headings;
+                QVERIFY2(headings == expected, qPrintable(name + u' ' + page.id + u' ' + headings.join(u'|')));
             }
             // the language's catalogue is the one in use
             QVERIFY2(name == QLatin1String("en") || titles != englishTitles, qPrintable(name));
