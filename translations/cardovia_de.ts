@@ -112,147 +112,147 @@
     <message>
         <source>%1: every cell, the free space too.</source>
         <extracomment>%1 is the pattern&apos;s name, &quot;Blackout Bingo&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: jedes Feld, auch das freie Feld.</translation>
     </message>
     <message>
         <source>%1: both diagonals. The free space does not count.</source>
         <extracomment>%1 is the pattern&apos;s name, &quot;X-out Bingo&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: beide Diagonalen. Das freie Feld zählt nicht.</translation>
     </message>
     <message>
         <source>%1: a goal post, with the free space.</source>
         <extracomment>%1 is the pattern&apos;s name, &quot;Field Goal Bingo&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: ein Torpfosten, mit dem freien Feld.</translation>
     </message>
     <message>
         <source>You and Grizzle each have a card of %1 cells. Grizzle&apos;s card is on the left, yours on the right.</source>
         <extracomment>%1 is the number of cells on a card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Du und Grizzle habt je eine Karte mit %1 Feldern. Grizzles Karte ist links, deine rechts.</translation>
     </message>
     <message>
         <source>The middle cell is the free space, %1. It is marked from the start.</source>
         <extracomment>%1 is what the free space shows, &quot;FS&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das mittlere Feld ist das freie Feld, %1. Es ist von Anfang an markiert.</translation>
     </message>
     <message>
         <source>When you open Bingo, the options panel is up. Choose a pattern and a call speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn du Bingo öffnest, siehst du zuerst die Optionen. Wähle ein Muster und ein Tempo.</translation>
     </message>
     <message>
         <source>Is that number on your card? Click it to mark it yellow. Click it again to take the mark away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steht die Zahl auf deiner Karte? Klick sie an, dann wird sie gelb markiert. Klickst du noch mal, ist die Markierung wieder weg.</translation>
     </message>
     <message>
         <source>No ball is called twice in a game. The game trusts your marks, so mark only the balls called.</source>
-        <translation type="unfinished"></translation>
+        <translation>In einem Spiel wird keine Kugel zweimal gezogen. Das Spiel verlässt sich auf deine Markierungen. Markiere also nur Zahlen, die gezogen wurden.</translation>
     </message>
     <message>
         <source>These are the four patterns:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das sind die vier Muster:</translation>
     </message>
     <message>
         <source>Press it without the pattern, and Grizzle calls it cheating. The game starts over with new cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drückst du den Knopf ohne das fertige Muster, sagt Grizzle, dass du schummelst. Dann beginnt das Spiel mit neuen Karten von vorn.</translation>
     </message>
     <message>
         <source>Grizzle wins as soon as its card shows the pattern. So claim your win quickly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle gewinnt, sobald seine Karte das Muster zeigt. Melde deinen Sieg also schnell.</translation>
     </message>
     <message>
         <source>The balls never run out without a winner. By the last of the %1 balls, Grizzle&apos;s card is full. So if nobody claims, Grizzle wins then at the latest.</source>
         <extracomment>%1 is the number of balls, 75.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Kugeln gehen nie aus, ohne dass jemand gewinnt. Bei der letzten der %1 Kugeln ist Grizzles Karte voll. Wenn also keiner Bingo meldet, gewinnt Grizzle spätestens dann.</translation>
     </message>
     <message>
         <source>After a win, press OK. New cards are dealt, and the game waits. Press &lt;b&gt;Restart&lt;/b&gt; to play again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach einem Sieg drückst du OK. Neue Karten werden verteilt, und das Spiel wartet. Drück &lt;b&gt;Neu starten&lt;/b&gt;, um wieder zu spielen.</translation>
     </message>
     <message>
         <source>Grizzle marks its own card. About once a second, it looks at the ball on show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle markiert seine eigene Karte. Ungefähr jede Sekunde schaut er sich die Kugel an, die gerade zu sehen ist.</translation>
     </message>
     <message>
         <source>If its card has that number, Grizzle marks it. It never misses a ball.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat seine Karte diese Zahl, markiert Grizzle sie. Er verpasst nie eine Kugel.</translation>
     </message>
     <message>
         <source>Grizzle needs no button. It wins the moment its card shows the pattern.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle braucht keinen Knopf. Er gewinnt in dem Moment, in dem seine Karte das Muster zeigt.</translation>
     </message>
     <message>
         <source>Tab takes you to your card. The arrow keys move between its cells. Space or Enter marks one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Tab kommst du zu deiner Karte. Mit den Pfeiltasten gehst du von Feld zu Feld. Leertaste oder Eingabetaste markiert ein Feld.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Restart&lt;/b&gt;, or Alt+R, deals new cards. The first ball comes at once, with the same pattern.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Neu starten&lt;/b&gt; oder Alt+N verteilt neue Karten. Die erste Kugel kommt sofort, mit demselben Muster.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt;, or Alt+O, pauses the game and shows the options panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Optionen&lt;/b&gt; oder Alt+O hält das Spiel an und zeigt die Optionen.</translation>
     </message>
     <message>
         <source>On the panel, the arrow keys choose a pattern and move the speed bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Optionen wählst du mit den Pfeiltasten ein Muster und schiebst den Tempo-Regler.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Okay&lt;/b&gt;, or Alt+O, starts a new game with the pattern you chose.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;OK&lt;/b&gt; oder Alt+K startet ein neues Spiel mit dem Muster, das du gewählt hast.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Cancel&lt;/b&gt;, or Alt+C, goes back to the same game. A new speed counts even then.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Abbrechen&lt;/b&gt; oder Alt+A bringt dich zurück zum selben Spiel. Ein neues Tempo gilt trotzdem.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves Bingo. The game is not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; oder Alt+H verlässt Bingo. Das Spiel wird nicht gespeichert.</translation>
     </message>
     <message>
         <source>Too fast? Move the bar to the right for more time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu schnell? Schieb den Regler nach rechts, dann hast du mehr Zeit.</translation>
     </message>
     <message>
         <source>4 Corners is over quickly. Blackout needs every number, so it takes longest.</source>
-        <translation type="unfinished"></translation>
+        <translation>4-Ecken-Bingo ist schnell vorbei. Volle Karte braucht jede Zahl, darum dauert es am längsten.</translation>
     </message>
     <message>
         <source>Blackout and Field Goal need the free space. Did you unmark it? Mark it again before you claim.</source>
-        <translation type="unfinished"></translation>
+        <translation>Volle Karte und Torpfosten-Bingo brauchen das freie Feld. Hast du seine Markierung weggenommen? Markiere es wieder, bevor du Bingo meldest.</translation>
     </message>
     <message>
         <source>Each column has its own numbers. B has 1 to 15, and I has 16 to 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Spalte hat ihre eigenen Zahlen. B hat 1 bis 15, und I hat 16 bis 30.</translation>
     </message>
     <message>
         <source>N has 31 to 45, G has 46 to 60, and O has 61 to 75.</source>
-        <translation type="unfinished"></translation>
+        <translation>N hat 31 bis 45, G hat 46 bis 60, und O hat 61 bis 75.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Okay&lt;/b&gt;. A ball is called every few seconds. It shows on the big ball, like B7.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drück &lt;b&gt;OK&lt;/b&gt;. Alle paar Sekunden wird eine Kugel gezogen. Sie erscheint auf der großen Kugel, zum Beispiel B7.</translation>
     </message>
     <message>
         <source>Fill the pattern on your card, then press &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
         <extracomment>&lt;nobr&gt; keeps the button&apos;s spaced letters on one line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mach das Muster auf deiner Karte voll. Dann drück &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>A full pattern does not win by itself. You win only when you press &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein volles Muster gewinnt nicht von allein. Du gewinnst erst, wenn du &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt; drückst.</translation>
     </message>
     <message>
         <source>&lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt; claims your win. Click it, or Tab to it and press Space.</source>
         <extracomment>Alt+R and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt; meldet deinen Sieg. Klick darauf, oder geh mit Tab hin und drück die Leertaste.</translation>
     </message>
     <message>
         <source>At &lt;i&gt;Faster&lt;/i&gt;, a ball comes every 2 seconds. At &lt;i&gt;Slower&lt;/i&gt;, one comes every 10 seconds.</source>
         <extracomment>&quot;Faster&quot; and &quot;Slower&quot; as the options panel shows them under the speed bar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bei &lt;i&gt;Schnell&lt;/i&gt; kommt alle 2 Sekunden eine Kugel. Bei &lt;i&gt;Langsam&lt;/i&gt; kommt alle 10 Sekunden eine.</translation>
     </message>
     <message>
         <source>Complete the pattern on your card first, and claim it with &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mach das Muster auf deiner Karte vor Grizzle voll und melde es mit &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
     </message>
 </context>
 <context>
@@ -542,90 +542,90 @@
     </message>
     <message>
         <source>Each card ends with your call. Then Grizzle answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Karte endet mit deiner Ansage. Dann antwortet Grizzle.</translation>
     </message>
     <message>
         <source>Ice on a black card: Grizzle says &lt;i&gt;You got lucky punk, Try again, I dare you.&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eis bei einer schwarzen Karte: Grizzle sagt &lt;i&gt;Glück gehabt, du Frechdachs. Versuch&apos;s noch mal, wenn du dich traust.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>A wrong call, Fire or Ice: Grizzle says &lt;i&gt;Ya big liar!&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche Ansage, ob Feuer oder Eis: Grizzle sagt &lt;i&gt;Du alter Lügner!&lt;/i&gt;</translation>
     </message>
     <message>
         <source>There is no score and no end. Shuffle as often as you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Punkte und kein Ende. Misch, so oft du willst.</translation>
     </message>
     <message>
         <source>Fire wins on %1, the red suits. Ice wins on %2, the black ones.</source>
         <extracomment>%1 and %2 are suits&apos; names in running text, &quot;hearts and diamonds&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Feuer gewinnt bei %1, den roten Farben. Eis gewinnt bei %2, den schwarzen.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Shuffle Those Card!&lt;/b&gt; A new card slides back and forth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drück &lt;b&gt;Karten mischen!&lt;/b&gt; Eine neue Karte gleitet hin und her.</translation>
     </message>
     <message>
         <source>The card is face up, so you can see it while it moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte liegt offen. So siehst du sie, während sie sich bewegt.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Fire&lt;/b&gt; if it is red, or &lt;b&gt;Ice&lt;/b&gt; if it is black.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drück &lt;b&gt;Feuer&lt;/b&gt;, wenn sie rot ist, oder &lt;b&gt;Eis&lt;/b&gt;, wenn sie schwarz ist.</translation>
     </message>
     <message>
         <source>You get one call for each card. The card stops after your call.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für jede Karte hast du eine Ansage. Nach deiner Ansage bleibt die Karte stehen.</translation>
     </message>
     <message>
         <source>Grizzle deals one card from a whole pack of %1, aces too.</source>
         <extracomment>%1 is the number of cards in a pack.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle gibt eine Karte aus einem ganzen Kartenspiel mit %1 Karten. Die Asse sind auch dabei.</translation>
     </message>
     <message>
         <source>Every card has the same chance. Red and black come up just as often.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Karte hat die gleiche Chance. Rot und Schwarz kommen gleich oft.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Shuffle Those Card!&lt;/b&gt;, or Alt+S, brings a new card.</source>
         <extracomment>Alt+S and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Karten mischen!&lt;/b&gt; oder Alt+M bringt eine neue Karte.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Fire&lt;/b&gt;, or Alt+F, calls red. Here Alt+F does not open the File menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Feuer&lt;/b&gt; oder Alt+F sagt Rot an.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Ice&lt;/b&gt;, or Alt+I, calls black.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Eis&lt;/b&gt; oder Alt+E sagt Schwarz an.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt; leaves Fire &amp; Ice. Click it, or Tab to it and press Space.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; verlässt Feuer &amp; Eis. Klick darauf, oder geh mit Tab hin und drück die Leertaste.</translation>
     </message>
     <message>
         <source>Tab moves between the buttons. Space or Enter presses one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab springt von Knopf zu Knopf. Leertaste oder Eingabetaste drückt einen Knopf.</translation>
     </message>
     <message>
         <source>Look at the card before you call. Its colour shows the whole time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schau dir die Karte an, bevor du ansagst. Ihre Farbe ist die ganze Zeit zu sehen.</translation>
     </message>
     <message>
         <source>After a shuffle the keyboard is on &lt;b&gt;Fire&lt;/b&gt;. After a call it is on &lt;b&gt;Shuffle Those Card!&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Mischen ist die Tastatur auf &lt;b&gt;Feuer&lt;/b&gt;. Nach einer Ansage ist sie auf &lt;b&gt;Karten mischen!&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Want to see the gunman? Call Fire on a red card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Willst du den Revolverhelden sehen? Sag Feuer bei einer roten Karte an.</translation>
     </message>
     <message>
         <source>Call the colour of the sliding card: red or black.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sag die Farbe der gleitenden Karte an: Rot oder Schwarz.</translation>
     </message>
     <message>
         <source>Fire on a red card: you hear a gunshot. A cartoon gunman pops up on the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuer bei einer roten Karte: Du hörst einen Schuss. Ein Comic-Revolverheld taucht auf dem Bildschirm auf.</translation>
     </message>
 </context>
 <context>
@@ -1186,75 +1186,75 @@
     </message>
     <message>
         <source>Tab and Shift+Tab move between the controls. Space or Enter presses the one with the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab und Umschalt+Tab springen von Knopf zu Knopf und von Feld zu Feld. Leertaste oder Eingabetaste drückt, was gerade ausgewählt ist.</translation>
     </message>
     <message>
         <source>The size you choose is kept for next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Größe, die du wählst, bleibt auch beim nächsten Mal.</translation>
     </message>
     <message>
         <source>In this help window, Tab moves to the links. Enter follows a link, and Alt+Left goes back.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Hilfefenster springt Tab zu den Links. Die Eingabetaste öffnet einen Link, und Alt+Pfeil links geht zurück.</translation>
     </message>
     <message>
         <source>Choose a game on the main menu. Each page here tells you how to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle im Hauptmenü ein Spiel. Jede Seite hier erklärt dir, wie man es spielt.</translation>
     </message>
     <message>
         <source>The grey panel on the right plays &lt;a href=&quot;%1&quot;&gt;music&lt;/a&gt; beside every game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die graue Leiste rechts spielt &lt;a href=&quot;%1&quot;&gt;Musik&lt;/a&gt; zu jedem Spiel.</translation>
     </message>
     <message>
         <source>Press a game&apos;s button to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drück auf den Knopf eines Spiels, um es zu spielen.</translation>
     </message>
     <message>
         <source>In each game, &lt;b&gt;Main Menu&lt;/b&gt; brings you back here. The game you leave is not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>In jedem Spiel bringt dich &lt;b&gt;Hauptmenü&lt;/b&gt; hierher zurück. Das Spiel, das du verlässt, wird nicht gespeichert.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;, or File and Quit, closes %2 at once.</source>
         <extracomment>%1 is the main menu&apos;s Quit button, %2 the collection&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; oder Datei und dann Beenden schließt %2 sofort.</translation>
     </message>
     <message>
         <source>The grey panel on the right is Grizzle&apos;s corner. It plays music beside every game. Six tunes come with %1.</source>
         <extracomment>%1 is the collection&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die graue Leiste rechts ist Grizzles Ecke. Sie spielt Musik zu jedem Spiel. %1 bringt sechs Melodien mit.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;%1&lt;/b&gt; The track plays once, from the start.</source>
         <extracomment>%1 is the Play button&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drück &lt;b&gt;%1&lt;/b&gt; Das Stück läuft einmal, von Anfang an.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; stops it.</source>
         <extracomment>%1 is the Stop button&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; hält es an.</translation>
     </message>
     <message>
         <source>Choosing another track changes nothing until you press Play again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Stück zu wählen ändert noch nichts. Drück dafür wieder &lt;b&gt;Musik spielen.&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Play while music plays starts the chosen track from the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drück während der Musik noch mal &lt;b&gt;Musik spielen.&lt;/b&gt; Dann beginnt das gewählte Stück von vorn.</translation>
     </message>
     <message>
         <source>The music goes on while you change games.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Musik läuft weiter, wenn du das Spiel wechselst.</translation>
     </message>
     <message>
         <source>Tab moves through Play, the six tracks and Stop. Space chooses the track with the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Tab kommst du zu den beiden Knöpfen und den sechs Stücken. Die Leertaste wählt das Stück, auf dem du gerade bist.</translation>
     </message>
     <message>
         <source>No sound card, or no music files? The buttons still work, and all stays quiet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Soundkarte oder keine Musikdateien? Die Knöpfe funktionieren trotzdem, und alles bleibt still.</translation>
     </message>
     <message>
         <source>Alt with a button&apos;s underlined letter presses that button. If a menu has the same letter, the button wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt und der unterstrichene Buchstabe eines Knopfs drücken diesen Knopf. Hat ein Menü denselben Buchstaben, gewinnt der Knopf.</translation>
     </message>
 </context>
 <context>
@@ -1262,46 +1262,46 @@
     <message>
         <source>Goal</source>
         <extracomment>A heading of every game&apos;s help page: what the player tries to do.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ziel</translation>
     </message>
     <message>
         <source>How to play</source>
         <extracomment>A heading of every game&apos;s help page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>So spielst du</translation>
     </message>
     <message>
         <source>How Grizzle plays</source>
         <extracomment>A heading of every game&apos;s help page: what the computer opponent does.</extracomment>
-        <translation type="unfinished">Wie Grizzle spielt</translation>
+        <translation>Wie Grizzle spielt</translation>
     </message>
     <message>
         <source>How it ends</source>
         <extracomment>A heading of every game&apos;s help page: how a game ends, and what then.</extracomment>
-        <translation type="unfinished">Wie es endet</translation>
+        <translation>Wie es endet</translation>
     </message>
     <message>
         <source>Buttons and keys</source>
         <extracomment>A heading of every game&apos;s help page: the screen&apos;s buttons and the keyboard&apos;s keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Knöpfe und Tasten</translation>
     </message>
     <message>
         <source>Tips</source>
         <extracomment>A heading of every game&apos;s help page: advice for playing well.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipps</translation>
     </message>
     <message>
         <source>F1 opens the help for the screen on show. Esc closes it again.</source>
         <extracomment>Keys as this language&apos;s keyboards name them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>F1 öffnet die Hilfe zum Bildschirm, den du gerade siehst. Esc schließt sie wieder.</translation>
     </message>
     <message>
         <source>F10 opens the menus at the top of the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>F10 öffnet die Menüs oben im Fenster.</translation>
     </message>
     <message>
         <source>Ctrl+Plus and Ctrl+Minus make everything bigger or smaller. Ctrl+0 goes back to the normal size.</source>
         <extracomment>Keys as this language&apos;s keyboards name them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Strg+Plus und Strg+Minus machen alles größer oder kleiner. Strg+0 bringt die normale Größe zurück.</translation>
     </message>
 </context>
 <context>
@@ -1344,24 +1344,24 @@
     </message>
     <message>
         <source>%1 cannot find Qt&apos;s Wayland plugin (qt6-wayland) for the display %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 findet das Wayland-Plugin von Qt (qt6-wayland) für den Bildschirm %2 nicht.</translation>
     </message>
     <message>
         <source>%1 cannot find Qt&apos;s platform plugin &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 findet das Plattform-Plugin „%2“ von Qt nicht.</translation>
     </message>
     <message>
         <source>%1 cannot reach the display %2; without one, run it as: xvfb-run -a %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erreicht den Bildschirm %2 nicht; ohne Bildschirm starte es so: xvfb-run -a %3</translation>
     </message>
     <message>
         <source>%1 cannot reach any of the displays %2; without one, run it as: xvfb-run -a %3</source>
         <extracomment>%2 lists the displays, such as &quot;:1, wayland-0&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 erreicht keinen der Bildschirme %2; ohne Bildschirm starte es so: xvfb-run -a %3</translation>
     </message>
     <message>
         <source>The music and the gunshot sound (1.mid to 6.mid, fire.wav) are looked for in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Musik und das Schussgeräusch (1.mid bis 6.mid, fire.wav) werden hier gesucht:</translation>
     </message>
 </context>
 <context>
@@ -1473,105 +1473,105 @@
     <message>
         <source>Your O on %1 and Grizzle&apos;s X on %2. Grizzle blocks your row on %3.</source>
         <extracomment>%1, %2 and %3 are places on the board, &quot;the top left and top centre&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Du hast O %1, Grizzle hat X %2. Grizzle blockiert deine Reihe %3.</translation>
     </message>
     <message>
         <source>Your O on %1 and Grizzle&apos;s X on %2. You have two lines to finish. Grizzle blocks on %3, and %4 wins for you.</source>
         <extracomment>%1 to %4 are places on the board, &quot;the top left and top centre&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Du hast O %1, Grizzle hat X %2. Du kannst zwei Reihen fertig machen. Grizzle blockiert %3, und mit einem O %4 gewinnst du.</translation>
     </message>
     <message>
         <source>Grizzle only defends. It never tries to make a line of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle verteidigt nur. Er versucht nie, selbst eine Reihe zu bilden.</translation>
     </message>
     <message>
         <source>Do you have two O in a line, with the third square free? Then Grizzle puts its X there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hast du zwei O in einer Reihe, und das dritte Feld ist frei? Dann setzt Grizzle sein X dorthin.</translation>
     </message>
     <message>
         <source>Grizzle checks the rows from the top first, then the columns from the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle prüft zuerst die Zeilen von oben, dann die Spalten von links.</translation>
     </message>
     <message>
         <source>With nothing to block, Grizzle picks a free square at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt es nichts zu blockieren, wählt Grizzle zufällig ein freies Feld.</translation>
     </message>
     <message>
         <source>So if you make two lines at once, Grizzle blocks only one. The other one wins for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Baust du also zwei Reihen auf einmal auf, blockiert Grizzle nur eine. Mit der anderen gewinnst du.</translation>
     </message>
     <message>
         <source>Click a free square to put your O there. Grizzle answers at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klick auf ein freies Feld, um dein O dorthin zu setzen. Grizzle antwortet sofort.</translation>
     </message>
     <message>
         <source>You make the first move when you arrive and after &lt;b&gt;Restart&lt;/b&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du machst den ersten Zug, wenn du das Spiel öffnest und nach &lt;b&gt;Neu starten&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Three in a row, in a column or on a diagonal win the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei in einer Zeile, einer Spalte oder einer Diagonale gewinnen das Spiel.</translation>
     </message>
     <message>
         <source>A game ends with three in a line, or when the board is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spiel endet mit drei in einer Reihe oder wenn das Spielfeld voll ist.</translation>
     </message>
     <message>
         <source>A message says &lt;i&gt;You win.&lt;/i&gt;, &lt;i&gt;Grizzley wins.&lt;/i&gt; or, for a full board, &lt;i&gt;Cat&apos;s tail. Nobody wins.&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Meldung sagt &lt;i&gt;Du gewinnst.&lt;/i&gt;, &lt;i&gt;Grizzle gewinnt.&lt;/i&gt; oder bei vollem Spielfeld &lt;i&gt;Unentschieden. Keiner gewinnt.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Press OK. The board is cleared, and the winner&apos;s score goes up by one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drück OK. Das Spielfeld wird geleert, und der Gewinner bekommt einen Punkt.</translation>
     </message>
     <message>
         <source>Did the game end on your move? Then Grizzle starts the next game at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat das Spiel mit deinem Zug geendet? Dann beginnt Grizzle das nächste Spiel sofort.</translation>
     </message>
     <message>
         <source>Did it end on Grizzle&apos;s move? Then you start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat es mit Grizzles Zug geendet? Dann fängst du an.</translation>
     </message>
     <message>
         <source>There is no last game. Play as long as you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein letztes Spiel. Spiel, so lange du willst.</translation>
     </message>
     <message>
         <source>Tab takes you to the board. The arrow keys move between the squares. Space or Enter puts your O.</source>
         <extracomment>Alt+R and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit Tab kommst du zum Spielfeld. Mit den Pfeiltasten gehst du von Feld zu Feld. Leertaste oder Eingabetaste setzt dein O.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Restart&lt;/b&gt;, or Alt+R, clears the board. The scores stay, and you move first.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Neu starten&lt;/b&gt; oder Alt+N leert das Spielfeld. Die Punkte bleiben, und du fängst an.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves Tic Tac Toe. Next time the scores start at 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; oder Alt+H verlässt Tic Tac Toe. Beim nächsten Mal beginnen die Punkte wieder bei 0.</translation>
     </message>
     <message>
         <source>Set up two lines at once. Grizzle can block only one of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bau zwei Reihen auf einmal auf. Grizzle kann nur eine davon blockieren.</translation>
     </message>
     <message>
         <source>The centre is part of four lines, and each corner of three. They make good first moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mitte gehört zu vier Reihen, jede Ecke zu drei. Das sind gute erste Züge.</translation>
     </message>
     <message>
         <source>Get three O in a line before Grizzle gets three X.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bring drei O in eine Reihe, bevor Grizzle drei X schafft.</translation>
     </message>
     <message>
         <source>Then it checks the two diagonals, the one from the top left first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dann prüft er die beiden Diagonalen, zuerst die von oben links.</translation>
     </message>
     <message>
         <source>You play O and Grizzle plays X. The board has three by three squares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du spielst O, und Grizzle spielt X. Das Spielfeld hat drei mal drei Felder.</translation>
     </message>
     <message>
         <source>Grizzle does not try to win. Still, a random X can make a line. Keep an eye on its X.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle versucht nicht zu gewinnen. Trotzdem kann ein zufälliges X eine Reihe ergeben. Behalte seine X im Auge.</translation>
     </message>
 </context>
 <context>
@@ -1594,121 +1594,121 @@
     <message>
         <source>Grizzle&apos;s %1 and your %2. The Queen is higher, so you take both cards.</source>
         <extracomment>%1 and %2 are cards&apos; names, e.g. &quot;9 of Clubs&quot; and &quot;Queen of Hearts&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grizzles %1 und deine %2. Die Dame ist höher, also bekommst du beide Karten.</translation>
     </message>
     <message>
         <source>Grizzle&apos;s %1 and your %2. A tie, so each seven goes back to its hand.</source>
         <extracomment>%1 and %2 are cards&apos; names, e.g. &quot;7 of Spades&quot; and &quot;7 of Hearts&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grizzles %1 und deine %2. Unentschieden, also bekommt jeder seine Sieben zurück.</translation>
     </message>
     <message>
         <source>The deck has %1 cards, from the 2 to the King. There are no aces.</source>
         <extracomment>%1 is the number of cards in War&apos;s deck.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Kartenspiel hat %1 Karten, von der Zwei bis zum König. Asse gibt es nicht.</translation>
     </message>
     <message>
         <source>The King is the highest card and the 2 the lowest. Suits do not count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der König ist die höchste Karte und die Zwei die niedrigste. Die Farben zählen nicht.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Start&lt;/b&gt;. The cards are dealt, and Grizzle plays first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drück &lt;b&gt;Start&lt;/b&gt;. Die Karten werden verteilt, und Grizzle spielt zuerst.</translation>
     </message>
     <message>
         <source>Grizzle&apos;s card slides out of its pile at the top left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grizzles Karte gleitet oben links aus seinem Stapel.</translation>
     </message>
     <message>
         <source>Click your pile at the bottom right, under &lt;i&gt;Click on this picture.&lt;/i&gt; Your card slides out.</source>
         <extracomment>&quot;Click on this picture.&quot; is the label beside the player&apos;s pile, as the screen shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klick auf deinen Stapel unten rechts, unter &lt;i&gt;Klick auf das Bild.&lt;/i&gt; Deine Karte gleitet heraus.</translation>
     </message>
     <message>
         <source>The higher card wins. The winner takes both cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die höhere Karte gewinnt. Der Gewinner bekommt beide Karten.</translation>
     </message>
     <message>
         <source>Under &lt;i&gt;And the winner is...&lt;/i&gt; you read &lt;b&gt;You!&lt;/b&gt;, &lt;b&gt;Grizzle!&lt;/b&gt; or &lt;b&gt;Both of you!&lt;/b&gt;</source>
         <extracomment>The labels as the screen shows them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unter &lt;i&gt;Und der Gewinner ist...&lt;/i&gt; steht &lt;b&gt;Du!&lt;/b&gt;, &lt;b&gt;Grizzle!&lt;/b&gt; oder &lt;b&gt;Ihr beide!&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Click here to continue.&lt;/b&gt; for the next round.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drück &lt;b&gt;Weiterspielen&lt;/b&gt; für die nächste Runde.</translation>
     </message>
     <message>
         <source>Cards you win go into your hand. They can come up again in the very next round.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten, die du gewinnst, nimmst du auf die Hand. Sie können schon in der nächsten Runde wieder drankommen.</translation>
     </message>
     <message>
         <source>The deal is not even. Grizzle gets %1 cards at most, usually about 20. You get all the others.</source>
         <extracomment>%1 is the number of cards Grizzle is dealt at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Karten werden nicht gerecht verteilt. Grizzle bekommt höchstens %1 Karten, meist etwa 20. Du bekommst alle anderen.</translation>
     </message>
     <message>
         <source>Grizzle does not choose. Its next card is picked at random from its hand. So is yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle sucht nicht aus. Seine nächste Karte wird zufällig aus seiner Hand gezogen. Deine auch.</translation>
     </message>
     <message>
         <source>The game is over when one side has no cards left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel ist vorbei, wenn eine Seite keine Karten mehr hat.</translation>
     </message>
     <message>
         <source>A message says &lt;i&gt;Grizzle is out of cards, You win!&lt;/i&gt; or &lt;i&gt;You&apos;re out of cards, Grizzle wins!&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Meldung sagt &lt;i&gt;Grizzle hat keine Karten mehr. Du gewinnst!&lt;/i&gt; oder &lt;i&gt;Du hast keine Karten mehr. Grizzle gewinnt!&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Press OK, and Corvane&apos;s Cardovia closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drück OK, dann schließt sich Corvane&apos;s Cardovia.</translation>
     </message>
     <message>
         <source>But a game often goes on until you leave it. A King can only win or tie, so it never leaves its hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aber oft geht ein Spiel weiter, bis du es verlässt. Ein König gewinnt immer oder spielt unentschieden. Darum verliert man ihn nie.</translation>
     </message>
     <message>
         <source>Both sides usually hold a King, so neither runs out. Press &lt;b&gt;Main Menu&lt;/b&gt; when you have had enough.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meistens haben beide Seiten einen König, also gehen keinem die Karten aus. Drück &lt;b&gt;Hauptmenü&lt;/b&gt;, wenn du genug hast.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Start&lt;/b&gt;, or Alt+S, deals the cards. It works once each time you open War.</source>
         <extracomment>Alt+S and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Start&lt;/b&gt; oder Alt+S verteilt die Karten. Das geht einmal, jedes Mal wenn du Krieg öffnest.</translation>
     </message>
     <message>
         <source>Tab moves between your pile, the buttons and the cards. Space or Enter plays your card or presses a button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab springt zwischen deinem Stapel, den Knöpfen und den Karten. Leertaste oder Eingabetaste spielt deine Karte oder drückt einen Knopf.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Click here to continue.&lt;/b&gt;, or Alt+C, starts the next round.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Weiterspielen&lt;/b&gt; oder Alt+W startet die nächste Runde.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Deck Options&lt;/b&gt;, or Alt+D, changes the back of the cards at any time. Choose one and press &lt;b&gt;Okay&lt;/b&gt;, or Alt+O.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Kartenoptionen&lt;/b&gt; oder Alt+K ändert jederzeit die Rückseite der Karten. Wähl eine aus und drück &lt;b&gt;OK&lt;/b&gt; oder Alt+O.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves War once the cards are dealt. The game is not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; oder Alt+H verlässt Krieg, sobald die Karten verteilt sind. Das Spiel wird nicht gespeichert.</translation>
     </message>
     <message>
         <source>War is all luck, so sit back and enjoy the rounds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Krieg ist reines Glück. Lehn dich also zurück und genieß die Runden.</translation>
     </message>
     <message>
         <source>Space alone is enough to play. It plays your card, then goes on to the next round.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Leertaste allein reicht zum Spielen. Sie spielt deine Karte und geht dann zur nächsten Runde.</translation>
     </message>
     <message>
         <source>The back you choose in Deck Options stays until Corvane&apos;s Cardovia closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rückseite, die du in &lt;b&gt;Kartenoptionen&lt;/b&gt; wählst, bleibt, bis Corvane&apos;s Cardovia geschlossen wird.</translation>
     </message>
     <message>
         <source>Win all of Grizzle&apos;s cards, one round at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinne Runde für Runde alle Karten von Grizzle.</translation>
     </message>
     <message>
         <source>If both cards are equal, each goes back to its own hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sind beide Karten gleich, bekommt jeder seine Karte zurück.</translation>
     </message>
 </context>
 </TS>
