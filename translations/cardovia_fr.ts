@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>Is that number on your card? Click it to mark it yellow. Click it again to take the mark away.</source>
-        <translation>Ce numéro est sur ta carte ? Clique dessus pour le marquer en jaune. Clique encore pour enlever la marque.</translation>
+        <translation>Ce numéro est sur ta carte ? Clique dessus pour le marquer en jaune. Clique encore dessus pour enlever la marque.</translation>
     </message>
     <message>
         <source>No ball is called twice in a game. The game trusts your marks, so mark only the balls called.</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>Press it without the pattern, and Grizzle calls it cheating. The game starts over with new cards.</source>
-        <translation>Si tu appuies sans avoir le motif, Grizzle dit que tu triches. La partie recommence avec de nouvelles cartes.</translation>
+        <translation>Si tu appuies dessus sans avoir le motif, Grizzle dit que tu triches. La partie recommence avec de nouvelles cartes.</translation>
     </message>
     <message>
         <source>Grizzle wins as soon as its card shows the pattern. So claim your win quickly.</source>
@@ -161,7 +161,7 @@
     <message>
         <source>The balls never run out without a winner. By the last of the %1 balls, Grizzle&apos;s card is full. So if nobody claims, Grizzle wins then at the latest.</source>
         <extracomment>%1 is the number of balls, 75.</extracomment>
-        <translation>Les boules ne s&apos;épuisent jamais sans gagnant. À la dernière des %1 boules, la carte de Grizzle est pleine. Donc si personne n&apos;annonce sa victoire, Grizzle gagne au plus tard à ce moment-là.</translation>
+        <translation>Il y a toujours un gagnant avant la fin des boules. À la dernière des %1 boules, la carte de Grizzle est pleine. Donc si personne n&apos;annonce sa victoire, Grizzle gagne au plus tard à ce moment-là.</translation>
     </message>
     <message>
         <source>After a win, press OK. New cards are dealt, and the game waits. Press &lt;b&gt;Restart&lt;/b&gt; to play again.</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Cancel&lt;/b&gt;, or Alt+C, goes back to the same game. A new speed counts even then.</source>
-        <translation>&lt;b&gt;Annuler&lt;/b&gt;, ou Alt+A, revient à la même partie. Une nouvelle vitesse compte quand même.</translation>
+        <translation>&lt;b&gt;Annuler&lt;/b&gt;, ou Alt+A, revient à la même partie. La nouvelle vitesse est quand même gardée.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves Bingo. The game is not kept.</source>
@@ -542,7 +542,7 @@
     </message>
     <message>
         <source>Each card ends with your call. Then Grizzle answers.</source>
-        <translation>Chaque carte se termine par ton choix. Ensuite, Grizzle répond.</translation>
+        <translation>Pour chaque carte, tu fais un choix. Ensuite, Grizzle répond.</translation>
     </message>
     <message>
         <source>Ice on a black card: Grizzle says &lt;i&gt;You got lucky punk, Try again, I dare you.&lt;/i&gt;</source>
@@ -1220,7 +1220,7 @@
     <message>
         <source>The grey panel on the right is Grizzle&apos;s corner. It plays music beside every game. Six tunes come with %1.</source>
         <extracomment>%1 is the collection&apos;s name.</extracomment>
-        <translation>Le panneau gris à droite, c&apos;est le coin de Grizzle. Il joue de la musique à côté de chaque jeu. %1 a six morceaux.</translation>
+        <translation>Le panneau gris à droite, c&apos;est le coin de Grizzle. Il joue de la musique à côté de chaque jeu. %1 est livré avec six morceaux.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;%1&lt;/b&gt; The track plays once, from the start.</source>
@@ -1594,12 +1594,12 @@
     <message>
         <source>Grizzle&apos;s %1 and your %2. The Queen is higher, so you take both cards.</source>
         <extracomment>%1 and %2 are cards&apos; names, e.g. &quot;9 of Clubs&quot; and &quot;Queen of Hearts&quot;.</extracomment>
-        <translation>Grizzle joue %1, et toi %2. La dame est plus forte, alors tu prends les deux cartes.</translation>
+        <translation>Grizzle : %1. Toi : %2. La dame est plus forte, alors tu prends les deux cartes.</translation>
     </message>
     <message>
         <source>Grizzle&apos;s %1 and your %2. A tie, so each seven goes back to its hand.</source>
         <extracomment>%1 and %2 are cards&apos; names, e.g. &quot;7 of Spades&quot; and &quot;7 of Hearts&quot;.</extracomment>
-        <translation>Grizzle joue %1, et toi %2. C&apos;est une égalité, alors chaque 7 retourne dans sa main.</translation>
+        <translation>Grizzle : %1. Toi : %2. C&apos;est une égalité, alors chaque 7 retourne dans sa main.</translation>
     </message>
     <message>
         <source>The deck has %1 cards, from the 2 to the King. There are no aces.</source>
@@ -1672,7 +1672,7 @@
     <message>
         <source>&lt;b&gt;Start&lt;/b&gt;, or Alt+S, deals the cards. It works once each time you open War.</source>
         <extracomment>Alt+S and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
-        <translation>&lt;b&gt;Distribuer&lt;/b&gt;, ou Alt+D, distribue les cartes. Il marche une fois chaque fois que tu ouvres la Bataille.</translation>
+        <translation>&lt;b&gt;Distribuer&lt;/b&gt;, ou Alt+D, distribue les cartes. Il ne marche qu&apos;une fois à chaque ouverture de la Bataille.</translation>
     </message>
     <message>
         <source>Tab moves between your pile, the buttons and the cards. Space or Enter plays your card or presses a button.</source>
@@ -1692,7 +1692,7 @@
     </message>
     <message>
         <source>War is all luck, so sit back and enjoy the rounds.</source>
-        <translation>La Bataille, c&apos;est que de la chance. Alors installe-toi bien et profite des tours.</translation>
+        <translation>À la Bataille, tout est une question de chance. Alors installe-toi bien et profite des tours.</translation>
     </message>
     <message>
         <source>Space alone is enough to play. It plays your card, then goes on to the next round.</source>
