@@ -542,7 +542,7 @@
     </message>
     <message>
         <source>Each card ends with your call. Then Grizzle answers.</source>
-        <translation>Jede Karte endet mit deiner Ansage. Dann antwortet Grizzle.</translation>
+        <translation>Mit deiner Ansage ist die Karte fertig. Dann antwortet Grizzle.</translation>
     </message>
     <message>
         <source>Ice on a black card: Grizzle says &lt;i&gt;You got lucky punk, Try again, I dare you.&lt;/i&gt;</source>
@@ -1198,7 +1198,7 @@
     </message>
     <message>
         <source>Choose a game on the main menu. Each page here tells you how to play it.</source>
-        <translation>Wähle im Hauptmenü ein Spiel. Jede Seite hier erklärt dir, wie man es spielt.</translation>
+        <translation>Wähle im Hauptmenü ein Spiel. Jede Seite hier erklärt dir, wie du es spielst.</translation>
     </message>
     <message>
         <source>The grey panel on the right plays &lt;a href=&quot;%1&quot;&gt;music&lt;/a&gt; beside every game.</source>
@@ -1225,7 +1225,7 @@
     <message>
         <source>Press &lt;b&gt;%1&lt;/b&gt; The track plays once, from the start.</source>
         <extracomment>%1 is the Play button&apos;s caption.</extracomment>
-        <translation>Drück &lt;b&gt;%1&lt;/b&gt; Das Stück läuft einmal, von Anfang an.</translation>
+        <translation>Drück auf &lt;b&gt;%1&lt;/b&gt; Das Stück läuft einmal, von Anfang an.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; stops it.</source>
@@ -1234,11 +1234,11 @@
     </message>
     <message>
         <source>Choosing another track changes nothing until you press Play again.</source>
-        <translation>Ein anderes Stück zu wählen ändert noch nichts. Drück dafür wieder &lt;b&gt;Musik spielen.&lt;/b&gt;</translation>
+        <translation>Ein anderes Stück zu wählen ändert noch nichts. Drück dafür wieder auf &lt;b&gt;Musik spielen.&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Play while music plays starts the chosen track from the start.</source>
-        <translation>Drück während der Musik noch mal &lt;b&gt;Musik spielen.&lt;/b&gt; Dann beginnt das gewählte Stück von vorn.</translation>
+        <translation>Drück während der Musik noch mal auf &lt;b&gt;Musik spielen.&lt;/b&gt; Dann beginnt das gewählte Stück von vorn.</translation>
     </message>
     <message>
         <source>The music goes on while you change games.</source>
@@ -1506,7 +1506,7 @@
     </message>
     <message>
         <source>You make the first move when you arrive and after &lt;b&gt;Restart&lt;/b&gt;.</source>
-        <translation>Du machst den ersten Zug, wenn du das Spiel öffnest und nach &lt;b&gt;Neu starten&lt;/b&gt;.</translation>
+        <translation>Du machst den ersten Zug, wenn du Tic Tac Toe öffnest, und nach &lt;b&gt;Neu starten&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Three in a row, in a column or on a diagonal win the game.</source>
@@ -1518,7 +1518,7 @@
     </message>
     <message>
         <source>A message says &lt;i&gt;You win.&lt;/i&gt;, &lt;i&gt;Grizzley wins.&lt;/i&gt; or, for a full board, &lt;i&gt;Cat&apos;s tail. Nobody wins.&lt;/i&gt;</source>
-        <translation>Eine Meldung sagt &lt;i&gt;Du gewinnst.&lt;/i&gt;, &lt;i&gt;Grizzle gewinnt.&lt;/i&gt; oder bei vollem Spielfeld &lt;i&gt;Unentschieden. Keiner gewinnt.&lt;/i&gt;</translation>
+        <translation>In einer Meldung steht &lt;i&gt;Du gewinnst.&lt;/i&gt;, &lt;i&gt;Grizzle gewinnt.&lt;/i&gt; oder bei vollem Spielfeld &lt;i&gt;Unentschieden. Keiner gewinnt.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Press OK. The board is cleared, and the winner&apos;s score goes up by one.</source>
@@ -1616,7 +1616,7 @@
     </message>
     <message>
         <source>Grizzle&apos;s card slides out of its pile at the top left.</source>
-        <translation>Grizzles Karte gleitet oben links aus seinem Stapel.</translation>
+        <translation>Grizzles Karte gleitet aus seinem Stapel oben links.</translation>
     </message>
     <message>
         <source>Click your pile at the bottom right, under &lt;i&gt;Click on this picture.&lt;/i&gt; Your card slides out.</source>
@@ -1643,7 +1643,7 @@
     <message>
         <source>The deal is not even. Grizzle gets %1 cards at most, usually about 20. You get all the others.</source>
         <extracomment>%1 is the number of cards Grizzle is dealt at most.</extracomment>
-        <translation>Die Karten werden nicht gerecht verteilt. Grizzle bekommt höchstens %1 Karten, meist etwa 20. Du bekommst alle anderen.</translation>
+        <translation>Die Karten werden nicht gleichmäßig verteilt. Grizzle bekommt höchstens %1 Karten, meist etwa 20. Du bekommst alle anderen.</translation>
     </message>
     <message>
         <source>Grizzle does not choose. Its next card is picked at random from its hand. So is yours.</source>
@@ -1655,7 +1655,7 @@
     </message>
     <message>
         <source>A message says &lt;i&gt;Grizzle is out of cards, You win!&lt;/i&gt; or &lt;i&gt;You&apos;re out of cards, Grizzle wins!&lt;/i&gt;</source>
-        <translation>Eine Meldung sagt &lt;i&gt;Grizzle hat keine Karten mehr. Du gewinnst!&lt;/i&gt; oder &lt;i&gt;Du hast keine Karten mehr. Grizzle gewinnt!&lt;/i&gt;</translation>
+        <translation>In einer Meldung steht &lt;i&gt;Grizzle hat keine Karten mehr. Du gewinnst!&lt;/i&gt; oder &lt;i&gt;Du hast keine Karten mehr. Grizzle gewinnt!&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Press OK, and Corvane&apos;s Cardovia closes.</source>
@@ -1672,11 +1672,11 @@
     <message>
         <source>&lt;b&gt;Start&lt;/b&gt;, or Alt+S, deals the cards. It works once each time you open War.</source>
         <extracomment>Alt+S and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
-        <translation>&lt;b&gt;Start&lt;/b&gt; oder Alt+S verteilt die Karten. Das geht einmal, jedes Mal wenn du Krieg öffnest.</translation>
+        <translation>&lt;b&gt;Start&lt;/b&gt; oder Alt+S verteilt die Karten. Das geht jedes Mal, wenn du Krieg öffnest, genau einmal.</translation>
     </message>
     <message>
         <source>Tab moves between your pile, the buttons and the cards. Space or Enter plays your card or presses a button.</source>
-        <translation>Tab springt zwischen deinem Stapel, den Knöpfen und den Karten. Leertaste oder Eingabetaste spielt deine Karte oder drückt einen Knopf.</translation>
+        <translation>Tab springt zwischen deinem Stapel, den Knöpfen und den Karten hin und her. Leertaste oder Eingabetaste spielt deine Karte oder drückt einen Knopf.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Click here to continue.&lt;/b&gt;, or Alt+C, starts the next round.</source>
