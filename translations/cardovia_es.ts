@@ -112,147 +112,147 @@
     <message>
         <source>%1: every cell, the free space too.</source>
         <extracomment>%1 is the pattern&apos;s name, &quot;Blackout Bingo&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: todas las casillas, también la casilla libre.</translation>
     </message>
     <message>
         <source>%1: both diagonals. The free space does not count.</source>
         <extracomment>%1 is the pattern&apos;s name, &quot;X-out Bingo&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: las dos diagonales. La casilla libre no cuenta.</translation>
     </message>
     <message>
         <source>%1: a goal post, with the free space.</source>
         <extracomment>%1 is the pattern&apos;s name, &quot;Field Goal Bingo&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: una portería, con la casilla libre.</translation>
     </message>
     <message>
         <source>You and Grizzle each have a card of %1 cells. Grizzle&apos;s card is on the left, yours on the right.</source>
         <extracomment>%1 is the number of cells on a card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle y tú tenéis un cartón de %1 casillas cada uno. El cartón de Grizzle está a la izquierda, y el tuyo, a la derecha.</translation>
     </message>
     <message>
         <source>The middle cell is the free space, %1. It is marked from the start.</source>
         <extracomment>%1 is what the free space shows, &quot;FS&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La casilla del centro es la casilla libre, %1. Está marcada desde el principio.</translation>
     </message>
     <message>
         <source>When you open Bingo, the options panel is up. Choose a pattern and a call speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al abrir Bingo, verás el panel de opciones. Elige una figura y una velocidad.</translation>
     </message>
     <message>
         <source>Is that number on your card? Click it to mark it yellow. Click it again to take the mark away.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Tienes ese número en tu cartón? Haz clic en él para marcarlo en amarillo. Haz clic otra vez para quitar la marca.</translation>
     </message>
     <message>
         <source>No ball is called twice in a game. The game trusts your marks, so mark only the balls called.</source>
-        <translation type="unfinished"></translation>
+        <translation>En una partida, ninguna bola sale dos veces. El juego se fía de tus marcas, así que marca solo las bolas que han salido.</translation>
     </message>
     <message>
         <source>These are the four patterns:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas son las cuatro figuras:</translation>
     </message>
     <message>
         <source>Press it without the pattern, and Grizzle calls it cheating. The game starts over with new cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si lo pulsas sin tener la figura, Grizzle dice que haces trampa. La partida vuelve a empezar con cartones nuevos.</translation>
     </message>
     <message>
         <source>Grizzle wins as soon as its card shows the pattern. So claim your win quickly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle gana en cuanto su cartón tiene la figura. Así que canta bingo rápido.</translation>
     </message>
     <message>
         <source>The balls never run out without a winner. By the last of the %1 balls, Grizzle&apos;s card is full. So if nobody claims, Grizzle wins then at the latest.</source>
         <extracomment>%1 is the number of balls, 75.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Las bolas nunca se acaban sin que haya un ganador. Cuando sale la última de las %1 bolas, el cartón de Grizzle ya está lleno. Así que, si nadie canta bingo, Grizzle gana entonces como muy tarde.</translation>
     </message>
     <message>
         <source>After a win, press OK. New cards are dealt, and the game waits. Press &lt;b&gt;Restart&lt;/b&gt; to play again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando alguien gana, pulsa Aceptar. Se reparten cartones nuevos y el juego espera. Pulsa &lt;b&gt;Reiniciar&lt;/b&gt; para volver a jugar.</translation>
     </message>
     <message>
         <source>Grizzle marks its own card. About once a second, it looks at the ball on show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle marca su propio cartón. Más o menos una vez por segundo, mira la bola que está en pantalla.</translation>
     </message>
     <message>
         <source>If its card has that number, Grizzle marks it. It never misses a ball.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si ese número está en su cartón, Grizzle lo marca. Nunca se le escapa ninguna bola.</translation>
     </message>
     <message>
         <source>Grizzle needs no button. It wins the moment its card shows the pattern.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle no necesita ningún botón. Gana en cuanto su cartón tiene la figura.</translation>
     </message>
     <message>
         <source>Tab takes you to your card. The arrow keys move between its cells. Space or Enter marks one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab te lleva a tu cartón. Con las flechas pasas de una casilla a otra. Espacio o Intro marca una.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Restart&lt;/b&gt;, or Alt+R, deals new cards. The first ball comes at once, with the same pattern.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Reiniciar&lt;/b&gt;, o Alt+R, reparte cartones nuevos. La primera bola sale enseguida, y la figura sigue siendo la misma.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Options&lt;/b&gt;, or Alt+O, pauses the game and shows the options panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Opciones&lt;/b&gt;, o Alt+O, pausa la partida y muestra el panel de opciones.</translation>
     </message>
     <message>
         <source>On the panel, the arrow keys choose a pattern and move the speed bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el panel, con las flechas eliges una figura y mueves la barra de velocidad.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Okay&lt;/b&gt;, or Alt+O, starts a new game with the pattern you chose.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Aceptar&lt;/b&gt;, o Alt+A, empieza una partida nueva con la figura que elegiste.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Cancel&lt;/b&gt;, or Alt+C, goes back to the same game. A new speed counts even then.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Cancelar&lt;/b&gt;, o Alt+C, vuelve a la misma partida. Si cambiaste la velocidad, la nueva vale igualmente.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves Bingo. The game is not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Menú principal&lt;/b&gt;, o Alt+M, sale de Bingo. La partida no se guarda.</translation>
     </message>
     <message>
         <source>Too fast? Move the bar to the right for more time.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Va demasiado rápido? Mueve la barra a la derecha para tener más tiempo.</translation>
     </message>
     <message>
         <source>4 Corners is over quickly. Blackout needs every number, so it takes longest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bingo 4 esquinas se acaba rápido. Cartón lleno necesita todos los números, así que es la figura que más tarda.</translation>
     </message>
     <message>
         <source>Blackout and Field Goal need the free space. Did you unmark it? Mark it again before you claim.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartón lleno y Bingo portería necesitan la casilla libre. ¿Le quitaste la marca? Vuelve a marcarla antes de cantar bingo.</translation>
     </message>
     <message>
         <source>Each column has its own numbers. B has 1 to 15, and I has 16 to 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada columna tiene sus propios números. La B tiene del 1 al 15, y la I, del 16 al 30.</translation>
     </message>
     <message>
         <source>N has 31 to 45, G has 46 to 60, and O has 61 to 75.</source>
-        <translation type="unfinished"></translation>
+        <translation>La N tiene del 31 al 45; la G, del 46 al 60, y la O, del 61 al 75.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Okay&lt;/b&gt;. A ball is called every few seconds. It shows on the big ball, like B7.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa &lt;b&gt;Aceptar&lt;/b&gt;. Cada pocos segundos sale una bola. Se ve en la bola grande, por ejemplo B7.</translation>
     </message>
     <message>
         <source>Fill the pattern on your card, then press &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
         <extracomment>&lt;nobr&gt; keeps the button&apos;s spaced letters on one line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Completa la figura en tu cartón y luego pulsa &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>A full pattern does not win by itself. You win only when you press &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Completar la figura no basta para ganar. Solo ganas cuando pulsas &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt; claims your win. Click it, or Tab to it and press Space.</source>
         <extracomment>Alt+R and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt; canta tu bingo. Haz clic en él, o llega hasta él con Tab y pulsa Espacio.</translation>
     </message>
     <message>
         <source>At &lt;i&gt;Faster&lt;/i&gt;, a ball comes every 2 seconds. At &lt;i&gt;Slower&lt;/i&gt;, one comes every 10 seconds.</source>
         <extracomment>&quot;Faster&quot; and &quot;Slower&quot; as the options panel shows them under the speed bar.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>En &lt;i&gt;Rápido&lt;/i&gt;, sale una bola cada 2 segundos. En &lt;i&gt;Lento&lt;/i&gt;, sale una cada 10 segundos.</translation>
     </message>
     <message>
         <source>Complete the pattern on your card first, and claim it with &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero completa la figura en tu cartón, y luego canta bingo con &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
     </message>
 </context>
 <context>
@@ -542,90 +542,90 @@
     </message>
     <message>
         <source>Each card ends with your call. Then Grizzle answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada carta termina cuando eliges un color. Entonces Grizzle te contesta.</translation>
     </message>
     <message>
         <source>Ice on a black card: Grizzle says &lt;i&gt;You got lucky punk, Try again, I dare you.&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Hielo con una carta negra: Grizzle dice &lt;i&gt;Has tenido suerte, listillo. Inténtalo otra vez, si te atreves.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>A wrong call, Fire or Ice: Grizzle says &lt;i&gt;Ya big liar!&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Si fallas, con Fuego o con Hielo: Grizzle dice &lt;i&gt;¡Pero qué mentiroso!&lt;/i&gt;</translation>
     </message>
     <message>
         <source>There is no score and no end. Shuffle as often as you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay puntos ni final. Baraja todas las veces que quieras.</translation>
     </message>
     <message>
         <source>Fire wins on %1, the red suits. Ice wins on %2, the black ones.</source>
         <extracomment>%1 and %2 are suits&apos; names in running text, &quot;hearts and diamonds&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fuego gana con %1, los palos rojos. Hielo gana con %2, los negros.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Shuffle Those Card!&lt;/b&gt; A new card slides back and forth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa &lt;b&gt;¡Baraja las cartas!&lt;/b&gt; Una carta nueva se desliza de un lado a otro.</translation>
     </message>
     <message>
         <source>The card is face up, so you can see it while it moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta está boca arriba, así que puedes verla mientras se mueve.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Fire&lt;/b&gt; if it is red, or &lt;b&gt;Ice&lt;/b&gt; if it is black.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa &lt;b&gt;Fuego&lt;/b&gt; si es roja, o &lt;b&gt;Hielo&lt;/b&gt; si es negra.</translation>
     </message>
     <message>
         <source>You get one call for each card. The card stops after your call.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con cada carta puedes elegir una sola vez. La carta se para cuando eliges.</translation>
     </message>
     <message>
         <source>Grizzle deals one card from a whole pack of %1, aces too.</source>
         <extracomment>%1 is the number of cards in a pack.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle saca una carta de una baraja entera de %1, con ases y todo.</translation>
     </message>
     <message>
         <source>Every card has the same chance. Red and black come up just as often.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las cartas tienen la misma probabilidad de salir. El rojo y el negro salen igual de a menudo.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Shuffle Those Card!&lt;/b&gt;, or Alt+S, brings a new card.</source>
         <extracomment>Alt+S and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;¡Baraja las cartas!&lt;/b&gt;, o Alt+B, saca una carta nueva.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Fire&lt;/b&gt;, or Alt+F, calls red. Here Alt+F does not open the File menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Fuego&lt;/b&gt;, o Alt+F, elige rojo.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Ice&lt;/b&gt;, or Alt+I, calls black.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Hielo&lt;/b&gt;, o Alt+H, elige negro.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt; leaves Fire &amp; Ice. Click it, or Tab to it and press Space.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Menú principal&lt;/b&gt; sale de Fuego y Hielo. Haz clic en él, o llega hasta él con Tab y pulsa Espacio.</translation>
     </message>
     <message>
         <source>Tab moves between the buttons. Space or Enter presses one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab pasa de un botón a otro. Espacio o Intro pulsa el botón.</translation>
     </message>
     <message>
         <source>Look at the card before you call. Its colour shows the whole time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mira la carta antes de elegir. Su color se ve todo el tiempo.</translation>
     </message>
     <message>
         <source>After a shuffle the keyboard is on &lt;b&gt;Fire&lt;/b&gt;. After a call it is on &lt;b&gt;Shuffle Those Card!&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Después de barajar, el teclado está en &lt;b&gt;Fuego&lt;/b&gt;. Después de elegir, está en &lt;b&gt;¡Baraja las cartas!&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Want to see the gunman? Call Fire on a red card.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quieres ver al pistolero? Elige Fuego con una carta roja.</translation>
     </message>
     <message>
         <source>Call the colour of the sliding card: red or black.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adivina el color de la carta que se desliza: rojo o negro.</translation>
     </message>
     <message>
         <source>Fire on a red card: you hear a gunshot. A cartoon gunman pops up on the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuego con una carta roja: oyes un disparo. Un pistolero de dibujos animados aparece en la pantalla.</translation>
     </message>
 </context>
 <context>
@@ -1186,75 +1186,75 @@
     </message>
     <message>
         <source>Tab and Shift+Tab move between the controls. Space or Enter presses the one with the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab y Mayús+Tab pasan de un control a otro. Espacio o Intro pulsa el que tiene el foco.</translation>
     </message>
     <message>
         <source>The size you choose is kept for next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño que elijas se guarda para la próxima vez.</translation>
     </message>
     <message>
         <source>In this help window, Tab moves to the links. Enter follows a link, and Alt+Left goes back.</source>
-        <translation type="unfinished"></translation>
+        <translation>En esta ventana de ayuda, Tab va a los enlaces. Intro abre un enlace, y Alt+Flecha izquierda vuelve atrás.</translation>
     </message>
     <message>
         <source>Choose a game on the main menu. Each page here tells you how to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un juego en el menú principal. Cada página de esta ayuda te explica cómo se juega.</translation>
     </message>
     <message>
         <source>The grey panel on the right plays &lt;a href=&quot;%1&quot;&gt;music&lt;/a&gt; beside every game.</source>
-        <translation type="unfinished"></translation>
+        <translation>El panel gris de la derecha pone &lt;a href=&quot;%1&quot;&gt;música&lt;/a&gt; junto a cada juego.</translation>
     </message>
     <message>
         <source>Press a game&apos;s button to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa el botón de un juego para jugar.</translation>
     </message>
     <message>
         <source>In each game, &lt;b&gt;Main Menu&lt;/b&gt; brings you back here. The game you leave is not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>En cada juego, &lt;b&gt;Menú principal&lt;/b&gt; te trae de vuelta aquí. La partida que dejas no se guarda.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;, or File and Quit, closes %2 at once.</source>
         <extracomment>%1 is the main menu&apos;s Quit button, %2 the collection&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;, o Archivo y Salir, cierra %2 enseguida.</translation>
     </message>
     <message>
         <source>The grey panel on the right is Grizzle&apos;s corner. It plays music beside every game. Six tunes come with %1.</source>
         <extracomment>%1 is the collection&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El panel gris de la derecha es el rincón de Grizzle. Pone música junto a cada juego. %1 trae seis canciones.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;%1&lt;/b&gt; The track plays once, from the start.</source>
         <extracomment>%1 is the Play button&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa &lt;b&gt;%1&lt;/b&gt; La pista suena una vez, desde el principio.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; stops it.</source>
         <extracomment>%1 is the Stop button&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; la para.</translation>
     </message>
     <message>
         <source>Choosing another track changes nothing until you press Play again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si eliges otra pista, no cambia nada hasta que vuelvas a pulsar Poner música.</translation>
     </message>
     <message>
         <source>Play while music plays starts the chosen track from the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si ya suena música, la pista elegida empieza desde el principio cuando pulsas Poner música.</translation>
     </message>
     <message>
         <source>The music goes on while you change games.</source>
-        <translation type="unfinished"></translation>
+        <translation>La música sigue sonando aunque cambies de juego.</translation>
     </message>
     <message>
         <source>Tab moves through Play, the six tracks and Stop. Space chooses the track with the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab recorre Poner música, las seis pistas y Parar la música. Espacio elige la pista que tiene el foco.</translation>
     </message>
     <message>
         <source>No sound card, or no music files? The buttons still work, and all stays quiet.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿No hay tarjeta de sonido o faltan los archivos de música? Los botones siguen funcionando, pero no suena nada.</translation>
     </message>
     <message>
         <source>Alt with a button&apos;s underlined letter presses that button. If a menu has the same letter, the button wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt con la letra subrayada de un botón pulsa ese botón. Si un menú tiene la misma letra, gana el botón.</translation>
     </message>
 </context>
 <context>
@@ -1262,46 +1262,46 @@
     <message>
         <source>Goal</source>
         <extracomment>A heading of every game&apos;s help page: what the player tries to do.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo</translation>
     </message>
     <message>
         <source>How to play</source>
         <extracomment>A heading of every game&apos;s help page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se juega</translation>
     </message>
     <message>
         <source>How Grizzle plays</source>
         <extracomment>A heading of every game&apos;s help page: what the computer opponent does.</extracomment>
-        <translation type="unfinished">Cómo juega Grizzle</translation>
+        <translation>Cómo juega Grizzle</translation>
     </message>
     <message>
         <source>How it ends</source>
         <extracomment>A heading of every game&apos;s help page: how a game ends, and what then.</extracomment>
-        <translation type="unfinished">Cómo termina</translation>
+        <translation>Cómo termina</translation>
     </message>
     <message>
         <source>Buttons and keys</source>
         <extracomment>A heading of every game&apos;s help page: the screen&apos;s buttons and the keyboard&apos;s keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Botones y teclas</translation>
     </message>
     <message>
         <source>Tips</source>
         <extracomment>A heading of every game&apos;s help page: advice for playing well.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Consejos</translation>
     </message>
     <message>
         <source>F1 opens the help for the screen on show. Esc closes it again.</source>
         <extracomment>Keys as this language&apos;s keyboards name them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>F1 abre la ayuda de la pantalla que estás viendo. Esc la vuelve a cerrar.</translation>
     </message>
     <message>
         <source>F10 opens the menus at the top of the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>F10 abre los menús de la parte de arriba de la ventana.</translation>
     </message>
     <message>
         <source>Ctrl+Plus and Ctrl+Minus make everything bigger or smaller. Ctrl+0 goes back to the normal size.</source>
         <extracomment>Keys as this language&apos;s keyboards name them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Más y Ctrl+Menos hacen todo más grande o más pequeño. Ctrl+0 vuelve al tamaño normal.</translation>
     </message>
 </context>
 <context>
@@ -1344,24 +1344,24 @@
     </message>
     <message>
         <source>%1 cannot find Qt&apos;s Wayland plugin (qt6-wayland) for the display %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no encuentra el complemento de Wayland de Qt (qt6-wayland) para la pantalla %2.</translation>
     </message>
     <message>
         <source>%1 cannot find Qt&apos;s platform plugin &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no encuentra el complemento de plataforma de Qt «%2».</translation>
     </message>
     <message>
         <source>%1 cannot reach the display %2; without one, run it as: xvfb-run -a %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede conectar con la pantalla %2; sin pantalla, ejecútalo así: xvfb-run -a %3</translation>
     </message>
     <message>
         <source>%1 cannot reach any of the displays %2; without one, run it as: xvfb-run -a %3</source>
         <extracomment>%2 lists the displays, such as &quot;:1, wayland-0&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede conectar con ninguna de las pantallas %2; sin pantalla, ejecútalo así: xvfb-run -a %3</translation>
     </message>
     <message>
         <source>The music and the gunshot sound (1.mid to 6.mid, fire.wav) are looked for in:</source>
-        <translation type="unfinished"></translation>
+        <translation>La música y el sonido del disparo (1.mid a 6.mid, fire.wav) se buscan en:</translation>
     </message>
 </context>
 <context>
@@ -1473,105 +1473,105 @@
     <message>
         <source>Your O on %1 and Grizzle&apos;s X on %2. Grizzle blocks your row on %3.</source>
         <extracomment>%1, %2 and %3 are places on the board, &quot;the top left and top centre&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tus O están %1, y la X de Grizzle, %2. Grizzle bloquea tu fila poniendo su X %3.</translation>
     </message>
     <message>
         <source>Your O on %1 and Grizzle&apos;s X on %2. You have two lines to finish. Grizzle blocks on %3, and %4 wins for you.</source>
         <extracomment>%1 to %4 are places on the board, &quot;the top left and top centre&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tus O están %1, y las X de Grizzle, %2. Tienes dos líneas por completar. Grizzle bloquea poniendo su X %3, y tu O %4 te da la victoria.</translation>
     </message>
     <message>
         <source>Grizzle only defends. It never tries to make a line of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle solo se defiende. Nunca intenta hacer una línea suya.</translation>
     </message>
     <message>
         <source>Do you have two O in a line, with the third square free? Then Grizzle puts its X there.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Tienes dos O en una línea y la tercera casilla está libre? Entonces Grizzle pone su X ahí.</translation>
     </message>
     <message>
         <source>Grizzle checks the rows from the top first, then the columns from the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle mira primero las filas, empezando por arriba, y luego las columnas, empezando por la izquierda.</translation>
     </message>
     <message>
         <source>With nothing to block, Grizzle picks a free square at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si no hay nada que bloquear, Grizzle elige una casilla libre al azar.</translation>
     </message>
     <message>
         <source>So if you make two lines at once, Grizzle blocks only one. The other one wins for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Así que, si preparas dos líneas a la vez, Grizzle solo bloquea una. Con la otra ganas tú.</translation>
     </message>
     <message>
         <source>Click a free square to put your O there. Grizzle answers at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en una casilla libre para poner tu O. Grizzle responde enseguida.</translation>
     </message>
     <message>
         <source>You make the first move when you arrive and after &lt;b&gt;Restart&lt;/b&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empiezas tú cuando llegas y después de &lt;b&gt;Reiniciar&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Three in a row, in a column or on a diagonal win the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres en una fila, en una columna o en una diagonal ganan la partida.</translation>
     </message>
     <message>
         <source>A game ends with three in a line, or when the board is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una partida termina cuando hay tres en línea o cuando el tablero está lleno.</translation>
     </message>
     <message>
         <source>A message says &lt;i&gt;You win.&lt;/i&gt;, &lt;i&gt;Grizzley wins.&lt;/i&gt; or, for a full board, &lt;i&gt;Cat&apos;s tail. Nobody wins.&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mensaje dice &lt;i&gt;Has ganado.&lt;/i&gt;, &lt;i&gt;Gana Grizzle.&lt;/i&gt; o, si el tablero está lleno, &lt;i&gt;Empate. Nadie gana.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Press OK. The board is cleared, and the winner&apos;s score goes up by one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa Aceptar. El tablero se vacía, y el ganador suma un punto.</translation>
     </message>
     <message>
         <source>Did the game end on your move? Then Grizzle starts the next game at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Terminó la partida con tu jugada? Entonces Grizzle empieza la siguiente enseguida.</translation>
     </message>
     <message>
         <source>Did it end on Grizzle&apos;s move? Then you start.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Terminó con la jugada de Grizzle? Entonces empiezas tú.</translation>
     </message>
     <message>
         <source>There is no last game. Play as long as you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay una última partida. Juega todo lo que quieras.</translation>
     </message>
     <message>
         <source>Tab takes you to the board. The arrow keys move between the squares. Space or Enter puts your O.</source>
         <extracomment>Alt+R and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tab te lleva al tablero. Con las flechas pasas de una casilla a otra. Espacio o Intro pone tu O.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Restart&lt;/b&gt;, or Alt+R, clears the board. The scores stay, and you move first.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Reiniciar&lt;/b&gt;, o Alt+R, vacía el tablero. Los puntos se quedan como están, y empiezas tú.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves Tic Tac Toe. Next time the scores start at 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Menú principal&lt;/b&gt;, o Alt+M, sale de Tres en raya. La próxima vez, los puntos empiezan en 0.</translation>
     </message>
     <message>
         <source>Set up two lines at once. Grizzle can block only one of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prepara dos líneas a la vez. Grizzle solo puede bloquear una.</translation>
     </message>
     <message>
         <source>The centre is part of four lines, and each corner of three. They make good first moves.</source>
-        <translation type="unfinished"></translation>
+        <translation>El centro forma parte de cuatro líneas, y cada esquina, de tres. Son buenas casillas para empezar.</translation>
     </message>
     <message>
         <source>Get three O in a line before Grizzle gets three X.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pon tres O en línea antes de que Grizzle ponga tres X.</translation>
     </message>
     <message>
         <source>Then it checks the two diagonals, the one from the top left first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Después mira las dos diagonales, primero la que empieza arriba a la izquierda.</translation>
     </message>
     <message>
         <source>You play O and Grizzle plays X. The board has three by three squares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tú juegas con O y Grizzle, con X. El tablero tiene tres por tres casillas.</translation>
     </message>
     <message>
         <source>Grizzle does not try to win. Still, a random X can make a line. Keep an eye on its X.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle no intenta ganar. Aun así, una X puesta al azar puede hacer línea. No pierdas de vista sus X.</translation>
     </message>
 </context>
 <context>
@@ -1594,121 +1594,121 @@
     <message>
         <source>Grizzle&apos;s %1 and your %2. The Queen is higher, so you take both cards.</source>
         <extracomment>%1 and %2 are cards&apos; names, e.g. &quot;9 of Clubs&quot; and &quot;Queen of Hearts&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carta de Grizzle: %1. Tu carta: %2. La reina es más alta, así que te llevas las dos cartas.</translation>
     </message>
     <message>
         <source>Grizzle&apos;s %1 and your %2. A tie, so each seven goes back to its hand.</source>
         <extracomment>%1 and %2 are cards&apos; names, e.g. &quot;7 of Spades&quot; and &quot;7 of Hearts&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carta de Grizzle: %1. Tu carta: %2. Hay empate, así que cada siete vuelve a su mano.</translation>
     </message>
     <message>
         <source>The deck has %1 cards, from the 2 to the King. There are no aces.</source>
         <extracomment>%1 is the number of cards in War&apos;s deck.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La baraja tiene %1 cartas, del 2 al rey. No hay ases.</translation>
     </message>
     <message>
         <source>The King is the highest card and the 2 the lowest. Suits do not count.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rey es la carta más alta, y el 2, la más baja. Los palos no cuentan.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Start&lt;/b&gt;. The cards are dealt, and Grizzle plays first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa &lt;b&gt;Repartir&lt;/b&gt;. Se reparten las cartas, y Grizzle juega primero.</translation>
     </message>
     <message>
         <source>Grizzle&apos;s card slides out of its pile at the top left.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta de Grizzle sale deslizándose de su montón, arriba a la izquierda.</translation>
     </message>
     <message>
         <source>Click your pile at the bottom right, under &lt;i&gt;Click on this picture.&lt;/i&gt; Your card slides out.</source>
         <extracomment>&quot;Click on this picture.&quot; is the label beside the player&apos;s pile, as the screen shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa tu montón, abajo a la derecha, bajo &lt;i&gt;Pulsa esta imagen.&lt;/i&gt; Tu carta sale deslizándose.</translation>
     </message>
     <message>
         <source>The higher card wins. The winner takes both cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gana la carta más alta. El ganador se lleva las dos cartas.</translation>
     </message>
     <message>
         <source>Under &lt;i&gt;And the winner is...&lt;/i&gt; you read &lt;b&gt;You!&lt;/b&gt;, &lt;b&gt;Grizzle!&lt;/b&gt; or &lt;b&gt;Both of you!&lt;/b&gt;</source>
         <extracomment>The labels as the screen shows them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bajo &lt;i&gt;Y el ganador es...&lt;/i&gt; lees &lt;b&gt;¡Tú!&lt;/b&gt;, &lt;b&gt;¡Grizzle!&lt;/b&gt; o &lt;b&gt;¡Los dos!&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Click here to continue.&lt;/b&gt; for the next round.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa &lt;b&gt;Continuar&lt;/b&gt; para jugar la siguiente ronda.</translation>
     </message>
     <message>
         <source>Cards you win go into your hand. They can come up again in the very next round.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cartas que ganas van a tu mano. Pueden volver a salir ya en la ronda siguiente.</translation>
     </message>
     <message>
         <source>The deal is not even. Grizzle gets %1 cards at most, usually about 20. You get all the others.</source>
         <extracomment>%1 is the number of cards Grizzle is dealt at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El reparto no es igualado. Grizzle recibe %1 cartas como mucho, normalmente unas 20. Tú recibes todas las demás.</translation>
     </message>
     <message>
         <source>Grizzle does not choose. Its next card is picked at random from its hand. So is yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grizzle no elige. Su siguiente carta sale al azar de su mano. Y la tuya, también.</translation>
     </message>
     <message>
         <source>The game is over when one side has no cards left.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida termina cuando uno de los dos se queda sin cartas.</translation>
     </message>
     <message>
         <source>A message says &lt;i&gt;Grizzle is out of cards, You win!&lt;/i&gt; or &lt;i&gt;You&apos;re out of cards, Grizzle wins!&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mensaje dice &lt;i&gt;Grizzle se ha quedado sin cartas. ¡Has ganado!&lt;/i&gt; o &lt;i&gt;Te has quedado sin cartas. ¡Gana Grizzle!&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Press OK, and Corvane&apos;s Cardovia closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa Aceptar, y Corvane&apos;s Cardovia se cierra.</translation>
     </message>
     <message>
         <source>But a game often goes on until you leave it. A King can only win or tie, so it never leaves its hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pero muchas veces la partida sigue hasta que la dejas tú. Un rey solo puede ganar o empatar, así que nunca sale de la mano de su dueño.</translation>
     </message>
     <message>
         <source>Both sides usually hold a King, so neither runs out. Press &lt;b&gt;Main Menu&lt;/b&gt; when you have had enough.</source>
-        <translation type="unfinished"></translation>
+        <translation>Casi siempre los dos tenéis algún rey, así que ninguno se queda sin cartas. Pulsa &lt;b&gt;Menú principal&lt;/b&gt; cuando te canses.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Start&lt;/b&gt;, or Alt+S, deals the cards. It works once each time you open War.</source>
         <extracomment>Alt+S and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Repartir&lt;/b&gt;, o Alt+R, reparte las cartas. Solo funciona una vez cada vez que abres Guerra.</translation>
     </message>
     <message>
         <source>Tab moves between your pile, the buttons and the cards. Space or Enter plays your card or presses a button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab te lleva de tu montón a los botones y a las cartas. Espacio o Intro juega tu carta o pulsa un botón.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Click here to continue.&lt;/b&gt;, or Alt+C, starts the next round.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Continuar&lt;/b&gt;, o Alt+C, empieza la siguiente ronda.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Deck Options&lt;/b&gt;, or Alt+D, changes the back of the cards at any time. Choose one and press &lt;b&gt;Okay&lt;/b&gt;, or Alt+O.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Opciones de la baraja&lt;/b&gt;, o Alt+O, cambia el reverso de las cartas cuando quieras. Elige uno y pulsa &lt;b&gt;Aceptar&lt;/b&gt;, o Alt+A.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves War once the cards are dealt. The game is not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Menú principal&lt;/b&gt;, o Alt+M, sale de Guerra una vez repartidas las cartas. La partida no se guarda.</translation>
     </message>
     <message>
         <source>War is all luck, so sit back and enjoy the rounds.</source>
-        <translation type="unfinished"></translation>
+        <translation>En Guerra todo es suerte, así que relájate y disfruta de las rondas.</translation>
     </message>
     <message>
         <source>Space alone is enough to play. It plays your card, then goes on to the next round.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para jugar, te basta con Espacio. Juega tu carta y luego pasa a la siguiente ronda.</translation>
     </message>
     <message>
         <source>The back you choose in Deck Options stays until Corvane&apos;s Cardovia closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El reverso que elijas en Opciones de la baraja se queda hasta que se cierre Corvane&apos;s Cardovia.</translation>
     </message>
     <message>
         <source>Win all of Grizzle&apos;s cards, one round at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gánale todas las cartas a Grizzle, ronda a ronda.</translation>
     </message>
     <message>
         <source>If both cards are equal, each goes back to its own hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si las dos cartas son iguales, cada una vuelve a su mano.</translation>
     </message>
 </context>
 </TS>
