@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>After a shuffle the keyboard is on &lt;b&gt;Fire&lt;/b&gt;. After a call it is on &lt;b&gt;Shuffle Those Card!&lt;/b&gt;</source>
-        <translation>Después de barajar, el teclado está en &lt;b&gt;Fuego&lt;/b&gt;. Después de elegir, está en &lt;b&gt;¡Baraja las cartas!&lt;/b&gt;</translation>
+        <translation>Después de barajar, el teclado se queda en &lt;b&gt;Fuego&lt;/b&gt;. Después de elegir, se queda en &lt;b&gt;¡Baraja las cartas!&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Want to see the gunman? Call Fire on a red card.</source>
@@ -1478,7 +1478,7 @@
     <message>
         <source>Your O on %1 and Grizzle&apos;s X on %2. You have two lines to finish. Grizzle blocks on %3, and %4 wins for you.</source>
         <extracomment>%1 to %4 are places on the board, &quot;the top left and top centre&quot;</extracomment>
-        <translation>Tus O están %1, y las X de Grizzle, %2. Tienes dos líneas por completar. Grizzle bloquea poniendo su X %3, y tu O %4 te da la victoria.</translation>
+        <translation>Tus O están %1, y las X de Grizzle, %2. Tienes dos líneas por completar. Grizzle bloquea poniendo su X %3, y tú ganas poniendo tu O %4.</translation>
     </message>
     <message>
         <source>Grizzle only defends. It never tries to make a line of its own.</source>
@@ -1643,7 +1643,7 @@
     <message>
         <source>The deal is not even. Grizzle gets %1 cards at most, usually about 20. You get all the others.</source>
         <extracomment>%1 is the number of cards Grizzle is dealt at most.</extracomment>
-        <translation>El reparto no es igualado. Grizzle recibe %1 cartas como mucho, normalmente unas 20. Tú recibes todas las demás.</translation>
+        <translation>Las cartas no se reparten a partes iguales. Grizzle recibe %1 cartas como mucho, normalmente unas 20. Tú recibes todas las demás.</translation>
     </message>
     <message>
         <source>Grizzle does not choose. Its next card is picked at random from its hand. So is yours.</source>
