@@ -8,16 +8,6 @@
 
 namespace bingo {
 
-namespace {
-
-// A block of the page in the reader's language (HelpPage::block).
-QString tagged(const char* tag, const char* text)
-{
-    return HelpPage::block(tag, QCoreApplication::translate("bingohelp", text));
-}
-
-} // namespace
-
 std::array<bool, kCardCells> patternMarks(int gametype)
 {
     std::array<bool, kCardCells> needed{};
@@ -32,6 +22,9 @@ std::array<bool, kCardCells> patternMarks(int gametype)
 
 namespace {
 
+// The translators name the screen's buttons and labels as the screen shows them.
+constexpr HelpWords kWords{"bingohelp"};
+
 // The patterns' pictures, two to a row: a narrow window shows them whole.
 QString patternFigures(HelpPage& page)
 {
@@ -40,71 +33,72 @@ QString patternFigures(HelpPage& page)
         const char* needs;
     } patterns[] = {
         //: %1 is the pattern's name, "Blackout Bingo"
-        {Blackout, QT_TRANSLATE_NOOP("bingohelp", "%1: every cell of the card, the free space too.")},
+        {Blackout, QT_TRANSLATE_NOOP("bingohelp", "%1: every cell, the free space too.")},
         //: %1 is the pattern's name, "X-out Bingo"
-        {XOut, QT_TRANSLATE_NOOP("bingohelp", "%1: both diagonals; the free space between them is not needed.")},
+        {XOut, QT_TRANSLATE_NOOP("bingohelp", "%1: both diagonals. The free space does not count.")},
         //: %1 is the pattern's name, "4 Corners Bingo"
         {FourCorners, QT_TRANSLATE_NOOP("bingohelp", "%1: the four corners.")},
         //: %1 is the pattern's name, "Field Goal Bingo"
-        {FieldGoal, QT_TRANSLATE_NOOP("bingohelp",
-                                      "%1: a goal post: the outer cells of the top two rows, the whole middle row "
-                                      "with the free space, and the middle cells of the bottom two rows.")},
+        {FieldGoal, QT_TRANSLATE_NOOP("bingohelp", "%1: a goal post, with the free space.")},
     };
     QString figures;
     for (const auto& p : patterns)
         figures += QStringLiteral("%1<td align=\"center\" width=\"50%\">%2</td>")
                        .arg(p.pattern == FourCorners ? QStringLiteral("</tr><tr>") : QString(),
-                            page.figure(bingoart::card(
-                                QStringLiteral("help/bingo-%1").arg(int(p.pattern)), patternMarks(p.pattern),
-                                QCoreApplication::translate("bingohelp", p.needs).arg(patternName(p.pattern)))));
-
-    return figures;
+                            page.figure(bingoart::card(QStringLiteral("help/bingo-%1").arg(int(p.pattern)),
+                                                       patternMarks(p.pattern),
+                                                       kWords.text(p.needs).arg(patternName(p.pattern)))));
+    return QStringLiteral("<table width=\"100%\" cellpadding=\"6\"><tr>%1</tr></table>\n").arg(figures);
 }
 
-// How a game is played and claimed, and what the buttons do.
-QString playingAndButtons()
+// The cards, the options panel, the patterns and the marking.
+QString howToPlay(HelpPage& page)
 {
-    return tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "Playing"))
-        + QStringLiteral("<ul>\n")
-        + tagged("li", QT_TRANSLATE_NOOP("bingohelp",
-                                         "Each ball is shown on the big ball with its letter, such as B7. No ball is "
-                                         "called twice in a game."))
-        + tagged("li", QT_TRANSLATE_NOOP("bingohelp",
-                                         "Click a number on your card to mark it yellow; click it again to unmark "
-                                         "it. From the keyboard, Tab to your card, move with the arrow keys and mark "
-                                         "with Space or Enter."))
-        + tagged("li", QT_TRANSLATE_NOOP("bingohelp",
-                                         "The game trusts your marks and never checks them against the balls called: "
-                                         "mark only the numbers you have heard."))
-        + tagged("li", QT_TRANSLATE_NOOP("bingohelp",
-                                         "Grizzle marks its own card: about once a second it looks at the ball on "
-                                         "show and marks it if its card has that number."))
-        + QStringLiteral("</ul>\n")
-        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "Calling Bingo"))
-        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
-                                        "When your card shows the pattern, press <b>B I N G O</b>, and you win. A "
-                                        "complete card does not win by itself: only the button claims it. Press it "
-                                        "without the pattern, and Grizzle calls it cheating: the game starts over "
-                                        "with new cards."))
-        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
-                                        "Grizzle needs no button: it wins as soon as its card shows the pattern."))
-        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
-                                        "Blackout and Field Goal need the free space. If you unmark it, mark it "
-                                        "again before you claim."))
-        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
-                                        "After a win, pressing OK deals new cards and the game waits: press "
-                                        "<b>Restart</b> to play again."))
-        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "The buttons"))
-        + QStringLiteral("<ul>\n")
-        + tagged("li", QT_TRANSLATE_NOOP("bingohelp",
-                                         "<b>Restart</b> deals new cards and calls the first ball at once, with the "
-                                         "same pattern."))
-        + tagged("li", QT_TRANSLATE_NOOP("bingohelp",
-                                         "<b>Options</b> pauses the game and shows the panel. <b>Okay</b> starts a "
-                                         "new game with the pattern chosen; <b>Cancel</b> goes back to the same "
-                                         "game, with its pattern. A new speed counts at once, even after Cancel."))
-        + tagged("li", QT_TRANSLATE_NOOP("bingohelp", "<b>Main Menu</b> leaves Bingo; the game is not kept."))
-        + QStringLiteral("</ul>\n");
+    //: %1 is the number of cells on a card.
+    return HelpPage::block("p", kWords.text(QT_TRANSLATE_NOOP("bingohelp", "You and Grizzle each have a card of %1 "
+                                                                           "cells. Grizzle's card is on the left, "
+                                                                           "yours on the right."))
+                                    .arg(kCardCells))
+        + kWords.block("p", QT_TRANSLATE_NOOP("bingohelp", "Each column has its own numbers. B has 1 to 15, and I has "
+                                                           "16 to 30."))
+        + kWords.block("p", QT_TRANSLATE_NOOP("bingohelp", "N has 31 to 45, G has 46 to 60, and O has 61 to 75."))
+        //: %1 is what the free space shows, "FS"
+        + HelpPage::block("p", kWords.text(QT_TRANSLATE_NOOP("bingohelp", "The middle cell is the free space, %1. It "
+                                                                          "is marked from the start."))
+                                   .arg(freeSpaceCaption()))
+        + kWords.list("ol", {
+              QT_TRANSLATE_NOOP("bingohelp", "When you open Bingo, the options panel is up. Choose a pattern and a "
+                                             "call speed."),
+              QT_TRANSLATE_NOOP("bingohelp", "Press <b>Okay</b>. A ball is called every few seconds. It shows on the "
+                                             "big ball, like B7."),
+              QT_TRANSLATE_NOOP("bingohelp", "Is that number on your card? Click it to mark it yellow. Click it "
+                                             "again to take the mark away."),
+              //: <nobr> keeps the button's spaced letters on one line.
+              QT_TRANSLATE_NOOP("bingohelp", "Fill the pattern on your card, then press <b><nobr>B I N G "
+                                             "O</nobr></b>."),
+          })
+        + kWords.block("p", QT_TRANSLATE_NOOP("bingohelp", "No ball is called twice in a game. The game trusts your "
+                                                           "marks, so mark only the balls called."))
+        + kWords.block("p", QT_TRANSLATE_NOOP("bingohelp", "These are the four patterns:"))
+        + patternFigures(page);
+}
+
+QString howItEnds()
+{
+    return kWords.block("p", QT_TRANSLATE_NOOP("bingohelp", "A full pattern does not win by itself. You win only "
+                                                            "when you press <b><nobr>B I N G O</nobr></b>."))
+        + kWords.block("p", QT_TRANSLATE_NOOP("bingohelp", "Press it without the pattern, and Grizzle calls it "
+                                                           "cheating. The game starts over with new cards."))
+        + kWords.block("p", QT_TRANSLATE_NOOP("bingohelp", "Grizzle wins as soon as its card shows the pattern. So "
+                                                           "claim your win quickly."))
+        //: %1 is the number of balls, 75.
+        + HelpPage::block("p", kWords.text(QT_TRANSLATE_NOOP("bingohelp", "The balls never run out without a winner. "
+                                                                          "By the last of the %1 balls, Grizzle's "
+                                                                          "card is full. So if nobody claims, Grizzle "
+                                                                          "wins then at the latest."))
+                                   .arg(kBalls))
+        + kWords.block("p", QT_TRANSLATE_NOOP("bingohelp", "After a win, press OK. New cards are dealt, and the game "
+                                                           "waits. Press <b>Restart</b> to play again."));
 }
 
 } // namespace
@@ -113,27 +107,45 @@ HelpPage helpPage()
 {
     HelpPage page{QStringLiteral("bingo"), QCoreApplication::translate("bingohelp", "Bingo"),
                   QStringLiteral("frmBingo"), {}, {}};
-    const QString figures = patternFigures(page);
-    page.html = tagged("p", QT_TRANSLATE_NOOP("bingohelp",
-                                              "You and Grizzle each have a card of %1 cells. Balls are called one at "
-                                              "a time; whoever is first to complete the pattern in play wins. "
-                                              "Grizzle's card is on the left, yours on the right."))
-                    .arg(kCardCells)
-        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "The cards"))
-        //: %1 is what the free space shows, "FS"
-        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
-                                        "Column B holds numbers from 1 to 15, I from 16 to 30, N from 31 to 45, G "
-                                        "from 46 to 60 and O from 61 to 75. The centre is the free space, %1, marked "
-                                        "from the start."))
-              .arg(freeSpaceCaption())
-        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "Starting a game"))
-        + tagged("p", QT_TRANSLATE_NOOP("bingohelp",
-                                        "When you open Bingo, the options panel is up. Choose a pattern and the call "
-                                        "speed, then press <b>Okay</b>. The speed bar runs from <i>Faster</i>, a ball "
-                                        "every 2 seconds, to <i>Slower</i>, one every 10 seconds."))
-        + tagged("h2", QT_TRANSLATE_NOOP("bingohelp", "The patterns"))
-        + QStringLiteral("<table width=\"100%\" cellpadding=\"6\"><tr>%1</tr></table>\n").arg(figures)
-        + playingAndButtons();
+    const QString grizzle = kWords.list("ul", {
+        QT_TRANSLATE_NOOP("bingohelp", "Grizzle marks its own card. About once a second, it looks at the ball on "
+                                       "show."),
+        QT_TRANSLATE_NOOP("bingohelp", "If its card has that number, Grizzle marks it. It never misses a ball."),
+        QT_TRANSLATE_NOOP("bingohelp", "Grizzle needs no button. It wins the moment its card shows the pattern."),
+    });
+    //: Alt+R and the other keys as this language's keyboards name them, with the buttons' access keys.
+    const QString keys = kWords.items({
+        QT_TRANSLATE_NOOP("bingohelp", "<b><nobr>B I N G O</nobr></b> claims your win. Click it, or Tab to it and "
+                                       "press Space."),
+        QT_TRANSLATE_NOOP("bingohelp", "Tab takes you to your card. The arrow keys move between its cells. Space or "
+                                       "Enter marks one."),
+        QT_TRANSLATE_NOOP("bingohelp", "<b>Restart</b>, or Alt+R, deals new cards. The first ball comes at once, "
+                                       "with the same pattern."),
+        QT_TRANSLATE_NOOP("bingohelp", "<b>Options</b>, or Alt+O, pauses the game and shows the options panel."),
+        QT_TRANSLATE_NOOP("bingohelp", "On the panel, the arrow keys choose a pattern and move the speed bar."),
+        QT_TRANSLATE_NOOP("bingohelp", "<b>Okay</b>, or Alt+O, starts a new game with the pattern you chose."),
+        QT_TRANSLATE_NOOP("bingohelp", "<b>Cancel</b>, or Alt+C, goes back to the same game. A new speed counts "
+                                       "even then."),
+        QT_TRANSLATE_NOOP("bingohelp", "<b>Main Menu</b>, or Alt+M, leaves Bingo. The game is not kept."),
+    });
+    const QString tips = kWords.list("ul", {
+        //: "Faster" and "Slower" as the options panel shows them under the speed bar.
+        QT_TRANSLATE_NOOP("bingohelp", "At <i>Faster</i>, a ball comes every 2 seconds. At <i>Slower</i>, one "
+                                       "comes every 10 seconds."),
+        QT_TRANSLATE_NOOP("bingohelp", "Too fast? Move the bar to the right for more time."),
+        QT_TRANSLATE_NOOP("bingohelp", "4 Corners is over quickly. Blackout needs every number, so it takes longest."),
+        QT_TRANSLATE_NOOP("bingohelp", "Blackout and Field Goal need the free space. Did you unmark it? Mark it "
+                                       "again before you claim."),
+    });
+    page.html = HelpPage::outline({
+        .goal = kWords.text(QT_TRANSLATE_NOOP("bingohelp", "Complete the pattern on your card first, and claim it "
+                                                           "with <b><nobr>B I N G O</nobr></b>.")),
+        .play = howToPlay(page),
+        .grizzle = grizzle,
+        .end = howItEnds(),
+        .keys = keys,
+        .tips = tips,
+    });
     return page;
 }
 

@@ -66,10 +66,26 @@ QString suitNames(bool fire)
     return names;
 }
 
+// The translators name the screen's buttons as the screen shows them.
+constexpr HelpWords kWords{"fireicehelp"};
+
+// What each call brings.
+QString howItEnds()
+{
+    return kWords.block("p", QT_TRANSLATE_NOOP("fireicehelp", "Each card ends with your call. Then Grizzle answers."))
+        + kWords.list("ul", {
+              QT_TRANSLATE_NOOP("fireicehelp", "Fire on a red card: you hear a gunshot. A cartoon gunman pops up on "
+                                               "the screen."),
+              QT_TRANSLATE_NOOP("fireicehelp", "Ice on a black card: Grizzle says <i>You got lucky punk, Try again, I "
+                                               "dare you.</i>"),
+              QT_TRANSLATE_NOOP("fireicehelp", "A wrong call, Fire or Ice: Grizzle says <i>Ya big liar!</i>"),
+          })
+        + kWords.block("p", QT_TRANSLATE_NOOP("fireicehelp", "There is no score and no end. Shuffle as often as you "
+                                                             "like."));
+}
+
 } // namespace
 
-// Each paragraph is a text of its own for the translators, who name the
-// screen's buttons as the screen shows them.
 HelpPage helpPage()
 {
     //: The help page's title: the game's name.
@@ -79,49 +95,46 @@ HelpPage helpPage()
     const QString iceSuits = suitNames(false);
     const QString picture = page.figure(calls(
         //: %1 and %2 are suits' names in running text, "hearts and diamonds".
-        QCoreApplication::translate("fireicehelp", "Fire wins on %1, the red suits; Ice on %2, the black ones.")
+        QCoreApplication::translate("fireicehelp", "Fire wins on %1, the red suits. Ice wins on %2, the black ones.")
             .arg(fireSuits, iceSuits)));
-
-    // Tags stay out of the texts, but for the words a paragraph stresses.
-    // The line breaks between the blocks are the page's own: a blank line
-    // before a heading leaves a space at the end of the paragraph above,
-    // which is what a reader has always been given.
-    QString html = QStringLiteral("\n");
-    html += QStringLiteral("<p>%1</p>\n").arg(
-        //: %1 is the number of cards in a pack; %2 and %3 are suits' names in running text, "hearts and diamonds".
-        QCoreApplication::translate("fireicehelp", "One card, shuffled from the whole pack of %1, aces included, "
-                                                   "slides back and forth across the screen. Call its colour: "
-                                                   "<b>Fire</b> for a red card, %2, or <b>Ice</b> for a black one, %3.")
-            .arg(QString::number(cards::kFaces), fireSuits, iceSuits));
-    html += QStringLiteral("<p align=\"center\">%1</p>\n").arg(picture);
-
-    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("fireicehelp", "Playing"));
-    html += QStringLiteral("<p>%1</p>\n").arg(
-        QCoreApplication::translate("fireicehelp", "Press <b>Shuffle Those Card!</b>, and a new card starts to "
-                                                   "slide. While it moves, press <b>Fire</b> or <b>Ice</b>. You have "
-                                                   "one call for each card, and the card stops after it."));
-
-    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("fireicehelp", "What happens then"));
-    const QString outcomes[] = {
-        QCoreApplication::translate("fireicehelp", "Fire on a red card: a fire sound, and a gunman turns up "
-                                                   "somewhere on the screen."),
-        QCoreApplication::translate("fireicehelp", "Ice on a black card: Grizzle taunts you: <i>You got lucky punk, "
-                                                   "Try again, I dare you.</i>"),
-        QCoreApplication::translate("fireicehelp", "A wrong call, Fire or Ice: <i>Ya big liar!</i>"),
-    };
-    QString items;
-    for (const QString& outcome : outcomes)
-        items += QStringLiteral("<li>%1</li>\n").arg(outcome);
-    html += QStringLiteral("<ul>\n%1</ul>\n").arg(items);
-    html += QStringLiteral("<p>%1</p>\n").arg(
-        QCoreApplication::translate("fireicehelp", "There is no score and no end: shuffle as often as you like, and "
-                                                   "press <b>Main Menu</b> to leave."));
-    html += QStringLiteral("<p>%1</p>\n").arg(
-        //: Alt+F follows the Fire button's access key; name the keys as this language's keyboard does.
-        QCoreApplication::translate("fireicehelp", "On this screen Alt+F calls Fire and takes that key from the File "
-                                                   "menu; F10 still opens the menus. After a shuffle the keyboard is "
-                                                   "on Fire, and after a call on Shuffle."));
-    page.html = html;
+    const QString play =
+        kWords.list("ol", {
+            QT_TRANSLATE_NOOP("fireicehelp", "Press <b>Shuffle Those Card!</b> A new card slides back and forth."),
+            QT_TRANSLATE_NOOP("fireicehelp", "The card is face up, so you can see it while it moves."),
+            QT_TRANSLATE_NOOP("fireicehelp", "Press <b>Fire</b> if it is red, or <b>Ice</b> if it is black."),
+            QT_TRANSLATE_NOOP("fireicehelp", "You get one call for each card. The card stops after your call."),
+        })
+        + QStringLiteral("<p align=\"center\">%1</p>\n").arg(picture);
+    //: %1 is the number of cards in a pack.
+    const QString grizzle = HelpPage::block("p", kWords.text(QT_TRANSLATE_NOOP("fireicehelp", "Grizzle deals one card "
+                                                                                              "from a whole pack of "
+                                                                                              "%1, aces too."))
+                                                     .arg(cards::kFaces))
+        + kWords.block("p", QT_TRANSLATE_NOOP("fireicehelp", "Every card has the same chance. Red and black come up "
+                                                             "just as often."));
+    //: Alt+S and the other keys as this language's keyboards name them, with the buttons' access keys.
+    const QString keys = kWords.items({
+        QT_TRANSLATE_NOOP("fireicehelp", "<b>Shuffle Those Card!</b>, or Alt+S, brings a new card."),
+        QT_TRANSLATE_NOOP("fireicehelp", "<b>Fire</b>, or Alt+F, calls red. Here Alt+F does not open the File menu."),
+        QT_TRANSLATE_NOOP("fireicehelp", "<b>Ice</b>, or Alt+I, calls black."),
+        QT_TRANSLATE_NOOP("fireicehelp", "<b>Main Menu</b> leaves Fire & Ice. Click it, or Tab to it and press "
+                                         "Space."),
+        QT_TRANSLATE_NOOP("fireicehelp", "Tab moves between the buttons. Space or Enter presses one."),
+    });
+    const QString tips = kWords.list("ul", {
+        QT_TRANSLATE_NOOP("fireicehelp", "Look at the card before you call. Its colour shows the whole time."),
+        QT_TRANSLATE_NOOP("fireicehelp", "After a shuffle the keyboard is on <b>Fire</b>. After a call it is on "
+                                         "<b>Shuffle Those Card!</b>"),
+        QT_TRANSLATE_NOOP("fireicehelp", "Want to see the gunman? Call Fire on a red card."),
+    });
+    page.html = HelpPage::outline({
+        .goal = kWords.text(QT_TRANSLATE_NOOP("fireicehelp", "Call the colour of the sliding card: red or black.")),
+        .play = play,
+        .grizzle = grizzle,
+        .end = howItEnds(),
+        .keys = keys,
+        .tips = tips,
+    });
     return page;
 }
 

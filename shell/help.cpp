@@ -12,26 +12,29 @@ namespace help {
 
 namespace {
 
-// A paragraph, and an item of a list, of a page's text.
-QString paragraph(const QString& text)
-{
-    return QStringLiteral("<p>%1</p>\n").arg(text);
-}
-
-QString item(const QString& text)
-{
-    return QStringLiteral("<li>%1</li>\n").arg(text);
-}
-
-QString heading(const QString& text)
-{
-    return QStringLiteral("<h2>%1</h2>\n").arg(text.toHtmlEscaped());
-}
+constexpr HelpWords kWords{"help"};
 
 // A button's caption on its screen, as the page names it.
 QString button(const char* screen, const char* caption)
 {
     return QCoreApplication::translate(screen, caption).toHtmlEscaped();
+}
+
+// The keys of the whole window, and of the help window itself.
+QString keys()
+{
+    return kWords.items({
+               QT_TRANSLATE_NOOP("help", "Tab and Shift+Tab move between the controls. Space or Enter presses the "
+                                         "one with the focus."),
+               QT_TRANSLATE_NOOP("help", "Alt with a button's underlined letter presses that button. If a menu has "
+                                         "the same letter, the button wins."),
+           })
+        + HelpPage::windowKeys()
+        + kWords.items({
+              QT_TRANSLATE_NOOP("help", "The size you choose is kept for next time."),
+              QT_TRANSLATE_NOOP("help", "In this help window, Tab moves to the links. Enter follows a link, and "
+                                        "Alt+Left goes back."),
+          });
 }
 
 HelpPage contents(const std::vector<HelpPage>& games)
@@ -43,63 +46,62 @@ HelpPage contents(const std::vector<HelpPage>& games)
     const QString title = QString::fromUtf8(appinfo::kTitle);
     HelpPage page{QString::fromLatin1(kContents), title, QStringLiteral("frmMainMenu"), {}, {}};
     page.html =
-        paragraph(QCoreApplication::translate(
-                      "help", "%1 Choose a game on the main menu; each page here tells how it is played:")
-                      .arg(launch::summary().toHtmlEscaped())) +
-        QStringLiteral("<ul>%1</ul>\n").arg(list) +
-        paragraph(QCoreApplication::translate(
-                      "help", "The grey panel at the right stays beside every game and plays <a href=\"%1\">music</a>.")
-                      .arg(HelpView::address(QString::fromLatin1(kMusic)).toString())) +
-        heading(QCoreApplication::translate("help", "The main menu")) +
-        paragraph(QCoreApplication::translate(
-                      "help", "Press a game's button to play it. Each game's <b>Main Menu</b> button brings you back "
-                              "here, and a game you leave is not kept. <b>%1</b>, or File, Quit at any time, closes %2 "
-                              "at once.")
-                      .arg(button("frmMainMenu", "Quit"), title)) +
+        HelpPage::block("p", launch::summary().toHtmlEscaped())
+        + kWords.block("p", QT_TRANSLATE_NOOP("help", "Choose a game on the main menu. Each page here tells you how "
+                                                      "to play it."))
+        + QStringLiteral("<ul>%1</ul>\n").arg(list)
+        + HelpPage::block("p", kWords.text(QT_TRANSLATE_NOOP("help", "The grey panel on the right plays <a "
+                                                                     "href=\"%1\">music</a> beside every game."))
+                                   .arg(HelpView::address(QString::fromLatin1(kMusic)).toString()))
+        + kWords.block("h2", QT_TRANSLATE_NOOP("help", "The main menu"))
+        + kWords.list("ul", {
+              QT_TRANSLATE_NOOP("help", "Press a game's button to play it."),
+              QT_TRANSLATE_NOOP("help", "In each game, <b>Main Menu</b> brings you back here. The game you leave "
+                                        "is not kept."),
+          })
+        //: %1 is the main menu's Quit button, %2 the collection's name.
+        + HelpPage::block("p", kWords.text(QT_TRANSLATE_NOOP("help", "<b>%1</b>, or File and Quit, closes %2 at "
+                                                                     "once."))
+                                   .arg(button("frmMainMenu", "Quit"), title))
         //: a heading: the keyboard's keys
-        heading(QCoreApplication::translate("help", "Keys")) + QStringLiteral("<ul>\n") +
-        item(QCoreApplication::translate("help", "F1 opens the help for the screen on show.")) +
-        item(QCoreApplication::translate(
-            "help", "Tab and Shift+Tab move between the controls; Space or Enter presses the one with the focus.")) +
-        item(QCoreApplication::translate("help",
-                                         "Alt and the underlined letter of a button press it. Where a button of the "
-                                         "screen and a menu share a letter, the button has it; F10 opens the menus.")) +
-        item(QCoreApplication::translate("help",
-                                         "Ctrl+Plus and Ctrl+Minus make the games larger or smaller, and this window "
-                                         "with them; Ctrl+0 goes back to 100 %. The size you choose is kept for the "
-                                         "next time.")) +
-        item(QCoreApplication::translate("help",
-                                         "In this window, Tab moves between the list of pages and the links of a page, "
-                                         "Enter follows a link, Alt+Left goes back, and Esc closes the window.")) +
-        QStringLiteral("</ul>\n");
+        + kWords.block("h2", QT_TRANSLATE_NOOP("help", "Keys"))
+        + QStringLiteral("<ul>\n%1</ul>\n").arg(keys());
     return page;
 }
 
 HelpPage music()
 {
     //: the title of the help page on the music
-    HelpPage page{QString::fromLatin1(kMusic), QCoreApplication::translate("help", "Music"),
+    HelpPage page{QString::fromLatin1(kMusic), kWords.text(QT_TRANSLATE_NOOP("help", "Music")),
                   QStringLiteral("frmGrizzley"), {}, {}};
-    const QString play = button("frmGrizzley", "Play some music.");
-    page.html =
-        paragraph(QCoreApplication::translate("help", "The grey panel at the right of the window is Grizzle's corner, "
-                                                      "and it plays music beside every game. Six tunes come with %1.")
-                      .arg(QString::fromUtf8(appinfo::kTitle))) +
-        QStringLiteral("<ol>\n") +
-        item(QCoreApplication::translate("help", "Choose a track, 1 to 6, under <i>%1</i>.")
-                 .arg(button("frmGrizzley", "Track #"))) +
-        item(QCoreApplication::translate("help", "Press <b>%1</b>: the track plays from its beginning, once.")
-                 .arg(play)) +
-        QStringLiteral("</ol>\n") +
-        paragraph(QCoreApplication::translate(
-                      "help", "<b>%1</b> stops it. Choosing another track changes nothing until you press Play again, "
-                              "and Play while music plays starts the chosen track afresh. The music goes on while you "
-                              "change games.")
-                      .arg(button("frmGrizzley", "Stop the music."))) +
-        paragraph(QCoreApplication::translate(
-            "help", "Tab moves through Play, the six tracks and Stop; Space chooses the track with the focus.")) +
-        paragraph(QCoreApplication::translate(
-            "help", "Without a sound device, or without the music files, the buttons still work and all stays quiet."));
+    //: %1 is the collection's name.
+    page.html = HelpPage::block("p", kWords.text(QT_TRANSLATE_NOOP("help", "The grey panel on the right is "
+                                                                           "Grizzle's corner. It plays music beside "
+                                                                           "every game. Six tunes come with %1."))
+                                         .arg(QString::fromUtf8(appinfo::kTitle)))
+        + QStringLiteral("<ol>\n")
+        //: %1 is the label over the track buttons, "Track #".
+        + HelpPage::block("li", kWords.text(QT_TRANSLATE_NOOP("help", "Choose a track, 1 to 6, under <i>%1</i>."))
+                                    .arg(button("frmGrizzley", "Track #")))
+        //: %1 is the Play button's caption.
+        + HelpPage::block("li", kWords.text(QT_TRANSLATE_NOOP("help", "Press <b>%1</b> The track plays once, from "
+                                                                      "the start."))
+                                    .arg(button("frmGrizzley", "Play some music.")))
+        + QStringLiteral("</ol>\n")
+        + QStringLiteral("<ul>\n")
+        //: %1 is the Stop button's caption.
+        + HelpPage::block("li", kWords.text(QT_TRANSLATE_NOOP("help", "<b>%1</b> stops it."))
+                                    .arg(button("frmGrizzley", "Stop the music.")))
+        + kWords.items({
+              QT_TRANSLATE_NOOP("help", "Choosing another track changes nothing until you press Play again."),
+              QT_TRANSLATE_NOOP("help", "Play while music plays starts the chosen track from the start."),
+              QT_TRANSLATE_NOOP("help", "The music goes on while you change games."),
+              QT_TRANSLATE_NOOP("help", "Tab moves through Play, the six tracks and Stop. Space chooses the track "
+                                        "with the focus."),
+              QT_TRANSLATE_NOOP("help", "No sound card, or no music files? The buttons still work, and all stays "
+                                        "quiet."),
+          })
+        + QStringLiteral("</ul>\n");
     return page;
 }
 

@@ -92,7 +92,7 @@ QString helpText()
                 .arg(QCoreApplication::translate(
                          "launch", "Qt's own options, such as -platform and -display, are understood too."),
                      QCoreApplication::translate(
-                         "launch", "The music and the fire sound (1.mid to 6.mid, fire.wav) are looked for in:"));
+                         "launch", "The music and the gunshot sound (1.mid to 6.mid, fire.wav) are looked for in:"));
     const QString found = musicFolder();
     for (const QString& folder : searchOrder()) {
         const QString line =

@@ -91,26 +91,21 @@ QString places(std::initializer_list<int> cells)
     }
 }
 
-// A block of the page in the reader's language (HelpPage::block).
-QString tagged(const char* tag, const char* text)
-{
-    return HelpPage::block(tag, QCoreApplication::translate("tictactoehelp", text));
-}
+// The translators name the screen's buttons and labels as the screen shows them.
+constexpr HelpWords kWords{"tictactoehelp"};
 
-} // namespace
-
-HelpPage helpPage()
+// How Grizzle chooses its square, with a board where it blocks and one where
+// it cannot block both of the player's lines.
+QString howGrizzlePlays(HelpPage& page)
 {
-    HelpPage page{QStringLiteral("tictactoe"), QCoreApplication::translate("tictactoehelp", "Tic Tac Toe"),
-                  QStringLiteral("frmTicTacToe"), {}, {}};
     const auto os = {1, 2};
     const auto xs = {5};
     const auto [blocked, block] = answered(withMarks(os, xs));
     const QString blocking = page.figure(boardPicture(
         QStringLiteral("help/tictactoe-block"), blocked,
         //: %1, %2 and %3 are places on the board, "the top left and top centre"
-        QCoreApplication::translate("tictactoehelp",
-                                    "Your O on %1, Grizzle's first X on %2: it blocks your row with its X on %3.")
+        QCoreApplication::translate("tictactoehelp", "Your O on %1 and Grizzle's X on %2. Grizzle blocks your row "
+                                                     "on %3.")
             .arg(places(os), places(xs), places({block}))));
     const auto forkOs = {1, 3, 9};
     const auto forkXs = {2, 8};
@@ -125,53 +120,72 @@ HelpPage helpPage()
     const QString fork = page.figure(boardPicture(
         QStringLiteral("help/tictactoe-fork"), forked,
         //: %1 to %4 are places on the board, "the top left and top centre"
-        QCoreApplication::translate("tictactoehelp",
-                                    "Your O on %1, Grizzle's X on %2: you threaten two lines, Grizzle blocks the one "
-                                    "it looks at first with its X on %3, and %4 wins for you.")
+        QCoreApplication::translate("tictactoehelp", "Your O on %1 and Grizzle's X on %2. You have two lines to "
+                                                     "finish. Grizzle blocks on %3, and %4 wins for you.")
             .arg(places(forkOs), places(forkXs), places({first}), places({open}))));
-
-    page.html = tagged("p", QT_TRANSLATE_NOOP("tictactoehelp",
-                                              "You play O and Grizzle plays X on a board of three by three. Three of "
-                                              "one kind in a row, a column or a diagonal win."))
-        + tagged("h2", QT_TRANSLATE_NOOP("tictactoehelp", "Playing"))
-        + tagged("p", QT_TRANSLATE_NOOP("tictactoehelp",
-                                        "Click a free square to put your O there, or Tab to the board, move with the "
-                                        "arrow keys and press Space or Enter. Grizzle answers at once. You make the "
-                                        "first move when you arrive and after <b>Restart</b>."))
-        + tagged("h2", QT_TRANSLATE_NOOP("tictactoehelp", "How Grizzle plays"))
-        + tagged("p", QT_TRANSLATE_NOOP("tictactoehelp",
-                                        "Grizzle only defends. When you have two O in a line and its third square is "
-                                        "free, Grizzle puts its X there. It looks at the lines in a fixed order (the "
-                                        "rows from the top, the columns from the left, then the diagonal from the top "
-                                        "left and the one from the top right) and blocks the first open pair it "
-                                        "finds. With nothing to block, it plays a free square at random. It never "
-                                        "looks for a line of its own, and completes one only by chance."))
+    return kWords.list("ul", {
+               QT_TRANSLATE_NOOP("tictactoehelp", "Grizzle only defends. It never tries to make a line of its own."),
+               QT_TRANSLATE_NOOP("tictactoehelp", "Do you have two O in a line, with the third square free? Then "
+                                                  "Grizzle puts its X there."),
+               QT_TRANSLATE_NOOP("tictactoehelp", "Grizzle checks the rows from the top first, then the columns from "
+                                                  "the left."),
+               QT_TRANSLATE_NOOP("tictactoehelp", "Then it checks the two diagonals, the one from the top left first."),
+               QT_TRANSLATE_NOOP("tictactoehelp", "With nothing to block, Grizzle picks a free square at random."),
+           })
         + QStringLiteral("<table width=\"100%\" cellpadding=\"6\"><tr>\n"
                          "<td align=\"center\" width=\"50%\">%1</td><td align=\"center\" width=\"50%\">%2</td>\n"
                          "</tr></table>\n")
               .arg(blocking, fork)
-        + tagged("p", QT_TRANSLATE_NOOP("tictactoehelp",
-                                        "So when you threaten two lines at once, Grizzle blocks one, and the other is "
-                                        "yours."))
-        + tagged("h2", QT_TRANSLATE_NOOP("tictactoehelp", "The end of a game"))
-        + tagged("p", QT_TRANSLATE_NOOP("tictactoehelp",
-                                        "A message says how it went: <i>You win.</i>, <i>Grizzley wins.</i>, or, "
-                                        "when the board is full without a line, <i>Cat's tail. Nobody wins.</i> Press "
-                                        "OK: the board is cleared, and a win adds one to the winner's score under its "
-                                        "name."))
-        + tagged("p", QT_TRANSLATE_NOOP("tictactoehelp",
-                                        "If the game ended on your move, a win or a board you filled, Grizzle opens "
-                                        "the next game at once. If it ended on Grizzle's move, the next first move is "
-                                        "yours."))
-        + tagged("h2", QT_TRANSLATE_NOOP("tictactoehelp", "The buttons"))
-        + QStringLiteral("<ul>\n")
-        + tagged("li", QT_TRANSLATE_NOOP("tictactoehelp",
-                                         "<b>Restart</b> clears the board in the middle of a game and keeps the "
-                                         "scores; the next move is yours."))
-        + tagged("li", QT_TRANSLATE_NOOP("tictactoehelp",
-                                         "<b>Main Menu</b> leaves Tic Tac Toe. The scores count the games of one "
-                                         "visit, so they start again from 0 next time."))
-        + QStringLiteral("</ul>\n");
+        + kWords.block("p", QT_TRANSLATE_NOOP("tictactoehelp", "So if you make two lines at once, Grizzle blocks only "
+                                                               "one. The other one wins for you."));
+}
+
+} // namespace
+
+HelpPage helpPage()
+{
+    HelpPage page{QStringLiteral("tictactoe"), QCoreApplication::translate("tictactoehelp", "Tic Tac Toe"),
+                  QStringLiteral("frmTicTacToe"), {}, {}};
+    const QString play = kWords.list("ul", {
+        QT_TRANSLATE_NOOP("tictactoehelp", "You play O and Grizzle plays X. The board has three by three squares."),
+        QT_TRANSLATE_NOOP("tictactoehelp", "Click a free square to put your O there. Grizzle answers at once."),
+        QT_TRANSLATE_NOOP("tictactoehelp", "You make the first move when you arrive and after <b>Restart</b>."),
+        QT_TRANSLATE_NOOP("tictactoehelp", "Three in a row, in a column or on a diagonal win the game."),
+    });
+    const QString end = kWords.list("ul", {
+        QT_TRANSLATE_NOOP("tictactoehelp", "A game ends with three in a line, or when the board is full."),
+        QT_TRANSLATE_NOOP("tictactoehelp", "A message says <i>You win.</i>, <i>Grizzley wins.</i> or, for a full "
+                                           "board, <i>Cat's tail. Nobody wins.</i>"),
+        QT_TRANSLATE_NOOP("tictactoehelp", "Press OK. The board is cleared, and the winner's score goes up by one."),
+        QT_TRANSLATE_NOOP("tictactoehelp", "Did the game end on your move? Then Grizzle starts the next game at "
+                                           "once."),
+        QT_TRANSLATE_NOOP("tictactoehelp", "Did it end on Grizzle's move? Then you start."),
+        QT_TRANSLATE_NOOP("tictactoehelp", "There is no last game. Play as long as you like."),
+    });
+    //: Alt+R and the other keys as this language's keyboards name them, with the buttons' access keys.
+    const QString keys = kWords.items({
+        QT_TRANSLATE_NOOP("tictactoehelp", "Tab takes you to the board. The arrow keys move between the squares. "
+                                           "Space or Enter puts your O."),
+        QT_TRANSLATE_NOOP("tictactoehelp", "<b>Restart</b>, or Alt+R, clears the board. The scores stay, and you "
+                                           "move first."),
+        QT_TRANSLATE_NOOP("tictactoehelp", "<b>Main Menu</b>, or Alt+M, leaves Tic Tac Toe. Next time the scores "
+                                           "start at 0."),
+    });
+    const QString tips = kWords.list("ul", {
+        QT_TRANSLATE_NOOP("tictactoehelp", "Set up two lines at once. Grizzle can block only one of them."),
+        QT_TRANSLATE_NOOP("tictactoehelp", "The centre is part of four lines, and each corner of three. They make "
+                                           "good first moves."),
+        QT_TRANSLATE_NOOP("tictactoehelp", "Grizzle does not try to win. Still, a random X can make a line. Keep an "
+                                           "eye on its X."),
+    });
+    page.html = HelpPage::outline({
+        .goal = kWords.text(QT_TRANSLATE_NOOP("tictactoehelp", "Get three O in a line before Grizzle gets three X.")),
+        .play = play,
+        .grizzle = howGrizzlePlays(page),
+        .end = end,
+        .keys = keys,
+        .tips = tips,
+    });
     return page;
 }
 

@@ -6,6 +6,7 @@
 #include "toolkit/twips.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -19,6 +20,68 @@ QString HelpPage::block(const char* tag, const QString& text)
 {
     return QStringLiteral("%1<%2>%3</%2>\n")
         .arg(qstrcmp(tag, "h2") == 0 ? QStringLiteral("\n") : QString(), QLatin1String(tag), text);
+}
+
+QString HelpPage::outline(const Outline& parts)
+{
+    const struct {
+        const char* heading;
+        QString body;
+    } sections[] = {
+        //: A heading of every game's help page: what the player tries to do.
+        {QT_TRANSLATE_NOOP("helpview", "Goal"), block("p", parts.goal)},
+        //: A heading of every game's help page.
+        {QT_TRANSLATE_NOOP("helpview", "How to play"), parts.play},
+        //: A heading of every game's help page: what the computer opponent does.
+        {QT_TRANSLATE_NOOP("helpview", "How Grizzle plays"), parts.grizzle},
+        //: A heading of every game's help page: how a game ends, and what then.
+        {QT_TRANSLATE_NOOP("helpview", "How it ends"), parts.end},
+        //: A heading of every game's help page: the screen's buttons and the keyboard's keys.
+        {QT_TRANSLATE_NOOP("helpview", "Buttons and keys"),
+         QStringLiteral("<ul>\n%1%2</ul>\n").arg(parts.keys, windowKeys())},
+        //: A heading of every game's help page: advice for playing well.
+        {QT_TRANSLATE_NOOP("helpview", "Tips"), parts.tips},
+    };
+    const HelpWords words{"helpview"};
+    QString html;
+    for (const auto& section : sections)
+        html += words.block("h2", section.heading) + section.body;
+    return html;
+}
+
+QString HelpPage::windowKeys()
+{
+    return HelpWords{"helpview"}.items({
+        //: Keys as this language's keyboards name them.
+        QT_TRANSLATE_NOOP("helpview", "F1 opens the help for the screen on show. Esc closes it again."),
+        QT_TRANSLATE_NOOP("helpview", "F10 opens the menus at the top of the window."),
+        //: Keys as this language's keyboards name them.
+        QT_TRANSLATE_NOOP("helpview", "Ctrl+Plus and Ctrl+Minus make everything bigger or smaller. Ctrl+0 goes back "
+                                      "to the normal size."),
+    });
+}
+
+QString HelpWords::text(const char* source) const
+{
+    return QCoreApplication::translate(context, source);
+}
+
+QString HelpWords::block(const char* tag, const char* source) const
+{
+    return HelpPage::block(tag, text(source));
+}
+
+QString HelpWords::items(std::initializer_list<const char*> sources) const
+{
+    QString html;
+    for (const char* source : sources)
+        html += block("li", source);
+    return html;
+}
+
+QString HelpWords::list(const char* tag, std::initializer_list<const char*> sources) const
+{
+    return QStringLiteral("<%1>\n%2</%1>\n").arg(QLatin1String(tag), items(sources));
 }
 
 QString HelpPage::figure(const Picture& picture)

@@ -11,6 +11,7 @@
 
 #include <QTextBrowser>
 #include <QTextObjectInterface>
+#include <initializer_list>
 #include <vector>
 
 struct HelpPage {
@@ -29,6 +30,36 @@ struct HelpPage {
     // tag. A heading has a blank line before it, which the view reads as a
     // space at the end of the block above, as the pages always had.
     static QString block(const char* tag, const QString& text);
+
+    // What every game's page says, in this order, each part under its
+    // heading: the goal in one sentence, how to play, how Grizzle plays, how
+    // it ends, the buttons and keys, and tips. `keys` are the items of the
+    // game's own buttons and keys; the keys every screen takes follow them.
+    struct Outline {
+        QString goal;
+        QString play;
+        QString grizzle;
+        QString end;
+        QString keys;
+        QString tips;
+    };
+    static QString outline(const Outline& parts);
+
+    // The items of the keys that work on every screen: F1, Esc, F10, zoom.
+    static QString windowKeys();
+};
+
+// A page's texts in the reader's language, each a QT_TRANSLATE_NOOP of the
+// page's own translation context.
+struct HelpWords {
+    const char* context;
+
+    QString text(const char* source) const;
+    // The text inside its tag (HelpPage::block).
+    QString block(const char* tag, const char* source) const;
+    // The texts as the items of a list, and a list, "ul" or "ol", of them.
+    QString items(std::initializer_list<const char*> sources) const;
+    QString list(const char* tag, std::initializer_list<const char*> sources) const;
 };
 
 class HelpView : public QTextBrowser, public QTextObjectInterface {

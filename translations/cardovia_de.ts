@@ -105,105 +105,154 @@
         <translation>Bingo</translation>
     </message>
     <message>
-        <source>%1: every cell of the card, the free space too.</source>
-        <extracomment>%1 is the pattern&apos;s name, &quot;Blackout Bingo&quot;</extracomment>
-        <translation>%1: jedes Feld der Karte, auch das freie Feld.</translation>
-    </message>
-    <message>
-        <source>%1: both diagonals; the free space between them is not needed.</source>
-        <extracomment>%1 is the pattern&apos;s name, &quot;X-out Bingo&quot;</extracomment>
-        <translation>%1: beide Diagonalen; das freie Feld dazwischen brauchst du nicht.</translation>
-    </message>
-    <message>
         <source>%1: the four corners.</source>
         <extracomment>%1 is the pattern&apos;s name, &quot;4 Corners Bingo&quot;</extracomment>
         <translation>%1: die vier Ecken.</translation>
     </message>
     <message>
-        <source>%1: a goal post: the outer cells of the top two rows, the whole middle row with the free space, and the middle cells of the bottom two rows.</source>
+        <source>%1: every cell, the free space too.</source>
+        <extracomment>%1 is the pattern&apos;s name, &quot;Blackout Bingo&quot;</extracomment>
+        <translation>%1: jedes Feld, auch das freie Feld.</translation>
+    </message>
+    <message>
+        <source>%1: both diagonals. The free space does not count.</source>
+        <extracomment>%1 is the pattern&apos;s name, &quot;X-out Bingo&quot;</extracomment>
+        <translation>%1: beide Diagonalen. Das freie Feld zählt nicht.</translation>
+    </message>
+    <message>
+        <source>%1: a goal post, with the free space.</source>
         <extracomment>%1 is the pattern&apos;s name, &quot;Field Goal Bingo&quot;</extracomment>
-        <translation>%1: ein Torpfosten: die äußeren Felder der oberen zwei Reihen, die ganze mittlere Reihe mit dem freien Feld und die mittleren Felder der unteren zwei Reihen.</translation>
+        <translation>%1: ein Torpfosten, mit dem freien Feld.</translation>
     </message>
     <message>
-        <source>You and Grizzle each have a card of %1 cells. Balls are called one at a time; whoever is first to complete the pattern in play wins. Grizzle&apos;s card is on the left, yours on the right.</source>
-        <translation>Du und Grizzle habt je eine Karte mit %1 Feldern. Die Kugeln werden eine nach der anderen aufgerufen; wer zuerst die gespielte Figur vollständig hat, gewinnt. Grizzles Karte ist links, deine rechts.</translation>
+        <source>You and Grizzle each have a card of %1 cells. Grizzle&apos;s card is on the left, yours on the right.</source>
+        <extracomment>%1 is the number of cells on a card.</extracomment>
+        <translation>Du und Grizzle habt je eine Karte mit %1 Feldern. Grizzles Karte ist links, deine rechts.</translation>
     </message>
     <message>
-        <source>The cards</source>
-        <translation>Die Karten</translation>
-    </message>
-    <message>
-        <source>Column B holds numbers from 1 to 15, I from 16 to 30, N from 31 to 45, G from 46 to 60 and O from 61 to 75. The centre is the free space, %1, marked from the start.</source>
+        <source>The middle cell is the free space, %1. It is marked from the start.</source>
         <extracomment>%1 is what the free space shows, &quot;FS&quot;</extracomment>
-        <translation>In Spalte B stehen Zahlen von 1 bis 15, in I von 16 bis 30, in N von 31 bis 45, in G von 46 bis 60 und in O von 61 bis 75. In der Mitte ist das freie Feld, %1, von Anfang an markiert.</translation>
+        <translation>Das mittlere Feld ist das freie Feld, %1. Es ist von Anfang an markiert.</translation>
     </message>
     <message>
-        <source>Starting a game</source>
-        <translation>Ein Spiel beginnen</translation>
+        <source>When you open Bingo, the options panel is up. Choose a pattern and a call speed.</source>
+        <translation>Wenn du Bingo öffnest, siehst du zuerst die Optionen. Wähle ein Muster und ein Tempo.</translation>
     </message>
     <message>
-        <source>When you open Bingo, the options panel is up. Choose a pattern and the call speed, then press &lt;b&gt;Okay&lt;/b&gt;. The speed bar runs from &lt;i&gt;Faster&lt;/i&gt;, a ball every 2 seconds, to &lt;i&gt;Slower&lt;/i&gt;, one every 10 seconds.</source>
-        <translation>Wenn du Bingo öffnest, sind die Optionen zu sehen. Wähle eine Figur und das Tempo, dann drück &lt;b&gt;OK&lt;/b&gt;. Der Tempo-Regler reicht von &lt;i&gt;Schnell&lt;/i&gt;, eine Kugel alle 2 Sekunden, bis &lt;i&gt;Langsam&lt;/i&gt;, eine alle 10 Sekunden.</translation>
+        <source>Is that number on your card? Click it to mark it yellow. Click it again to take the mark away.</source>
+        <translation>Steht die Zahl auf deiner Karte? Klick sie an, dann wird sie gelb markiert. Klickst du noch mal, ist die Markierung wieder weg.</translation>
     </message>
     <message>
-        <source>The patterns</source>
-        <translation>Die Figuren</translation>
+        <source>No ball is called twice in a game. The game trusts your marks, so mark only the balls called.</source>
+        <translation>In einem Spiel wird keine Kugel zweimal gezogen. Das Spiel verlässt sich auf deine Markierungen. Markiere also nur Zahlen, die gezogen wurden.</translation>
     </message>
     <message>
-        <source>Playing</source>
-        <translation>Spielen</translation>
+        <source>These are the four patterns:</source>
+        <translation>Das sind die vier Muster:</translation>
     </message>
     <message>
-        <source>Each ball is shown on the big ball with its letter, such as B7. No ball is called twice in a game.</source>
-        <translation>Jede Kugel erscheint auf der großen Kugel mit ihrem Buchstaben, zum Beispiel B7. Keine Kugel wird in einem Spiel zweimal aufgerufen.</translation>
+        <source>Press it without the pattern, and Grizzle calls it cheating. The game starts over with new cards.</source>
+        <translation>Drückst du den Knopf ohne das fertige Muster, sagt Grizzle, dass du schummelst. Dann beginnt das Spiel mit neuen Karten von vorn.</translation>
     </message>
     <message>
-        <source>Click a number on your card to mark it yellow; click it again to unmark it. From the keyboard, Tab to your card, move with the arrow keys and mark with Space or Enter.</source>
-        <translation>Klick auf eine Zahl auf deiner Karte, um sie gelb zu markieren; klick noch mal, um die Markierung wegzunehmen. Mit der Tastatur: Geh mit Tab zu deiner Karte, beweg dich mit den Pfeiltasten und markiere mit Leertaste oder Eingabetaste.</translation>
+        <source>Grizzle wins as soon as its card shows the pattern. So claim your win quickly.</source>
+        <translation>Grizzle gewinnt, sobald seine Karte das Muster zeigt. Melde deinen Sieg also schnell.</translation>
     </message>
     <message>
-        <source>The game trusts your marks and never checks them against the balls called: mark only the numbers you have heard.</source>
-        <translation>Das Spiel glaubt deinen Markierungen und vergleicht sie nie mit den aufgerufenen Kugeln: Markiere nur die Zahlen, die du gehört hast.</translation>
+        <source>The balls never run out without a winner. By the last of the %1 balls, Grizzle&apos;s card is full. So if nobody claims, Grizzle wins then at the latest.</source>
+        <extracomment>%1 is the number of balls, 75.</extracomment>
+        <translation>Die Kugeln gehen nie aus, ohne dass jemand gewinnt. Bei der letzten der %1 Kugeln ist Grizzles Karte voll. Wenn also keiner Bingo meldet, gewinnt Grizzle spätestens dann.</translation>
     </message>
     <message>
-        <source>Grizzle marks its own card: about once a second it looks at the ball on show and marks it if its card has that number.</source>
-        <translation>Grizzle markiert seine eigene Karte: Etwa einmal pro Sekunde schaut er auf die gezeigte Kugel und markiert sie, wenn seine Karte diese Zahl hat.</translation>
+        <source>After a win, press OK. New cards are dealt, and the game waits. Press &lt;b&gt;Restart&lt;/b&gt; to play again.</source>
+        <translation>Nach einem Sieg drückst du OK. Neue Karten werden verteilt, und das Spiel wartet. Drück &lt;b&gt;Neu starten&lt;/b&gt;, um wieder zu spielen.</translation>
     </message>
     <message>
-        <source>Calling Bingo</source>
-        <translation>Bingo rufen</translation>
+        <source>Grizzle marks its own card. About once a second, it looks at the ball on show.</source>
+        <translation>Grizzle markiert seine eigene Karte. Ungefähr jede Sekunde schaut er sich die Kugel an, die gerade zu sehen ist.</translation>
     </message>
     <message>
-        <source>When your card shows the pattern, press &lt;b&gt;B I N G O&lt;/b&gt;, and you win. A complete card does not win by itself: only the button claims it. Press it without the pattern, and Grizzle calls it cheating: the game starts over with new cards.</source>
-        <translation>Wenn deine Karte die Figur zeigt, drück &lt;b&gt;B I N G O&lt;/b&gt;, und du gewinnst. Eine volle Karte gewinnt nicht von allein: Nur der Knopf meldet den Sieg. Drückst du ihn ohne die Figur, nennt Grizzle das Schummeln: Das Spiel beginnt von vorn mit neuen Karten.</translation>
+        <source>If its card has that number, Grizzle marks it. It never misses a ball.</source>
+        <translation>Hat seine Karte diese Zahl, markiert Grizzle sie. Er verpasst nie eine Kugel.</translation>
     </message>
     <message>
-        <source>Grizzle needs no button: it wins as soon as its card shows the pattern.</source>
-        <translation>Grizzle braucht keinen Knopf: Er gewinnt, sobald seine Karte die Figur zeigt.</translation>
+        <source>Grizzle needs no button. It wins the moment its card shows the pattern.</source>
+        <translation>Grizzle braucht keinen Knopf. Er gewinnt in dem Moment, in dem seine Karte das Muster zeigt.</translation>
     </message>
     <message>
-        <source>Blackout and Field Goal need the free space. If you unmark it, mark it again before you claim.</source>
-        <translation>Volle Karte und Torpfosten brauchen das freie Feld. Wenn du seine Markierung wegnimmst, markiere es wieder, bevor du Bingo rufst.</translation>
+        <source>Tab takes you to your card. The arrow keys move between its cells. Space or Enter marks one.</source>
+        <translation>Mit Tab kommst du zu deiner Karte. Mit den Pfeiltasten gehst du von Feld zu Feld. Leertaste oder Eingabetaste markiert ein Feld.</translation>
     </message>
     <message>
-        <source>After a win, pressing OK deals new cards and the game waits: press &lt;b&gt;Restart&lt;/b&gt; to play again.</source>
-        <translation>Nach einem Sieg teilt OK neue Karten aus, und das Spiel wartet: Drück &lt;b&gt;Neu starten&lt;/b&gt;, um wieder zu spielen.</translation>
+        <source>&lt;b&gt;Restart&lt;/b&gt;, or Alt+R, deals new cards. The first ball comes at once, with the same pattern.</source>
+        <translation>&lt;b&gt;Neu starten&lt;/b&gt; oder Alt+N verteilt neue Karten. Die erste Kugel kommt sofort, mit demselben Muster.</translation>
     </message>
     <message>
-        <source>The buttons</source>
-        <translation>Die Knöpfe</translation>
+        <source>&lt;b&gt;Options&lt;/b&gt;, or Alt+O, pauses the game and shows the options panel.</source>
+        <translation>&lt;b&gt;Optionen&lt;/b&gt; oder Alt+O hält das Spiel an und zeigt die Optionen.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Restart&lt;/b&gt; deals new cards and calls the first ball at once, with the same pattern.</source>
-        <translation>&lt;b&gt;Neu starten&lt;/b&gt; teilt neue Karten aus und ruft sofort die erste Kugel auf, mit derselben Figur.</translation>
+        <source>On the panel, the arrow keys choose a pattern and move the speed bar.</source>
+        <translation>In den Optionen wählst du mit den Pfeiltasten ein Muster und schiebst den Tempo-Regler.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Options&lt;/b&gt; pauses the game and shows the panel. &lt;b&gt;Okay&lt;/b&gt; starts a new game with the pattern chosen; &lt;b&gt;Cancel&lt;/b&gt; goes back to the same game, with its pattern. A new speed counts at once, even after Cancel.</source>
-        <translation>&lt;b&gt;Optionen&lt;/b&gt; hält das Spiel an und zeigt die Optionen. &lt;b&gt;OK&lt;/b&gt; beginnt ein neues Spiel mit der gewählten Figur; &lt;b&gt;Abbrechen&lt;/b&gt; kehrt zum selben Spiel mit seiner Figur zurück. Ein neues Tempo gilt sofort, auch nach Abbrechen.</translation>
+        <source>&lt;b&gt;Okay&lt;/b&gt;, or Alt+O, starts a new game with the pattern you chose.</source>
+        <translation>&lt;b&gt;OK&lt;/b&gt; oder Alt+K startet ein neues Spiel mit dem Muster, das du gewählt hast.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Main Menu&lt;/b&gt; leaves Bingo; the game is not kept.</source>
-        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; verlässt Bingo; das Spiel wird nicht aufgehoben.</translation>
+        <source>&lt;b&gt;Cancel&lt;/b&gt;, or Alt+C, goes back to the same game. A new speed counts even then.</source>
+        <translation>&lt;b&gt;Abbrechen&lt;/b&gt; oder Alt+A bringt dich zurück zum selben Spiel. Ein neues Tempo gilt trotzdem.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves Bingo. The game is not kept.</source>
+        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; oder Alt+H verlässt Bingo. Das Spiel wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Too fast? Move the bar to the right for more time.</source>
+        <translation>Zu schnell? Schieb den Regler nach rechts, dann hast du mehr Zeit.</translation>
+    </message>
+    <message>
+        <source>4 Corners is over quickly. Blackout needs every number, so it takes longest.</source>
+        <translation>4-Ecken-Bingo ist schnell vorbei. Volle Karte braucht jede Zahl, darum dauert es am längsten.</translation>
+    </message>
+    <message>
+        <source>Blackout and Field Goal need the free space. Did you unmark it? Mark it again before you claim.</source>
+        <translation>Volle Karte und Torpfosten-Bingo brauchen das freie Feld. Hast du seine Markierung weggenommen? Markiere es wieder, bevor du Bingo meldest.</translation>
+    </message>
+    <message>
+        <source>Each column has its own numbers. B has 1 to 15, and I has 16 to 30.</source>
+        <translation>Jede Spalte hat ihre eigenen Zahlen. B hat 1 bis 15, und I hat 16 bis 30.</translation>
+    </message>
+    <message>
+        <source>N has 31 to 45, G has 46 to 60, and O has 61 to 75.</source>
+        <translation>N hat 31 bis 45, G hat 46 bis 60, und O hat 61 bis 75.</translation>
+    </message>
+    <message>
+        <source>Press &lt;b&gt;Okay&lt;/b&gt;. A ball is called every few seconds. It shows on the big ball, like B7.</source>
+        <translation>Drück &lt;b&gt;OK&lt;/b&gt;. Alle paar Sekunden wird eine Kugel gezogen. Sie erscheint auf der großen Kugel, zum Beispiel B7.</translation>
+    </message>
+    <message>
+        <source>Fill the pattern on your card, then press &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
+        <extracomment>&lt;nobr&gt; keeps the button&apos;s spaced letters on one line.</extracomment>
+        <translation>Mach das Muster auf deiner Karte voll. Dann drück &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>A full pattern does not win by itself. You win only when you press &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
+        <translation>Ein volles Muster gewinnt nicht von allein. Du gewinnst erst, wenn du &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt; drückst.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt; claims your win. Click it, or Tab to it and press Space.</source>
+        <extracomment>Alt+R and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
+        <translation>&lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt; meldet deinen Sieg. Klick darauf, oder geh mit Tab hin und drück die Leertaste.</translation>
+    </message>
+    <message>
+        <source>At &lt;i&gt;Faster&lt;/i&gt;, a ball comes every 2 seconds. At &lt;i&gt;Slower&lt;/i&gt;, one comes every 10 seconds.</source>
+        <extracomment>&quot;Faster&quot; and &quot;Slower&quot; as the options panel shows them under the speed bar.</extracomment>
+        <translation>Bei &lt;i&gt;Schnell&lt;/i&gt; kommt alle 2 Sekunden eine Kugel. Bei &lt;i&gt;Langsam&lt;/i&gt; kommt alle 10 Sekunden eine.</translation>
+    </message>
+    <message>
+        <source>Complete the pattern on your card first, and claim it with &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
+        <translation>Mach das Muster auf deiner Karte vor Grizzle voll und melde es mit &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
     </message>
 </context>
 <context>
@@ -492,47 +541,91 @@
         <translation>Feuer &amp; Eis</translation>
     </message>
     <message>
-        <source>Fire wins on %1, the red suits; Ice on %2, the black ones.</source>
+        <source>Each card ends with your call. Then Grizzle answers.</source>
+        <translation>Mit deiner Ansage ist die Karte fertig. Dann antwortet Grizzle.</translation>
+    </message>
+    <message>
+        <source>Ice on a black card: Grizzle says &lt;i&gt;You got lucky punk, Try again, I dare you.&lt;/i&gt;</source>
+        <translation>Eis bei einer schwarzen Karte: Grizzle sagt &lt;i&gt;Glück gehabt, du Frechdachs. Versuch&apos;s noch mal, wenn du dich traust.&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>A wrong call, Fire or Ice: Grizzle says &lt;i&gt;Ya big liar!&lt;/i&gt;</source>
+        <translation>Falsche Ansage, ob Feuer oder Eis: Grizzle sagt &lt;i&gt;Du alter Lügner!&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>There is no score and no end. Shuffle as often as you like.</source>
+        <translation>Es gibt keine Punkte und kein Ende. Misch, so oft du willst.</translation>
+    </message>
+    <message>
+        <source>Fire wins on %1, the red suits. Ice wins on %2, the black ones.</source>
         <extracomment>%1 and %2 are suits&apos; names in running text, &quot;hearts and diamonds&quot;.</extracomment>
-        <translation>Feuer gewinnt bei %1, den roten Farben; Eis bei %2, den schwarzen.</translation>
+        <translation>Feuer gewinnt bei %1, den roten Farben. Eis gewinnt bei %2, den schwarzen.</translation>
     </message>
     <message>
-        <source>One card, shuffled from the whole pack of %1, aces included, slides back and forth across the screen. Call its colour: &lt;b&gt;Fire&lt;/b&gt; for a red card, %2, or &lt;b&gt;Ice&lt;/b&gt; for a black one, %3.</source>
-        <extracomment>%1 is the number of cards in a pack; %2 and %3 are suits&apos; names in running text, &quot;hearts and diamonds&quot;.</extracomment>
-        <translation>Eine Karte, gemischt aus dem ganzen Spiel mit %1 Karten, Asse mitgezählt, gleitet über den Bildschirm hin und her. Sag ihre Farbe an: &lt;b&gt;Feuer&lt;/b&gt; für eine rote Karte, %2, oder &lt;b&gt;Eis&lt;/b&gt; für eine schwarze, %3.</translation>
+        <source>Press &lt;b&gt;Shuffle Those Card!&lt;/b&gt; A new card slides back and forth.</source>
+        <translation>Drück &lt;b&gt;Karten mischen!&lt;/b&gt; Eine neue Karte gleitet hin und her.</translation>
     </message>
     <message>
-        <source>Playing</source>
-        <translation>So wird gespielt</translation>
+        <source>The card is face up, so you can see it while it moves.</source>
+        <translation>Die Karte liegt offen. So siehst du sie, während sie sich bewegt.</translation>
     </message>
     <message>
-        <source>Press &lt;b&gt;Shuffle Those Card!&lt;/b&gt;, and a new card starts to slide. While it moves, press &lt;b&gt;Fire&lt;/b&gt; or &lt;b&gt;Ice&lt;/b&gt;. You have one call for each card, and the card stops after it.</source>
-        <translation>Drück auf &lt;b&gt;Karten mischen!&lt;/b&gt;, und eine neue Karte beginnt zu gleiten. Solange sie sich bewegt, drück &lt;b&gt;Feuer&lt;/b&gt; oder &lt;b&gt;Eis&lt;/b&gt;. Für jede Karte hast du einen Tipp, danach bleibt die Karte stehen.</translation>
+        <source>Press &lt;b&gt;Fire&lt;/b&gt; if it is red, or &lt;b&gt;Ice&lt;/b&gt; if it is black.</source>
+        <translation>Drück &lt;b&gt;Feuer&lt;/b&gt;, wenn sie rot ist, oder &lt;b&gt;Eis&lt;/b&gt;, wenn sie schwarz ist.</translation>
     </message>
     <message>
-        <source>What happens then</source>
-        <translation>Was dann passiert</translation>
+        <source>You get one call for each card. The card stops after your call.</source>
+        <translation>Für jede Karte hast du eine Ansage. Nach deiner Ansage bleibt die Karte stehen.</translation>
     </message>
     <message>
-        <source>Fire on a red card: a fire sound, and a gunman turns up somewhere on the screen.</source>
-        <translation>Feuer bei einer roten Karte: ein Feuergeräusch, und irgendwo auf dem Bildschirm taucht ein Revolverheld auf.</translation>
+        <source>Grizzle deals one card from a whole pack of %1, aces too.</source>
+        <extracomment>%1 is the number of cards in a pack.</extracomment>
+        <translation>Grizzle gibt eine Karte aus einem ganzen Kartenspiel mit %1 Karten. Die Asse sind auch dabei.</translation>
     </message>
     <message>
-        <source>Ice on a black card: Grizzle taunts you: &lt;i&gt;You got lucky punk, Try again, I dare you.&lt;/i&gt;</source>
-        <translation>Eis bei einer schwarzen Karte: Grizzle zieht dich auf: &lt;i&gt;Glück gehabt, du Frechdachs. Versuch&apos;s noch mal, wenn du dich traust.&lt;/i&gt;</translation>
+        <source>Every card has the same chance. Red and black come up just as often.</source>
+        <translation>Jede Karte hat die gleiche Chance. Rot und Schwarz kommen gleich oft.</translation>
     </message>
     <message>
-        <source>A wrong call, Fire or Ice: &lt;i&gt;Ya big liar!&lt;/i&gt;</source>
-        <translation>Ein falscher Tipp, Feuer oder Eis: &lt;i&gt;Du alter Lügner!&lt;/i&gt;</translation>
+        <source>&lt;b&gt;Shuffle Those Card!&lt;/b&gt;, or Alt+S, brings a new card.</source>
+        <extracomment>Alt+S and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
+        <translation>&lt;b&gt;Karten mischen!&lt;/b&gt; oder Alt+M bringt eine neue Karte.</translation>
     </message>
     <message>
-        <source>There is no score and no end: shuffle as often as you like, and press &lt;b&gt;Main Menu&lt;/b&gt; to leave.</source>
-        <translation>Es gibt keine Punkte und kein Ende: Misch so oft du willst, und drück &lt;b&gt;Hauptmenü&lt;/b&gt;, um aufzuhören.</translation>
+        <source>&lt;b&gt;Fire&lt;/b&gt;, or Alt+F, calls red. Here Alt+F does not open the File menu.</source>
+        <translation>&lt;b&gt;Feuer&lt;/b&gt; oder Alt+F sagt Rot an.</translation>
     </message>
     <message>
-        <source>On this screen Alt+F calls Fire and takes that key from the File menu; F10 still opens the menus. After a shuffle the keyboard is on Fire, and after a call on Shuffle.</source>
-        <extracomment>Alt+F follows the Fire button&apos;s access key; name the keys as this language&apos;s keyboard does.</extracomment>
-        <translation>Auf diesem Bildschirm sagt Alt+F Feuer an; F10 öffnet die Menüs. Nach dem Mischen ist die Tastatur auf Feuer, nach einem Tipp auf Karten mischen.</translation>
+        <source>&lt;b&gt;Ice&lt;/b&gt;, or Alt+I, calls black.</source>
+        <translation>&lt;b&gt;Eis&lt;/b&gt; oder Alt+E sagt Schwarz an.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Main Menu&lt;/b&gt; leaves Fire &amp; Ice. Click it, or Tab to it and press Space.</source>
+        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; verlässt Feuer &amp; Eis. Klick darauf, oder geh mit Tab hin und drück die Leertaste.</translation>
+    </message>
+    <message>
+        <source>Tab moves between the buttons. Space or Enter presses one.</source>
+        <translation>Tab springt von Knopf zu Knopf. Leertaste oder Eingabetaste drückt einen Knopf.</translation>
+    </message>
+    <message>
+        <source>Look at the card before you call. Its colour shows the whole time.</source>
+        <translation>Schau dir die Karte an, bevor du ansagst. Ihre Farbe ist die ganze Zeit zu sehen.</translation>
+    </message>
+    <message>
+        <source>After a shuffle the keyboard is on &lt;b&gt;Fire&lt;/b&gt;. After a call it is on &lt;b&gt;Shuffle Those Card!&lt;/b&gt;</source>
+        <translation>Nach dem Mischen ist die Tastatur auf &lt;b&gt;Feuer&lt;/b&gt;. Nach einer Ansage ist sie auf &lt;b&gt;Karten mischen!&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Want to see the gunman? Call Fire on a red card.</source>
+        <translation>Willst du den Revolverhelden sehen? Sag Feuer bei einer roten Karte an.</translation>
+    </message>
+    <message>
+        <source>Call the colour of the sliding card: red or black.</source>
+        <translation>Sag die Farbe der gleitenden Karte an: Rot oder Schwarz.</translation>
+    </message>
+    <message>
+        <source>Fire on a red card: you hear a gunshot. A cartoon gunman pops up on the screen.</source>
+        <translation>Feuer bei einer roten Karte: Du hörst einen Schuss. Ein Comic-Revolverheld taucht auf dem Bildschirm auf.</translation>
     </message>
 </context>
 <context>
@@ -1073,20 +1166,8 @@
 <context>
     <name>help</name>
     <message>
-        <source>%1 Choose a game on the main menu; each page here tells how it is played:</source>
-        <translation>%1 Wähle im Hauptmenü ein Spiel; jede Seite hier erklärt, wie es gespielt wird:</translation>
-    </message>
-    <message>
-        <source>The grey panel at the right stays beside every game and plays &lt;a href=&quot;%1&quot;&gt;music&lt;/a&gt;.</source>
-        <translation>Die graue Leiste rechts bleibt neben jedem Spiel und spielt &lt;a href=&quot;%1&quot;&gt;Musik&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>The main menu</source>
         <translation>Das Hauptmenü</translation>
-    </message>
-    <message>
-        <source>Press a game&apos;s button to play it. Each game&apos;s &lt;b&gt;Main Menu&lt;/b&gt; button brings you back here, and a game you leave is not kept. &lt;b&gt;%1&lt;/b&gt;, or File, Quit at any time, closes %2 at once.</source>
-        <translation>Drücke den Knopf eines Spiels, um es zu spielen. Der Knopf &lt;b&gt;Hauptmenü&lt;/b&gt; in jedem Spiel bringt dich hierher zurück; ein Spiel, das du verlässt, wird nicht aufgehoben. &lt;b&gt;%1&lt;/b&gt; oder jederzeit Datei, Beenden schließt %2 sofort.</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -1094,53 +1175,133 @@
         <translation>Tasten</translation>
     </message>
     <message>
-        <source>F1 opens the help for the screen on show.</source>
-        <translation>F1 öffnet die Hilfe zum Bildschirm, der gerade zu sehen ist.</translation>
-    </message>
-    <message>
-        <source>Tab and Shift+Tab move between the controls; Space or Enter presses the one with the focus.</source>
-        <translation>Tab und Umschalt+Tab wechseln zwischen den Bedienelementen; Leertaste oder Eingabe drückt das markierte.</translation>
-    </message>
-    <message>
-        <source>Alt and the underlined letter of a button press it. Where a button of the screen and a menu share a letter, the button has it; F10 opens the menus.</source>
-        <translation>Alt und der unterstrichene Buchstabe eines Knopfes drücken ihn. Haben ein Knopf und ein Menü denselben Buchstaben, gehört er dem Knopf; F10 öffnet die Menüs.</translation>
-    </message>
-    <message>
-        <source>Ctrl+Plus and Ctrl+Minus make the games larger or smaller, and this window with them; Ctrl+0 goes back to 100 %. The size you choose is kept for the next time.</source>
-        <translation>Strg+Plus und Strg+Minus machen die Spiele größer oder kleiner, und dieses Fenster mit ihnen; Strg+0 geht zurück auf 100 %. Die gewählte Größe bleibt für das nächste Mal.</translation>
-    </message>
-    <message>
-        <source>In this window, Tab moves between the list of pages and the links of a page, Enter follows a link, Alt+Left goes back, and Esc closes the window.</source>
-        <translation>In diesem Fenster wechselt Tab zwischen der Liste der Seiten und den Links einer Seite, Eingabe folgt einem Link, Alt+Links geht zurück und Esc schließt das Fenster.</translation>
-    </message>
-    <message>
         <source>Music</source>
         <extracomment>the title of the help page on the music</extracomment>
         <translation>Musik</translation>
     </message>
     <message>
-        <source>The grey panel at the right of the window is Grizzle&apos;s corner, and it plays music beside every game. Six tunes come with %1.</source>
-        <translation>Die graue Leiste rechts im Fenster ist Grizzles Ecke, und sie spielt Musik neben jedem Spiel. %1 bringt sechs Melodien mit.</translation>
-    </message>
-    <message>
         <source>Choose a track, 1 to 6, under &lt;i&gt;%1&lt;/i&gt;.</source>
+        <extracomment>%1 is the label over the track buttons, &quot;Track #&quot;.</extracomment>
         <translation>Wähle unter &lt;i&gt;%1&lt;/i&gt; ein Stück, 1 bis 6.</translation>
     </message>
     <message>
-        <source>Press &lt;b&gt;%1&lt;/b&gt;: the track plays from its beginning, once.</source>
-        <translation>Drücke &lt;b&gt;%1&lt;/b&gt;: Das Stück spielt einmal von Anfang an.</translation>
+        <source>Tab and Shift+Tab move between the controls. Space or Enter presses the one with the focus.</source>
+        <translation>Tab und Umschalt+Tab springen von Knopf zu Knopf und von Feld zu Feld. Leertaste oder Eingabetaste drückt, was gerade ausgewählt ist.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt; stops it. Choosing another track changes nothing until you press Play again, and Play while music plays starts the chosen track afresh. The music goes on while you change games.</source>
-        <translation>&lt;b&gt;%1&lt;/b&gt; hält sie an. Ein anderes Stück zu wählen ändert nichts, bis du wieder Spielen drückst, und Spielen während der Musik startet das gewählte Stück neu. Die Musik spielt weiter, wenn du das Spiel wechselst.</translation>
+        <source>The size you choose is kept for next time.</source>
+        <translation>Die Größe, die du wählst, bleibt auch beim nächsten Mal.</translation>
     </message>
     <message>
-        <source>Tab moves through Play, the six tracks and Stop; Space chooses the track with the focus.</source>
-        <translation>Tab geht durch Spielen, die sechs Stücke und Stoppen; die Leertaste wählt das markierte Stück.</translation>
+        <source>In this help window, Tab moves to the links. Enter follows a link, and Alt+Left goes back.</source>
+        <translation>In diesem Hilfefenster springt Tab zu den Links. Die Eingabetaste öffnet einen Link, und Alt+Pfeil links geht zurück.</translation>
     </message>
     <message>
-        <source>Without a sound device, or without the music files, the buttons still work and all stays quiet.</source>
-        <translation>Ohne Soundgerät oder ohne die Musikdateien funktionieren die Knöpfe trotzdem, und alles bleibt still.</translation>
+        <source>Choose a game on the main menu. Each page here tells you how to play it.</source>
+        <translation>Wähle im Hauptmenü ein Spiel. Jede Seite hier erklärt dir, wie du es spielst.</translation>
+    </message>
+    <message>
+        <source>The grey panel on the right plays &lt;a href=&quot;%1&quot;&gt;music&lt;/a&gt; beside every game.</source>
+        <translation>Die graue Leiste rechts spielt &lt;a href=&quot;%1&quot;&gt;Musik&lt;/a&gt; zu jedem Spiel.</translation>
+    </message>
+    <message>
+        <source>Press a game&apos;s button to play it.</source>
+        <translation>Drück auf den Knopf eines Spiels, um es zu spielen.</translation>
+    </message>
+    <message>
+        <source>In each game, &lt;b&gt;Main Menu&lt;/b&gt; brings you back here. The game you leave is not kept.</source>
+        <translation>In jedem Spiel bringt dich &lt;b&gt;Hauptmenü&lt;/b&gt; hierher zurück. Das Spiel, das du verlässt, wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;, or File and Quit, closes %2 at once.</source>
+        <extracomment>%1 is the main menu&apos;s Quit button, %2 the collection&apos;s name.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt; oder Datei und dann Beenden schließt %2 sofort.</translation>
+    </message>
+    <message>
+        <source>The grey panel on the right is Grizzle&apos;s corner. It plays music beside every game. Six tunes come with %1.</source>
+        <extracomment>%1 is the collection&apos;s name.</extracomment>
+        <translation>Die graue Leiste rechts ist Grizzles Ecke. Sie spielt Musik zu jedem Spiel. %1 bringt sechs Melodien mit.</translation>
+    </message>
+    <message>
+        <source>Press &lt;b&gt;%1&lt;/b&gt; The track plays once, from the start.</source>
+        <extracomment>%1 is the Play button&apos;s caption.</extracomment>
+        <translation>Drück auf &lt;b&gt;%1&lt;/b&gt; Das Stück läuft einmal, von Anfang an.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; stops it.</source>
+        <extracomment>%1 is the Stop button&apos;s caption.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt; hält es an.</translation>
+    </message>
+    <message>
+        <source>Choosing another track changes nothing until you press Play again.</source>
+        <translation>Ein anderes Stück zu wählen ändert noch nichts. Drück dafür wieder auf &lt;b&gt;Musik spielen.&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Play while music plays starts the chosen track from the start.</source>
+        <translation>Drück während der Musik noch mal auf &lt;b&gt;Musik spielen.&lt;/b&gt; Dann beginnt das gewählte Stück von vorn.</translation>
+    </message>
+    <message>
+        <source>The music goes on while you change games.</source>
+        <translation>Die Musik läuft weiter, wenn du das Spiel wechselst.</translation>
+    </message>
+    <message>
+        <source>Tab moves through Play, the six tracks and Stop. Space chooses the track with the focus.</source>
+        <translation>Mit Tab kommst du zu den beiden Knöpfen und den sechs Stücken. Die Leertaste wählt das Stück, auf dem du gerade bist.</translation>
+    </message>
+    <message>
+        <source>No sound card, or no music files? The buttons still work, and all stays quiet.</source>
+        <translation>Keine Soundkarte oder keine Musikdateien? Die Knöpfe funktionieren trotzdem, und alles bleibt still.</translation>
+    </message>
+    <message>
+        <source>Alt with a button&apos;s underlined letter presses that button. If a menu has the same letter, the button wins.</source>
+        <translation>Alt und der unterstrichene Buchstabe eines Knopfs drücken diesen Knopf. Hat ein Menü denselben Buchstaben, gewinnt der Knopf.</translation>
+    </message>
+</context>
+<context>
+    <name>helpview</name>
+    <message>
+        <source>Goal</source>
+        <extracomment>A heading of every game&apos;s help page: what the player tries to do.</extracomment>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <extracomment>A heading of every game&apos;s help page.</extracomment>
+        <translation>So spielst du</translation>
+    </message>
+    <message>
+        <source>How Grizzle plays</source>
+        <extracomment>A heading of every game&apos;s help page: what the computer opponent does.</extracomment>
+        <translation>Wie Grizzle spielt</translation>
+    </message>
+    <message>
+        <source>How it ends</source>
+        <extracomment>A heading of every game&apos;s help page: how a game ends, and what then.</extracomment>
+        <translation>Wie es endet</translation>
+    </message>
+    <message>
+        <source>Buttons and keys</source>
+        <extracomment>A heading of every game&apos;s help page: the screen&apos;s buttons and the keyboard&apos;s keys.</extracomment>
+        <translation>Knöpfe und Tasten</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <extracomment>A heading of every game&apos;s help page: advice for playing well.</extracomment>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>F1 opens the help for the screen on show. Esc closes it again.</source>
+        <extracomment>Keys as this language&apos;s keyboards name them.</extracomment>
+        <translation>F1 öffnet die Hilfe zum Bildschirm, den du gerade siehst. Esc schließt sie wieder.</translation>
+    </message>
+    <message>
+        <source>F10 opens the menus at the top of the window.</source>
+        <translation>F10 öffnet die Menüs oben im Fenster.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Plus and Ctrl+Minus make everything bigger or smaller. Ctrl+0 goes back to the normal size.</source>
+        <extracomment>Keys as this language&apos;s keyboards name them.</extracomment>
+        <translation>Strg+Plus und Strg+Minus machen alles größer oder kleiner. Strg+0 bringt die normale Größe zurück.</translation>
     </message>
 </context>
 <context>
@@ -1166,10 +1327,6 @@
         <translation>Qts eigene Optionen wie -platform und -display werden auch verstanden.</translation>
     </message>
     <message>
-        <source>The music and the fire sound (1.mid to 6.mid, fire.wav) are looked for in:</source>
-        <translation>Die Musik und das Feuergeräusch (1.mid bis 6.mid, fire.wav) werden hier gesucht:</translation>
-    </message>
-    <message>
         <source>%1  (found here)</source>
         <translation>%1  (hier gefunden)</translation>
     </message>
@@ -1182,41 +1339,29 @@
         <translation>Musik und Klang: %1</translation>
     </message>
     <message>
-        <source>find Qt&apos;s Wayland plugin (qt6-wayland) for the display %1</source>
-        <extracomment>one of the things the game &quot;cannot&quot; do, put into &quot;%1 cannot %2.&quot;</extracomment>
-        <translation>Qts Wayland-Plugin (qt6-wayland) für den Bildschirm %1 finden</translation>
-    </message>
-    <message>
-        <source>find Qt&apos;s platform plugin &quot;%1&quot;</source>
-        <translation>Qts Plattform-Plugin „%1“ finden</translation>
-    </message>
-    <message>
-        <source>reach the display %1</source>
-        <extracomment>one of the things the game &quot;cannot&quot; do; %1 is one display, or several joined by &quot; or &quot;</extracomment>
-        <translation>den Bildschirm %1 erreichen</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> oder </translation>
-    </message>
-    <message>
         <source>%1 needs a display; without one, run it as: xvfb-run -a %2</source>
         <translation>%1 braucht einen Bildschirm; ohne Bildschirm starte es so: xvfb-run -a %2</translation>
     </message>
     <message>
-        <source>, nor </source>
-        <extracomment>between two things the game cannot do: &quot;reach the display :1, nor find Qt&apos;s platform plugin&quot;</extracomment>
-        <translation>, auch nicht </translation>
+        <source>%1 cannot find Qt&apos;s Wayland plugin (qt6-wayland) for the display %2.</source>
+        <translation>%1 findet das Wayland-Plugin von Qt (qt6-wayland) für den Bildschirm %2 nicht.</translation>
     </message>
     <message>
-        <source>%1 cannot %2.</source>
-        <extracomment>%2 is one or more things the game cannot do, such as: find Qt&apos;s platform plugin &quot;xcb&quot;</extracomment>
-        <translation>%1 kann Folgendes nicht: %2.</translation>
+        <source>%1 cannot find Qt&apos;s platform plugin &quot;%2&quot;.</source>
+        <translation>%1 findet das Plattform-Plugin „%2“ von Qt nicht.</translation>
     </message>
     <message>
-        <source>%1 cannot %2; without one, run it as: xvfb-run -a %3</source>
-        <extracomment>%2 is one or more things the game cannot do, such as: reach the display :1</extracomment>
-        <translation>%1 kann Folgendes nicht: %2; ohne Bildschirm starte es so: xvfb-run -a %3</translation>
+        <source>%1 cannot reach the display %2; without one, run it as: xvfb-run -a %3</source>
+        <translation>%1 erreicht den Bildschirm %2 nicht; ohne Bildschirm starte es so: xvfb-run -a %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot reach any of the displays %2; without one, run it as: xvfb-run -a %3</source>
+        <extracomment>%2 lists the displays, such as &quot;:1, wayland-0&quot;</extracomment>
+        <translation>%1 erreicht keinen der Bildschirme %2; ohne Bildschirm starte es so: xvfb-run -a %3</translation>
+    </message>
+    <message>
+        <source>The music and the gunshot sound (1.mid to 6.mid, fire.wav) are looked for in:</source>
+        <translation>Die Musik und das Schussgeräusch (1.mid bis 6.mid, fire.wav) werden hier gesucht:</translation>
     </message>
 </context>
 <context>
@@ -1326,62 +1471,107 @@
         <translation>Tic Tac Toe</translation>
     </message>
     <message>
-        <source>Your O on %1, Grizzle&apos;s first X on %2: it blocks your row with its X on %3.</source>
+        <source>Your O on %1 and Grizzle&apos;s X on %2. Grizzle blocks your row on %3.</source>
         <extracomment>%1, %2 and %3 are places on the board, &quot;the top left and top centre&quot;</extracomment>
-        <translation>Deine O stehen %1, Grizzles erstes X steht %2: Er sperrt deine Reihe mit seinem X %3.</translation>
+        <translation>Du hast O %1, Grizzle hat X %2. Grizzle blockiert deine Reihe %3.</translation>
     </message>
     <message>
-        <source>Your O on %1, Grizzle&apos;s X on %2: you threaten two lines, Grizzle blocks the one it looks at first with its X on %3, and %4 wins for you.</source>
+        <source>Your O on %1 and Grizzle&apos;s X on %2. You have two lines to finish. Grizzle blocks on %3, and %4 wins for you.</source>
         <extracomment>%1 to %4 are places on the board, &quot;the top left and top centre&quot;</extracomment>
-        <translation>Deine O stehen %1, Grizzles X stehen %2: Du bedrohst zwei Linien, Grizzle sperrt die, die er zuerst ansieht, mit seinem X %3, und mit einem O %4 gewinnst du.</translation>
+        <translation>Du hast O %1, Grizzle hat X %2. Du kannst zwei Reihen fertig machen. Grizzle blockiert %3, und mit einem O %4 gewinnst du.</translation>
     </message>
     <message>
-        <source>You play O and Grizzle plays X on a board of three by three. Three of one kind in a row, a column or a diagonal win.</source>
-        <translation>Du spielst O und Grizzle spielt X auf einem Feld von drei mal drei. Drei gleiche in einer Reihe, einer Spalte oder einer Diagonale gewinnen.</translation>
+        <source>Grizzle only defends. It never tries to make a line of its own.</source>
+        <translation>Grizzle verteidigt nur. Er versucht nie, selbst eine Reihe zu bilden.</translation>
     </message>
     <message>
-        <source>Playing</source>
-        <translation>Spielen</translation>
+        <source>Do you have two O in a line, with the third square free? Then Grizzle puts its X there.</source>
+        <translation>Hast du zwei O in einer Reihe, und das dritte Feld ist frei? Dann setzt Grizzle sein X dorthin.</translation>
     </message>
     <message>
-        <source>Click a free square to put your O there, or Tab to the board, move with the arrow keys and press Space or Enter. Grizzle answers at once. You make the first move when you arrive and after &lt;b&gt;Restart&lt;/b&gt;.</source>
-        <translation>Klick auf ein freies Feld, um dein O dorthin zu setzen, oder geh mit Tab zum Spielfeld, beweg dich mit den Pfeiltasten und drück Leertaste oder Eingabetaste. Grizzle antwortet sofort. Du machst den ersten Zug, wenn du ankommst, und nach &lt;b&gt;Neu starten&lt;/b&gt;.</translation>
+        <source>Grizzle checks the rows from the top first, then the columns from the left.</source>
+        <translation>Grizzle prüft zuerst die Zeilen von oben, dann die Spalten von links.</translation>
     </message>
     <message>
-        <source>How Grizzle plays</source>
-        <translation>Wie Grizzle spielt</translation>
+        <source>With nothing to block, Grizzle picks a free square at random.</source>
+        <translation>Gibt es nichts zu blockieren, wählt Grizzle zufällig ein freies Feld.</translation>
     </message>
     <message>
-        <source>Grizzle only defends. When you have two O in a line and its third square is free, Grizzle puts its X there. It looks at the lines in a fixed order (the rows from the top, the columns from the left, then the diagonal from the top left and the one from the top right) and blocks the first open pair it finds. With nothing to block, it plays a free square at random. It never looks for a line of its own, and completes one only by chance.</source>
-        <translation>Grizzle verteidigt nur. Wenn du zwei O in einer Linie hast und ihr drittes Feld frei ist, setzt Grizzle sein X dorthin. Er schaut die Linien in einer festen Reihenfolge an (die Reihen von oben, die Spalten von links, dann die Diagonale von oben links und die von oben rechts) und sperrt das erste offene Paar, das er findet. Gibt es nichts zu sperren, spielt er ein zufälliges freies Feld. Er sucht nie eine eigene Linie und schafft eine nur durch Zufall.</translation>
+        <source>So if you make two lines at once, Grizzle blocks only one. The other one wins for you.</source>
+        <translation>Baust du also zwei Reihen auf einmal auf, blockiert Grizzle nur eine. Mit der anderen gewinnst du.</translation>
     </message>
     <message>
-        <source>So when you threaten two lines at once, Grizzle blocks one, and the other is yours.</source>
-        <translation>Wenn du also zwei Linien auf einmal bedrohst, sperrt Grizzle eine, und die andere gehört dir.</translation>
+        <source>Click a free square to put your O there. Grizzle answers at once.</source>
+        <translation>Klick auf ein freies Feld, um dein O dorthin zu setzen. Grizzle antwortet sofort.</translation>
     </message>
     <message>
-        <source>The end of a game</source>
-        <translation>Das Ende eines Spiels</translation>
+        <source>You make the first move when you arrive and after &lt;b&gt;Restart&lt;/b&gt;.</source>
+        <translation>Du machst den ersten Zug, wenn du Tic Tac Toe öffnest, und nach &lt;b&gt;Neu starten&lt;/b&gt;.</translation>
     </message>
     <message>
-        <source>A message says how it went: &lt;i&gt;You win.&lt;/i&gt;, &lt;i&gt;Grizzley wins.&lt;/i&gt;, or, when the board is full without a line, &lt;i&gt;Cat&apos;s tail. Nobody wins.&lt;/i&gt; Press OK: the board is cleared, and a win adds one to the winner&apos;s score under its name.</source>
-        <translation>Eine Meldung sagt, wie es ausging: &lt;i&gt;Du gewinnst.&lt;/i&gt;, &lt;i&gt;Grizzle gewinnt.&lt;/i&gt; oder, wenn das Feld ohne Linie voll ist, &lt;i&gt;Unentschieden. Keiner gewinnt.&lt;/i&gt; Drück OK: Das Feld wird geleert, und ein Sieg gibt dem Gewinner einen Punkt unter seinem Namen.</translation>
+        <source>Three in a row, in a column or on a diagonal win the game.</source>
+        <translation>Drei in einer Zeile, einer Spalte oder einer Diagonale gewinnen das Spiel.</translation>
     </message>
     <message>
-        <source>If the game ended on your move, a win or a board you filled, Grizzle opens the next game at once. If it ended on Grizzle&apos;s move, the next first move is yours.</source>
-        <translation>Wenn das Spiel mit deinem Zug geendet hat, durch einen Sieg oder weil du das Feld gefüllt hast, beginnt Grizzle sofort das nächste Spiel. Wenn es mit Grizzles Zug geendet hat, machst du den nächsten ersten Zug.</translation>
+        <source>A game ends with three in a line, or when the board is full.</source>
+        <translation>Ein Spiel endet mit drei in einer Reihe oder wenn das Spielfeld voll ist.</translation>
     </message>
     <message>
-        <source>The buttons</source>
-        <translation>Die Knöpfe</translation>
+        <source>A message says &lt;i&gt;You win.&lt;/i&gt;, &lt;i&gt;Grizzley wins.&lt;/i&gt; or, for a full board, &lt;i&gt;Cat&apos;s tail. Nobody wins.&lt;/i&gt;</source>
+        <translation>In einer Meldung steht &lt;i&gt;Du gewinnst.&lt;/i&gt;, &lt;i&gt;Grizzle gewinnt.&lt;/i&gt; oder bei vollem Spielfeld &lt;i&gt;Unentschieden. Keiner gewinnt.&lt;/i&gt;</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Restart&lt;/b&gt; clears the board in the middle of a game and keeps the scores; the next move is yours.</source>
-        <translation>&lt;b&gt;Neu starten&lt;/b&gt; leert das Feld mitten im Spiel und behält die Punkte; der nächste Zug ist deiner.</translation>
+        <source>Press OK. The board is cleared, and the winner&apos;s score goes up by one.</source>
+        <translation>Drück OK. Das Spielfeld wird geleert, und der Gewinner bekommt einen Punkt.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Main Menu&lt;/b&gt; leaves Tic Tac Toe. The scores count the games of one visit, so they start again from 0 next time.</source>
-        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; verlässt Tic Tac Toe. Die Punkte zählen die Spiele eines Besuchs, also fangen sie beim nächsten Mal wieder bei 0 an.</translation>
+        <source>Did the game end on your move? Then Grizzle starts the next game at once.</source>
+        <translation>Hat das Spiel mit deinem Zug geendet? Dann beginnt Grizzle das nächste Spiel sofort.</translation>
+    </message>
+    <message>
+        <source>Did it end on Grizzle&apos;s move? Then you start.</source>
+        <translation>Hat es mit Grizzles Zug geendet? Dann fängst du an.</translation>
+    </message>
+    <message>
+        <source>There is no last game. Play as long as you like.</source>
+        <translation>Es gibt kein letztes Spiel. Spiel, so lange du willst.</translation>
+    </message>
+    <message>
+        <source>Tab takes you to the board. The arrow keys move between the squares. Space or Enter puts your O.</source>
+        <extracomment>Alt+R and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
+        <translation>Mit Tab kommst du zum Spielfeld. Mit den Pfeiltasten gehst du von Feld zu Feld. Leertaste oder Eingabetaste setzt dein O.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Restart&lt;/b&gt;, or Alt+R, clears the board. The scores stay, and you move first.</source>
+        <translation>&lt;b&gt;Neu starten&lt;/b&gt; oder Alt+N leert das Spielfeld. Die Punkte bleiben, und du fängst an.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves Tic Tac Toe. Next time the scores start at 0.</source>
+        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; oder Alt+H verlässt Tic Tac Toe. Beim nächsten Mal beginnen die Punkte wieder bei 0.</translation>
+    </message>
+    <message>
+        <source>Set up two lines at once. Grizzle can block only one of them.</source>
+        <translation>Bau zwei Reihen auf einmal auf. Grizzle kann nur eine davon blockieren.</translation>
+    </message>
+    <message>
+        <source>The centre is part of four lines, and each corner of three. They make good first moves.</source>
+        <translation>Die Mitte gehört zu vier Reihen, jede Ecke zu drei. Das sind gute erste Züge.</translation>
+    </message>
+    <message>
+        <source>Get three O in a line before Grizzle gets three X.</source>
+        <translation>Bring drei O in eine Reihe, bevor Grizzle drei X schafft.</translation>
+    </message>
+    <message>
+        <source>Then it checks the two diagonals, the one from the top left first.</source>
+        <translation>Dann prüft er die beiden Diagonalen, zuerst die von oben links.</translation>
+    </message>
+    <message>
+        <source>You play O and Grizzle plays X. The board has three by three squares.</source>
+        <translation>Du spielst O, und Grizzle spielt X. Das Spielfeld hat drei mal drei Felder.</translation>
+    </message>
+    <message>
+        <source>Grizzle does not try to win. Still, a random X can make a line. Keep an eye on its X.</source>
+        <translation>Grizzle versucht nicht zu gewinnen. Trotzdem kann ein zufälliges X eine Reihe ergeben. Behalte seine X im Auge.</translation>
     </message>
 </context>
 <context>
@@ -1402,78 +1592,123 @@
         <translation>Krieg</translation>
     </message>
     <message>
-        <source>Grizzle&apos;s %1 and your %2: the queen is higher, so both cards go into your hand.</source>
+        <source>Grizzle&apos;s %1 and your %2. The Queen is higher, so you take both cards.</source>
         <extracomment>%1 and %2 are cards&apos; names, e.g. &quot;9 of Clubs&quot; and &quot;Queen of Hearts&quot;.</extracomment>
-        <translation>Grizzle hat %1, du hast %2: Die Dame ist höher, also kommen beide Karten in deine Hand.</translation>
+        <translation>Grizzles %1 und deine %2. Die Dame ist höher, also bekommst du beide Karten.</translation>
     </message>
     <message>
-        <source>Grizzle&apos;s %1 and your %2: both of you, so each seven goes back to its own hand.</source>
+        <source>Grizzle&apos;s %1 and your %2. A tie, so each seven goes back to its hand.</source>
         <extracomment>%1 and %2 are cards&apos; names, e.g. &quot;7 of Spades&quot; and &quot;7 of Hearts&quot;.</extracomment>
-        <translation>Grizzle hat %1, du hast %2: Ihr beide, also geht jede Sieben in ihre eigene Hand zurück.</translation>
+        <translation>Grizzles %1 und deine %2. Unentschieden, also bekommt jeder seine Sieben zurück.</translation>
     </message>
     <message>
-        <source>War is played against Grizzle with a deck of %1 cards: the 2 to the king in the four suits, without aces. The king is the highest card and the 2 the lowest; suits never count.</source>
-        <translation>Krieg spielst du gegen Grizzle mit einem Spiel aus %1 Karten: die 2 bis zum König in allen vier Farben, ohne Asse. Der König ist die höchste Karte und die 2 die niedrigste; die Farben zählen nie.</translation>
+        <source>The deck has %1 cards, from the 2 to the King. There are no aces.</source>
+        <extracomment>%1 is the number of cards in War&apos;s deck.</extracomment>
+        <translation>Das Kartenspiel hat %1 Karten, von der Zwei bis zum König. Asse gibt es nicht.</translation>
     </message>
     <message>
-        <source>The deal</source>
-        <translation>Das Austeilen</translation>
+        <source>The King is the highest card and the 2 the lowest. Suits do not count.</source>
+        <translation>Der König ist die höchste Karte und die Zwei die niedrigste. Die Farben zählen nicht.</translation>
     </message>
     <message>
-        <source>Press &lt;b&gt;Start&lt;/b&gt;. Grizzle is dealt %1 cards drawn at random &lt;i&gt;with replacement&lt;/i&gt;: a card drawn twice counts once, so Grizzle starts with anything from 1 to %1 cards, about 20 on average. You get every card Grizzle did not, so you usually start with more. The cards are dealt once on each visit to War.</source>
-        <translation>Drück auf &lt;b&gt;Start&lt;/b&gt;. Grizzle bekommt %1 zufällig gezogene Karten, &lt;i&gt;mit Zurücklegen&lt;/i&gt;: Eine Karte, die zweimal gezogen wird, zählt nur einmal. Darum hat Grizzle am Anfang zwischen 1 und %1 Karten, im Schnitt etwa 20. Du bekommst alle Karten, die Grizzle nicht hat, also hast du meistens mehr. Bei jedem Besuch von Krieg wird einmal ausgeteilt.</translation>
+        <source>Press &lt;b&gt;Start&lt;/b&gt;. The cards are dealt, and Grizzle plays first.</source>
+        <translation>Drück &lt;b&gt;Start&lt;/b&gt;. Die Karten werden verteilt, und Grizzle spielt zuerst.</translation>
     </message>
     <message>
-        <source>A round</source>
-        <translation>Eine Runde</translation>
+        <source>Grizzle&apos;s card slides out of its pile at the top left.</source>
+        <translation>Grizzles Karte gleitet aus seinem Stapel oben links.</translation>
     </message>
     <message>
-        <source>Grizzle&apos;s card slides out of its pile at the top left, face up.</source>
-        <translation>Grizzles Karte gleitet offen aus seinem Stapel oben links.</translation>
+        <source>Click your pile at the bottom right, under &lt;i&gt;Click on this picture.&lt;/i&gt; Your card slides out.</source>
+        <extracomment>&quot;Click on this picture.&quot; is the label beside the player&apos;s pile, as the screen shows it.</extracomment>
+        <translation>Klick auf deinen Stapel unten rechts, unter &lt;i&gt;Klick auf das Bild.&lt;/i&gt; Deine Karte gleitet heraus.</translation>
     </message>
     <message>
-        <source>Click your pile at the bottom right, under &lt;i&gt;Click on this picture.&lt;/i&gt;, or press Space or Enter on it: a card taken at random from your hand slides out.</source>
-        <translation>Klick auf deinen Stapel unten rechts, unter &lt;i&gt;Klick auf das Bild.&lt;/i&gt;, oder drück dort die Leertaste oder Enter: Eine zufällige Karte aus deiner Hand gleitet heraus.</translation>
+        <source>The higher card wins. The winner takes both cards.</source>
+        <translation>Die höhere Karte gewinnt. Der Gewinner bekommt beide Karten.</translation>
     </message>
     <message>
-        <source>The higher card wins, and both cards go into the winner&apos;s hand. On equal values each card goes back to the hand it came from: there is no war to break the tie.</source>
-        <translation>Die höhere Karte gewinnt, und beide Karten kommen in die Hand des Gewinners. Bei gleichem Wert geht jede Karte in die Hand zurück, aus der sie kam: Es gibt keinen Krieg, der das Unentschieden entscheidet.</translation>
+        <source>Under &lt;i&gt;And the winner is...&lt;/i&gt; you read &lt;b&gt;You!&lt;/b&gt;, &lt;b&gt;Grizzle!&lt;/b&gt; or &lt;b&gt;Both of you!&lt;/b&gt;</source>
+        <extracomment>The labels as the screen shows them.</extracomment>
+        <translation>Unter &lt;i&gt;Und der Gewinner ist...&lt;/i&gt; steht &lt;b&gt;Du!&lt;/b&gt;, &lt;b&gt;Grizzle!&lt;/b&gt; oder &lt;b&gt;Ihr beide!&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>Under &lt;i&gt;And the winner is...&lt;/i&gt; you read &lt;b&gt;You!&lt;/b&gt;, &lt;b&gt;Grizzle!&lt;/b&gt; or &lt;b&gt;Both of you!&lt;/b&gt; Press &lt;b&gt;Click here to continue.&lt;/b&gt; for the next round.</source>
-        <translation>Unter &lt;i&gt;Und der Gewinner ist...&lt;/i&gt; liest du &lt;b&gt;Du!&lt;/b&gt;, &lt;b&gt;Grizzle!&lt;/b&gt; oder &lt;b&gt;Ihr beide!&lt;/b&gt; Drück &lt;b&gt;Weiterspielen&lt;/b&gt; für die nächste Runde.</translation>
+        <source>Press &lt;b&gt;Click here to continue.&lt;/b&gt; for the next round.</source>
+        <translation>Drück &lt;b&gt;Weiterspielen&lt;/b&gt; für die nächste Runde.</translation>
     </message>
     <message>
-        <source>Cards you win go straight into your hand, and every card in a hand may come up again in the next round: each card is taken at random from the whole hand, not from the top of a pile.</source>
-        <translation>Karten, die du gewinnst, kommen direkt in deine Hand, und jede Karte in einer Hand kann in der nächsten Runde wieder drankommen: Jede Karte wird zufällig aus der ganzen Hand gezogen, nicht oben von einem Stapel.</translation>
+        <source>Cards you win go into your hand. They can come up again in the very next round.</source>
+        <translation>Karten, die du gewinnst, nimmst du auf die Hand. Sie können schon in der nächsten Runde wieder drankommen.</translation>
     </message>
     <message>
-        <source>How it ends</source>
-        <translation>Wie es endet</translation>
+        <source>The deal is not even. Grizzle gets %1 cards at most, usually about 20. You get all the others.</source>
+        <extracomment>%1 is the number of cards Grizzle is dealt at most.</extracomment>
+        <translation>Die Karten werden nicht gleichmäßig verteilt. Grizzle bekommt höchstens %1 Karten, meist etwa 20. Du bekommst alle anderen.</translation>
     </message>
     <message>
-        <source>The game ends when a side has no card left after a round. A message says &lt;i&gt;Grizzle is out of cards, You win!&lt;/i&gt; or &lt;i&gt;You&apos;re out of cards, Grizzle wins!&lt;/i&gt;, and when you press OK, Corvane&apos;s Cardovia closes.</source>
-        <translation>Das Spiel endet, wenn eine Seite nach einer Runde keine Karte mehr hat. Eine Meldung sagt &lt;i&gt;Grizzle hat keine Karten mehr. Du gewinnst!&lt;/i&gt; oder &lt;i&gt;Du hast keine Karten mehr. Grizzle gewinnt!&lt;/i&gt;, und wenn du OK drückst, schließt sich Corvane&apos;s Cardovia.</translation>
+        <source>Grizzle does not choose. Its next card is picked at random from its hand. So is yours.</source>
+        <translation>Grizzle sucht nicht aus. Seine nächste Karte wird zufällig aus seiner Hand gezogen. Deine auch.</translation>
     </message>
     <message>
-        <source>A king never leaves the hand that holds it: it wins every round, or ties and goes home. So a side that was dealt a king can never run out, and when both of you hold one, as in most deals, the game has no end: leave it by &lt;b&gt;Main Menu&lt;/b&gt; when you have had enough.</source>
-        <translation>Ein König verlässt nie die Hand, die ihn hat: Er gewinnt jede Runde, oder es steht unentschieden und er geht nach Hause. Wer einen König bekommen hat, kann also nie alle Karten verlieren, und wenn ihr beide einen habt, wie meistens, hört das Spiel nie auf: Verlass es mit &lt;b&gt;Hauptmenü&lt;/b&gt;, wenn du genug hast.</translation>
+        <source>The game is over when one side has no cards left.</source>
+        <translation>Das Spiel ist vorbei, wenn eine Seite keine Karten mehr hat.</translation>
     </message>
     <message>
-        <source>The buttons</source>
-        <translation>Die Knöpfe</translation>
+        <source>A message says &lt;i&gt;Grizzle is out of cards, You win!&lt;/i&gt; or &lt;i&gt;You&apos;re out of cards, Grizzle wins!&lt;/i&gt;</source>
+        <translation>In einer Meldung steht &lt;i&gt;Grizzle hat keine Karten mehr. Du gewinnst!&lt;/i&gt; oder &lt;i&gt;Du hast keine Karten mehr. Grizzle gewinnt!&lt;/i&gt;</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Start&lt;/b&gt; deals and brings out Grizzle&apos;s first card.</source>
-        <translation>&lt;b&gt;Start&lt;/b&gt; teilt aus und bringt Grizzles erste Karte.</translation>
+        <source>Press OK, and Corvane&apos;s Cardovia closes.</source>
+        <translation>Drück OK, dann schließt sich Corvane&apos;s Cardovia.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Deck Options&lt;/b&gt; chooses the back of the cards: Mossgrave, Corvane, Corvane2, Saltwick or Emberjack. It can be opened at any time; the choice holds until Corvane&apos;s Cardovia closes.</source>
-        <translation>&lt;b&gt;Kartenoptionen&lt;/b&gt; wählt die Rückseite der Karten: Mossgrave, Corvane, Corvane2, Saltwick oder Emberjack. Du kannst es jederzeit öffnen; die Wahl gilt, bis Corvane&apos;s Cardovia geschlossen wird.</translation>
+        <source>But a game often goes on until you leave it. A King can only win or tie, so it never leaves its hand.</source>
+        <translation>Aber oft geht ein Spiel weiter, bis du es verlässt. Ein König gewinnt immer oder spielt unentschieden. Darum verliert man ihn nie.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Main Menu&lt;/b&gt; leaves War once the cards are dealt; the game is not kept.</source>
-        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; verlässt Krieg, sobald die Karten ausgeteilt sind; das Spiel wird nicht aufgehoben.</translation>
+        <source>Both sides usually hold a King, so neither runs out. Press &lt;b&gt;Main Menu&lt;/b&gt; when you have had enough.</source>
+        <translation>Meistens haben beide Seiten einen König, also gehen keinem die Karten aus. Drück &lt;b&gt;Hauptmenü&lt;/b&gt;, wenn du genug hast.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Start&lt;/b&gt;, or Alt+S, deals the cards. It works once each time you open War.</source>
+        <extracomment>Alt+S and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
+        <translation>&lt;b&gt;Start&lt;/b&gt; oder Alt+S verteilt die Karten. Das geht jedes Mal, wenn du Krieg öffnest, genau einmal.</translation>
+    </message>
+    <message>
+        <source>Tab moves between your pile, the buttons and the cards. Space or Enter plays your card or presses a button.</source>
+        <translation>Tab springt zwischen deinem Stapel, den Knöpfen und den Karten hin und her. Leertaste oder Eingabetaste spielt deine Karte oder drückt einen Knopf.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Click here to continue.&lt;/b&gt;, or Alt+C, starts the next round.</source>
+        <translation>&lt;b&gt;Weiterspielen&lt;/b&gt; oder Alt+W startet die nächste Runde.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Deck Options&lt;/b&gt;, or Alt+D, changes the back of the cards at any time. Choose one and press &lt;b&gt;Okay&lt;/b&gt;, or Alt+O.</source>
+        <translation>&lt;b&gt;Kartenoptionen&lt;/b&gt; oder Alt+K ändert jederzeit die Rückseite der Karten. Wähl eine aus und drück &lt;b&gt;OK&lt;/b&gt; oder Alt+O.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves War once the cards are dealt. The game is not kept.</source>
+        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; oder Alt+H verlässt Krieg, sobald die Karten verteilt sind. Das Spiel wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>War is all luck, so sit back and enjoy the rounds.</source>
+        <translation>Krieg ist reines Glück. Lehn dich also zurück und genieß die Runden.</translation>
+    </message>
+    <message>
+        <source>Space alone is enough to play. It plays your card, then goes on to the next round.</source>
+        <translation>Die Leertaste allein reicht zum Spielen. Sie spielt deine Karte und geht dann zur nächsten Runde.</translation>
+    </message>
+    <message>
+        <source>The back you choose in Deck Options stays until Corvane&apos;s Cardovia closes.</source>
+        <translation>Die Rückseite, die du in &lt;b&gt;Kartenoptionen&lt;/b&gt; wählst, bleibt, bis Corvane&apos;s Cardovia geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Win all of Grizzle&apos;s cards, one round at a time.</source>
+        <translation>Gewinne Runde für Runde alle Karten von Grizzle.</translation>
+    </message>
+    <message>
+        <source>If both cards are equal, each goes back to its own hand.</source>
+        <translation>Sind beide Karten gleich, bekommt jeder seine Karte zurück.</translation>
     </message>
 </context>
 </TS>

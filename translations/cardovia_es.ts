@@ -105,105 +105,154 @@
         <translation>Bingo</translation>
     </message>
     <message>
-        <source>%1: every cell of the card, the free space too.</source>
-        <extracomment>%1 is the pattern&apos;s name, &quot;Blackout Bingo&quot;</extracomment>
-        <translation>%1: todas las casillas del cartón, también la casilla libre.</translation>
-    </message>
-    <message>
-        <source>%1: both diagonals; the free space between them is not needed.</source>
-        <extracomment>%1 is the pattern&apos;s name, &quot;X-out Bingo&quot;</extracomment>
-        <translation>%1: las dos diagonales; la casilla libre del medio no hace falta.</translation>
-    </message>
-    <message>
         <source>%1: the four corners.</source>
         <extracomment>%1 is the pattern&apos;s name, &quot;4 Corners Bingo&quot;</extracomment>
         <translation>%1: las cuatro esquinas.</translation>
     </message>
     <message>
-        <source>%1: a goal post: the outer cells of the top two rows, the whole middle row with the free space, and the middle cells of the bottom two rows.</source>
+        <source>%1: every cell, the free space too.</source>
+        <extracomment>%1 is the pattern&apos;s name, &quot;Blackout Bingo&quot;</extracomment>
+        <translation>%1: todas las casillas, también la casilla libre.</translation>
+    </message>
+    <message>
+        <source>%1: both diagonals. The free space does not count.</source>
+        <extracomment>%1 is the pattern&apos;s name, &quot;X-out Bingo&quot;</extracomment>
+        <translation>%1: las dos diagonales. La casilla libre no cuenta.</translation>
+    </message>
+    <message>
+        <source>%1: a goal post, with the free space.</source>
         <extracomment>%1 is the pattern&apos;s name, &quot;Field Goal Bingo&quot;</extracomment>
-        <translation>%1: una portería: las casillas de los lados de las dos filas de arriba, toda la fila del medio con la casilla libre y las casillas del centro de las dos filas de abajo.</translation>
+        <translation>%1: una portería, con la casilla libre.</translation>
     </message>
     <message>
-        <source>You and Grizzle each have a card of %1 cells. Balls are called one at a time; whoever is first to complete the pattern in play wins. Grizzle&apos;s card is on the left, yours on the right.</source>
-        <translation>Tú y Grizzle tenéis un cartón de %1 casillas cada uno. Las bolas se cantan de una en una; quien complete primero la figura en juego gana. El cartón de Grizzle está a la izquierda y el tuyo a la derecha.</translation>
+        <source>You and Grizzle each have a card of %1 cells. Grizzle&apos;s card is on the left, yours on the right.</source>
+        <extracomment>%1 is the number of cells on a card.</extracomment>
+        <translation>Grizzle y tú tenéis un cartón de %1 casillas cada uno. El cartón de Grizzle está a la izquierda, y el tuyo, a la derecha.</translation>
     </message>
     <message>
-        <source>The cards</source>
-        <translation>Los cartones</translation>
-    </message>
-    <message>
-        <source>Column B holds numbers from 1 to 15, I from 16 to 30, N from 31 to 45, G from 46 to 60 and O from 61 to 75. The centre is the free space, %1, marked from the start.</source>
+        <source>The middle cell is the free space, %1. It is marked from the start.</source>
         <extracomment>%1 is what the free space shows, &quot;FS&quot;</extracomment>
-        <translation>La columna B tiene números del 1 al 15, la I del 16 al 30, la N del 31 al 45, la G del 46 al 60 y la O del 61 al 75. En el centro está la casilla libre, %1, marcada desde el principio.</translation>
+        <translation>La casilla del centro es la casilla libre, %1. Está marcada desde el principio.</translation>
     </message>
     <message>
-        <source>Starting a game</source>
-        <translation>Empezar una partida</translation>
+        <source>When you open Bingo, the options panel is up. Choose a pattern and a call speed.</source>
+        <translation>Al abrir Bingo, verás el panel de opciones. Elige una figura y una velocidad.</translation>
     </message>
     <message>
-        <source>When you open Bingo, the options panel is up. Choose a pattern and the call speed, then press &lt;b&gt;Okay&lt;/b&gt;. The speed bar runs from &lt;i&gt;Faster&lt;/i&gt;, a ball every 2 seconds, to &lt;i&gt;Slower&lt;/i&gt;, one every 10 seconds.</source>
-        <translation>Al abrir el Bingo aparece el panel de opciones. Elige una figura y la velocidad, y pulsa &lt;b&gt;Aceptar&lt;/b&gt;. La barra de velocidad va de &lt;i&gt;Rápido&lt;/i&gt;, una bola cada 2 segundos, a &lt;i&gt;Lento&lt;/i&gt;, una cada 10 segundos.</translation>
+        <source>Is that number on your card? Click it to mark it yellow. Click it again to take the mark away.</source>
+        <translation>¿Tienes ese número en tu cartón? Haz clic en él para marcarlo en amarillo. Haz clic otra vez para quitar la marca.</translation>
     </message>
     <message>
-        <source>The patterns</source>
-        <translation>Las figuras</translation>
+        <source>No ball is called twice in a game. The game trusts your marks, so mark only the balls called.</source>
+        <translation>En una partida, ninguna bola sale dos veces. El juego se fía de tus marcas, así que marca solo las bolas que han salido.</translation>
     </message>
     <message>
-        <source>Playing</source>
-        <translation>Cómo se juega</translation>
+        <source>These are the four patterns:</source>
+        <translation>Estas son las cuatro figuras:</translation>
     </message>
     <message>
-        <source>Each ball is shown on the big ball with its letter, such as B7. No ball is called twice in a game.</source>
-        <translation>Cada bola aparece en la bola grande con su letra, por ejemplo B7. Ninguna bola sale dos veces en una partida.</translation>
+        <source>Press it without the pattern, and Grizzle calls it cheating. The game starts over with new cards.</source>
+        <translation>Si lo pulsas sin tener la figura, Grizzle dice que haces trampa. La partida vuelve a empezar con cartones nuevos.</translation>
     </message>
     <message>
-        <source>Click a number on your card to mark it yellow; click it again to unmark it. From the keyboard, Tab to your card, move with the arrow keys and mark with Space or Enter.</source>
-        <translation>Haz clic en un número de tu cartón para marcarlo en amarillo; vuelve a hacer clic para desmarcarlo. Con el teclado, ve a tu cartón con Tab, muévete con las flechas y marca con Espacio o Intro.</translation>
+        <source>Grizzle wins as soon as its card shows the pattern. So claim your win quickly.</source>
+        <translation>Grizzle gana en cuanto su cartón tiene la figura. Así que canta bingo rápido.</translation>
     </message>
     <message>
-        <source>The game trusts your marks and never checks them against the balls called: mark only the numbers you have heard.</source>
-        <translation>El juego se fía de tus marcas y nunca las compara con las bolas que han salido: marca solo los números que has oído.</translation>
+        <source>The balls never run out without a winner. By the last of the %1 balls, Grizzle&apos;s card is full. So if nobody claims, Grizzle wins then at the latest.</source>
+        <extracomment>%1 is the number of balls, 75.</extracomment>
+        <translation>Las bolas nunca se acaban sin que haya un ganador. Cuando sale la última de las %1 bolas, el cartón de Grizzle ya está lleno. Así que, si nadie canta bingo, Grizzle gana entonces como muy tarde.</translation>
     </message>
     <message>
-        <source>Grizzle marks its own card: about once a second it looks at the ball on show and marks it if its card has that number.</source>
-        <translation>Grizzle marca su propio cartón: más o menos una vez por segundo mira la bola que se ve y la marca si su cartón tiene ese número.</translation>
+        <source>After a win, press OK. New cards are dealt, and the game waits. Press &lt;b&gt;Restart&lt;/b&gt; to play again.</source>
+        <translation>Cuando alguien gana, pulsa Aceptar. Se reparten cartones nuevos y el juego espera. Pulsa &lt;b&gt;Reiniciar&lt;/b&gt; para volver a jugar.</translation>
     </message>
     <message>
-        <source>Calling Bingo</source>
-        <translation>Cantar bingo</translation>
+        <source>Grizzle marks its own card. About once a second, it looks at the ball on show.</source>
+        <translation>Grizzle marca su propio cartón. Más o menos una vez por segundo, mira la bola que está en pantalla.</translation>
     </message>
     <message>
-        <source>When your card shows the pattern, press &lt;b&gt;B I N G O&lt;/b&gt;, and you win. A complete card does not win by itself: only the button claims it. Press it without the pattern, and Grizzle calls it cheating: the game starts over with new cards.</source>
-        <translation>Cuando tu cartón muestre la figura, pulsa &lt;b&gt;B I N G O&lt;/b&gt; y ganas. Un cartón completo no gana solo: solo el botón canta el bingo. Si lo pulsas sin tener la figura, Grizzle dice que es trampa: la partida empieza de nuevo con cartones nuevos.</translation>
+        <source>If its card has that number, Grizzle marks it. It never misses a ball.</source>
+        <translation>Si ese número está en su cartón, Grizzle lo marca. Nunca se le escapa ninguna bola.</translation>
     </message>
     <message>
-        <source>Grizzle needs no button: it wins as soon as its card shows the pattern.</source>
-        <translation>Grizzle no necesita botón: gana en cuanto su cartón muestra la figura.</translation>
+        <source>Grizzle needs no button. It wins the moment its card shows the pattern.</source>
+        <translation>Grizzle no necesita ningún botón. Gana en cuanto su cartón tiene la figura.</translation>
     </message>
     <message>
-        <source>Blackout and Field Goal need the free space. If you unmark it, mark it again before you claim.</source>
-        <translation>Cartón lleno y Portería necesitan la casilla libre. Si la desmarcas, vuelve a marcarla antes de cantar bingo.</translation>
+        <source>Tab takes you to your card. The arrow keys move between its cells. Space or Enter marks one.</source>
+        <translation>Tab te lleva a tu cartón. Con las flechas pasas de una casilla a otra. Espacio o Intro marca una.</translation>
     </message>
     <message>
-        <source>After a win, pressing OK deals new cards and the game waits: press &lt;b&gt;Restart&lt;/b&gt; to play again.</source>
-        <translation>Después de ganar, al pulsar Aceptar se reparten cartones nuevos y la partida espera: pulsa &lt;b&gt;Reiniciar&lt;/b&gt; para volver a jugar.</translation>
+        <source>&lt;b&gt;Restart&lt;/b&gt;, or Alt+R, deals new cards. The first ball comes at once, with the same pattern.</source>
+        <translation>&lt;b&gt;Reiniciar&lt;/b&gt;, o Alt+R, reparte cartones nuevos. La primera bola sale enseguida, y la figura sigue siendo la misma.</translation>
     </message>
     <message>
-        <source>The buttons</source>
-        <translation>Los botones</translation>
+        <source>&lt;b&gt;Options&lt;/b&gt;, or Alt+O, pauses the game and shows the options panel.</source>
+        <translation>&lt;b&gt;Opciones&lt;/b&gt;, o Alt+O, pausa la partida y muestra el panel de opciones.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Restart&lt;/b&gt; deals new cards and calls the first ball at once, with the same pattern.</source>
-        <translation>&lt;b&gt;Reiniciar&lt;/b&gt; reparte cartones nuevos y canta enseguida la primera bola, con la misma figura.</translation>
+        <source>On the panel, the arrow keys choose a pattern and move the speed bar.</source>
+        <translation>En el panel, con las flechas eliges una figura y mueves la barra de velocidad.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Options&lt;/b&gt; pauses the game and shows the panel. &lt;b&gt;Okay&lt;/b&gt; starts a new game with the pattern chosen; &lt;b&gt;Cancel&lt;/b&gt; goes back to the same game, with its pattern. A new speed counts at once, even after Cancel.</source>
-        <translation>&lt;b&gt;Opciones&lt;/b&gt; pausa la partida y muestra el panel. &lt;b&gt;Aceptar&lt;/b&gt; empieza una partida nueva con la figura elegida; &lt;b&gt;Cancelar&lt;/b&gt; vuelve a la misma partida, con su figura. Una velocidad nueva cuenta enseguida, incluso después de Cancelar.</translation>
+        <source>&lt;b&gt;Okay&lt;/b&gt;, or Alt+O, starts a new game with the pattern you chose.</source>
+        <translation>&lt;b&gt;Aceptar&lt;/b&gt;, o Alt+A, empieza una partida nueva con la figura que elegiste.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Main Menu&lt;/b&gt; leaves Bingo; the game is not kept.</source>
-        <translation>&lt;b&gt;Menú principal&lt;/b&gt; sale del Bingo; la partida no se guarda.</translation>
+        <source>&lt;b&gt;Cancel&lt;/b&gt;, or Alt+C, goes back to the same game. A new speed counts even then.</source>
+        <translation>&lt;b&gt;Cancelar&lt;/b&gt;, o Alt+C, vuelve a la misma partida. Si cambiaste la velocidad, la nueva vale igualmente.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves Bingo. The game is not kept.</source>
+        <translation>&lt;b&gt;Menú principal&lt;/b&gt;, o Alt+M, sale de Bingo. La partida no se guarda.</translation>
+    </message>
+    <message>
+        <source>Too fast? Move the bar to the right for more time.</source>
+        <translation>¿Va demasiado rápido? Mueve la barra a la derecha para tener más tiempo.</translation>
+    </message>
+    <message>
+        <source>4 Corners is over quickly. Blackout needs every number, so it takes longest.</source>
+        <translation>Bingo 4 esquinas se acaba rápido. Cartón lleno necesita todos los números, así que es la figura que más tarda.</translation>
+    </message>
+    <message>
+        <source>Blackout and Field Goal need the free space. Did you unmark it? Mark it again before you claim.</source>
+        <translation>Cartón lleno y Bingo portería necesitan la casilla libre. ¿Le quitaste la marca? Vuelve a marcarla antes de cantar bingo.</translation>
+    </message>
+    <message>
+        <source>Each column has its own numbers. B has 1 to 15, and I has 16 to 30.</source>
+        <translation>Cada columna tiene sus propios números. La B tiene del 1 al 15, y la I, del 16 al 30.</translation>
+    </message>
+    <message>
+        <source>N has 31 to 45, G has 46 to 60, and O has 61 to 75.</source>
+        <translation>La N tiene del 31 al 45; la G, del 46 al 60, y la O, del 61 al 75.</translation>
+    </message>
+    <message>
+        <source>Press &lt;b&gt;Okay&lt;/b&gt;. A ball is called every few seconds. It shows on the big ball, like B7.</source>
+        <translation>Pulsa &lt;b&gt;Aceptar&lt;/b&gt;. Cada pocos segundos sale una bola. Se ve en la bola grande, por ejemplo B7.</translation>
+    </message>
+    <message>
+        <source>Fill the pattern on your card, then press &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
+        <extracomment>&lt;nobr&gt; keeps the button&apos;s spaced letters on one line.</extracomment>
+        <translation>Completa la figura en tu cartón y luego pulsa &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>A full pattern does not win by itself. You win only when you press &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
+        <translation>Completar la figura no basta para ganar. Solo ganas cuando pulsas &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt; claims your win. Click it, or Tab to it and press Space.</source>
+        <extracomment>Alt+R and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
+        <translation>&lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt; canta tu bingo. Haz clic en él, o llega hasta él con Tab y pulsa Espacio.</translation>
+    </message>
+    <message>
+        <source>At &lt;i&gt;Faster&lt;/i&gt;, a ball comes every 2 seconds. At &lt;i&gt;Slower&lt;/i&gt;, one comes every 10 seconds.</source>
+        <extracomment>&quot;Faster&quot; and &quot;Slower&quot; as the options panel shows them under the speed bar.</extracomment>
+        <translation>En &lt;i&gt;Rápido&lt;/i&gt;, sale una bola cada 2 segundos. En &lt;i&gt;Lento&lt;/i&gt;, sale una cada 10 segundos.</translation>
+    </message>
+    <message>
+        <source>Complete the pattern on your card first, and claim it with &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
+        <translation>Primero completa la figura en tu cartón, y luego canta bingo con &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
     </message>
 </context>
 <context>
@@ -492,47 +541,91 @@
         <translation>Fuego y Hielo</translation>
     </message>
     <message>
-        <source>Fire wins on %1, the red suits; Ice on %2, the black ones.</source>
+        <source>Each card ends with your call. Then Grizzle answers.</source>
+        <translation>Cada carta termina cuando eliges un color. Entonces Grizzle te contesta.</translation>
+    </message>
+    <message>
+        <source>Ice on a black card: Grizzle says &lt;i&gt;You got lucky punk, Try again, I dare you.&lt;/i&gt;</source>
+        <translation>Hielo con una carta negra: Grizzle dice &lt;i&gt;Has tenido suerte, listillo. Inténtalo otra vez, si te atreves.&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>A wrong call, Fire or Ice: Grizzle says &lt;i&gt;Ya big liar!&lt;/i&gt;</source>
+        <translation>Si fallas, con Fuego o con Hielo: Grizzle dice &lt;i&gt;¡Pero qué mentiroso!&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>There is no score and no end. Shuffle as often as you like.</source>
+        <translation>No hay puntos ni final. Baraja todas las veces que quieras.</translation>
+    </message>
+    <message>
+        <source>Fire wins on %1, the red suits. Ice wins on %2, the black ones.</source>
         <extracomment>%1 and %2 are suits&apos; names in running text, &quot;hearts and diamonds&quot;.</extracomment>
-        <translation>Fuego gana con %1, los palos rojos; Hielo con %2, los negros.</translation>
+        <translation>Fuego gana con %1, los palos rojos. Hielo gana con %2, los negros.</translation>
     </message>
     <message>
-        <source>One card, shuffled from the whole pack of %1, aces included, slides back and forth across the screen. Call its colour: &lt;b&gt;Fire&lt;/b&gt; for a red card, %2, or &lt;b&gt;Ice&lt;/b&gt; for a black one, %3.</source>
-        <extracomment>%1 is the number of cards in a pack; %2 and %3 are suits&apos; names in running text, &quot;hearts and diamonds&quot;.</extracomment>
-        <translation>Una carta, sacada de la baraja completa de %1, ases incluidos, se desliza de un lado a otro de la pantalla. Di su color: &lt;b&gt;Fuego&lt;/b&gt; para una carta roja, %2, o &lt;b&gt;Hielo&lt;/b&gt; para una negra, %3.</translation>
+        <source>Press &lt;b&gt;Shuffle Those Card!&lt;/b&gt; A new card slides back and forth.</source>
+        <translation>Pulsa &lt;b&gt;¡Baraja las cartas!&lt;/b&gt; Una carta nueva se desliza de un lado a otro.</translation>
     </message>
     <message>
-        <source>Playing</source>
-        <translation>Cómo se juega</translation>
+        <source>The card is face up, so you can see it while it moves.</source>
+        <translation>La carta está boca arriba, así que puedes verla mientras se mueve.</translation>
     </message>
     <message>
-        <source>Press &lt;b&gt;Shuffle Those Card!&lt;/b&gt;, and a new card starts to slide. While it moves, press &lt;b&gt;Fire&lt;/b&gt; or &lt;b&gt;Ice&lt;/b&gt;. You have one call for each card, and the card stops after it.</source>
-        <translation>Pulsa &lt;b&gt;¡Baraja las cartas!&lt;/b&gt; y una carta nueva empieza a deslizarse. Mientras se mueve, pulsa &lt;b&gt;Fuego&lt;/b&gt; o &lt;b&gt;Hielo&lt;/b&gt;. Tienes una sola elección por carta, y después la carta se detiene.</translation>
+        <source>Press &lt;b&gt;Fire&lt;/b&gt; if it is red, or &lt;b&gt;Ice&lt;/b&gt; if it is black.</source>
+        <translation>Pulsa &lt;b&gt;Fuego&lt;/b&gt; si es roja, o &lt;b&gt;Hielo&lt;/b&gt; si es negra.</translation>
     </message>
     <message>
-        <source>What happens then</source>
-        <translation>Qué pasa después</translation>
+        <source>You get one call for each card. The card stops after your call.</source>
+        <translation>Con cada carta puedes elegir una sola vez. La carta se para cuando eliges.</translation>
     </message>
     <message>
-        <source>Fire on a red card: a fire sound, and a gunman turns up somewhere on the screen.</source>
-        <translation>Fuego con una carta roja: suena el fuego y aparece un pistolero en algún lugar de la pantalla.</translation>
+        <source>Grizzle deals one card from a whole pack of %1, aces too.</source>
+        <extracomment>%1 is the number of cards in a pack.</extracomment>
+        <translation>Grizzle saca una carta de una baraja entera de %1, con ases y todo.</translation>
     </message>
     <message>
-        <source>Ice on a black card: Grizzle taunts you: &lt;i&gt;You got lucky punk, Try again, I dare you.&lt;/i&gt;</source>
-        <translation>Hielo con una carta negra: Grizzle se burla de ti: &lt;i&gt;Has tenido suerte, listillo. Inténtalo otra vez, si te atreves.&lt;/i&gt;</translation>
+        <source>Every card has the same chance. Red and black come up just as often.</source>
+        <translation>Todas las cartas tienen la misma probabilidad de salir. El rojo y el negro salen igual de a menudo.</translation>
     </message>
     <message>
-        <source>A wrong call, Fire or Ice: &lt;i&gt;Ya big liar!&lt;/i&gt;</source>
-        <translation>Una elección equivocada, Fuego o Hielo: &lt;i&gt;¡Pero qué mentiroso!&lt;/i&gt;</translation>
+        <source>&lt;b&gt;Shuffle Those Card!&lt;/b&gt;, or Alt+S, brings a new card.</source>
+        <extracomment>Alt+S and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
+        <translation>&lt;b&gt;¡Baraja las cartas!&lt;/b&gt;, o Alt+B, saca una carta nueva.</translation>
     </message>
     <message>
-        <source>There is no score and no end: shuffle as often as you like, and press &lt;b&gt;Main Menu&lt;/b&gt; to leave.</source>
-        <translation>No hay puntos ni final: baraja todas las veces que quieras y pulsa &lt;b&gt;Menú principal&lt;/b&gt; para salir.</translation>
+        <source>&lt;b&gt;Fire&lt;/b&gt;, or Alt+F, calls red. Here Alt+F does not open the File menu.</source>
+        <translation>&lt;b&gt;Fuego&lt;/b&gt;, o Alt+F, elige rojo.</translation>
     </message>
     <message>
-        <source>On this screen Alt+F calls Fire and takes that key from the File menu; F10 still opens the menus. After a shuffle the keyboard is on Fire, and after a call on Shuffle.</source>
-        <extracomment>Alt+F follows the Fire button&apos;s access key; name the keys as this language&apos;s keyboard does.</extracomment>
-        <translation>En esta pantalla, Alt+F elige Fuego; F10 abre los menús. Después de barajar, el teclado está en Fuego, y después de elegir, en Baraja las cartas.</translation>
+        <source>&lt;b&gt;Ice&lt;/b&gt;, or Alt+I, calls black.</source>
+        <translation>&lt;b&gt;Hielo&lt;/b&gt;, o Alt+H, elige negro.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Main Menu&lt;/b&gt; leaves Fire &amp; Ice. Click it, or Tab to it and press Space.</source>
+        <translation>&lt;b&gt;Menú principal&lt;/b&gt; sale de Fuego y Hielo. Haz clic en él, o llega hasta él con Tab y pulsa Espacio.</translation>
+    </message>
+    <message>
+        <source>Tab moves between the buttons. Space or Enter presses one.</source>
+        <translation>Tab pasa de un botón a otro. Espacio o Intro pulsa el botón.</translation>
+    </message>
+    <message>
+        <source>Look at the card before you call. Its colour shows the whole time.</source>
+        <translation>Mira la carta antes de elegir. Su color se ve todo el tiempo.</translation>
+    </message>
+    <message>
+        <source>After a shuffle the keyboard is on &lt;b&gt;Fire&lt;/b&gt;. After a call it is on &lt;b&gt;Shuffle Those Card!&lt;/b&gt;</source>
+        <translation>Después de barajar, el teclado se queda en &lt;b&gt;Fuego&lt;/b&gt;. Después de elegir, se queda en &lt;b&gt;¡Baraja las cartas!&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Want to see the gunman? Call Fire on a red card.</source>
+        <translation>¿Quieres ver al pistolero? Elige Fuego con una carta roja.</translation>
+    </message>
+    <message>
+        <source>Call the colour of the sliding card: red or black.</source>
+        <translation>Adivina el color de la carta que se desliza: rojo o negro.</translation>
+    </message>
+    <message>
+        <source>Fire on a red card: you hear a gunshot. A cartoon gunman pops up on the screen.</source>
+        <translation>Fuego con una carta roja: oyes un disparo. Un pistolero de dibujos animados aparece en la pantalla.</translation>
     </message>
 </context>
 <context>
@@ -1073,20 +1166,8 @@
 <context>
     <name>help</name>
     <message>
-        <source>%1 Choose a game on the main menu; each page here tells how it is played:</source>
-        <translation>%1 Elige un juego en el menú principal; cada página de aquí explica cómo se juega:</translation>
-    </message>
-    <message>
-        <source>The grey panel at the right stays beside every game and plays &lt;a href=&quot;%1&quot;&gt;music&lt;/a&gt;.</source>
-        <translation>El panel gris de la derecha acompaña a cada juego y pone &lt;a href=&quot;%1&quot;&gt;música&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>The main menu</source>
         <translation>El menú principal</translation>
-    </message>
-    <message>
-        <source>Press a game&apos;s button to play it. Each game&apos;s &lt;b&gt;Main Menu&lt;/b&gt; button brings you back here, and a game you leave is not kept. &lt;b&gt;%1&lt;/b&gt;, or File, Quit at any time, closes %2 at once.</source>
-        <translation>Pulsa el botón de un juego para jugarlo. El botón &lt;b&gt;Menú principal&lt;/b&gt; de cada juego te trae de vuelta aquí, y un juego que dejas no se guarda. &lt;b&gt;%1&lt;/b&gt;, o Archivo, Salir en cualquier momento, cierra %2 enseguida.</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -1094,53 +1175,133 @@
         <translation>Teclas</translation>
     </message>
     <message>
-        <source>F1 opens the help for the screen on show.</source>
-        <translation>F1 abre la ayuda de la pantalla que se ve.</translation>
-    </message>
-    <message>
-        <source>Tab and Shift+Tab move between the controls; Space or Enter presses the one with the focus.</source>
-        <translation>Tab y Mayús+Tab pasan de un control a otro; Espacio o Intro pulsa el que tiene el foco.</translation>
-    </message>
-    <message>
-        <source>Alt and the underlined letter of a button press it. Where a button of the screen and a menu share a letter, the button has it; F10 opens the menus.</source>
-        <translation>Alt y la letra subrayada de un botón lo pulsan. Si un botón de la pantalla y un menú comparten letra, gana el botón; F10 abre los menús.</translation>
-    </message>
-    <message>
-        <source>Ctrl+Plus and Ctrl+Minus make the games larger or smaller, and this window with them; Ctrl+0 goes back to 100 %. The size you choose is kept for the next time.</source>
-        <translation>Ctrl+Más y Ctrl+Menos hacen los juegos más grandes o más pequeños, y esta ventana con ellos; Ctrl+0 vuelve al 100 %. El tamaño que elijas se guarda para la próxima vez.</translation>
-    </message>
-    <message>
-        <source>In this window, Tab moves between the list of pages and the links of a page, Enter follows a link, Alt+Left goes back, and Esc closes the window.</source>
-        <translation>En esta ventana, Tab pasa de la lista de páginas a los enlaces de una página, Intro sigue un enlace, Alt+Izquierda vuelve atrás y Esc cierra la ventana.</translation>
-    </message>
-    <message>
         <source>Music</source>
         <extracomment>the title of the help page on the music</extracomment>
         <translation>Música</translation>
     </message>
     <message>
-        <source>The grey panel at the right of the window is Grizzle&apos;s corner, and it plays music beside every game. Six tunes come with %1.</source>
-        <translation>El panel gris a la derecha de la ventana es el rincón de Grizzle, y pone música junto a cada juego. %1 trae seis melodías.</translation>
-    </message>
-    <message>
         <source>Choose a track, 1 to 6, under &lt;i&gt;%1&lt;/i&gt;.</source>
+        <extracomment>%1 is the label over the track buttons, &quot;Track #&quot;.</extracomment>
         <translation>Elige una pista, del 1 al 6, bajo &lt;i&gt;%1&lt;/i&gt;.</translation>
     </message>
     <message>
-        <source>Press &lt;b&gt;%1&lt;/b&gt;: the track plays from its beginning, once.</source>
-        <translation>Pulsa &lt;b&gt;%1&lt;/b&gt;: la pista suena una vez desde el principio.</translation>
+        <source>Tab and Shift+Tab move between the controls. Space or Enter presses the one with the focus.</source>
+        <translation>Tab y Mayús+Tab pasan de un control a otro. Espacio o Intro pulsa el que tiene el foco.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt; stops it. Choosing another track changes nothing until you press Play again, and Play while music plays starts the chosen track afresh. The music goes on while you change games.</source>
-        <translation>&lt;b&gt;%1&lt;/b&gt; la detiene. Elegir otra pista no cambia nada hasta que vuelvas a pulsar Poner, y Poner mientras suena música empieza de nuevo la pista elegida. La música sigue cuando cambias de juego.</translation>
+        <source>The size you choose is kept for next time.</source>
+        <translation>El tamaño que elijas se guarda para la próxima vez.</translation>
     </message>
     <message>
-        <source>Tab moves through Play, the six tracks and Stop; Space chooses the track with the focus.</source>
-        <translation>Tab recorre Poner, las seis pistas y Parar; Espacio elige la pista que tiene el foco.</translation>
+        <source>In this help window, Tab moves to the links. Enter follows a link, and Alt+Left goes back.</source>
+        <translation>En esta ventana de ayuda, Tab va a los enlaces. Intro abre un enlace, y Alt+Flecha izquierda vuelve atrás.</translation>
     </message>
     <message>
-        <source>Without a sound device, or without the music files, the buttons still work and all stays quiet.</source>
-        <translation>Sin dispositivo de sonido o sin los archivos de música, los botones siguen funcionando y todo queda en silencio.</translation>
+        <source>Choose a game on the main menu. Each page here tells you how to play it.</source>
+        <translation>Elige un juego en el menú principal. Cada página de esta ayuda te explica cómo se juega.</translation>
+    </message>
+    <message>
+        <source>The grey panel on the right plays &lt;a href=&quot;%1&quot;&gt;music&lt;/a&gt; beside every game.</source>
+        <translation>El panel gris de la derecha pone &lt;a href=&quot;%1&quot;&gt;música&lt;/a&gt; junto a cada juego.</translation>
+    </message>
+    <message>
+        <source>Press a game&apos;s button to play it.</source>
+        <translation>Pulsa el botón de un juego para jugar.</translation>
+    </message>
+    <message>
+        <source>In each game, &lt;b&gt;Main Menu&lt;/b&gt; brings you back here. The game you leave is not kept.</source>
+        <translation>En cada juego, &lt;b&gt;Menú principal&lt;/b&gt; te trae de vuelta aquí. La partida que dejas no se guarda.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;, or File and Quit, closes %2 at once.</source>
+        <extracomment>%1 is the main menu&apos;s Quit button, %2 the collection&apos;s name.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt;, o Archivo y Salir, cierra %2 enseguida.</translation>
+    </message>
+    <message>
+        <source>The grey panel on the right is Grizzle&apos;s corner. It plays music beside every game. Six tunes come with %1.</source>
+        <extracomment>%1 is the collection&apos;s name.</extracomment>
+        <translation>El panel gris de la derecha es el rincón de Grizzle. Pone música junto a cada juego. %1 trae seis canciones.</translation>
+    </message>
+    <message>
+        <source>Press &lt;b&gt;%1&lt;/b&gt; The track plays once, from the start.</source>
+        <extracomment>%1 is the Play button&apos;s caption.</extracomment>
+        <translation>Pulsa &lt;b&gt;%1&lt;/b&gt; La pista suena una vez, desde el principio.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; stops it.</source>
+        <extracomment>%1 is the Stop button&apos;s caption.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt; la para.</translation>
+    </message>
+    <message>
+        <source>Choosing another track changes nothing until you press Play again.</source>
+        <translation>Si eliges otra pista, no cambia nada hasta que vuelvas a pulsar Poner música.</translation>
+    </message>
+    <message>
+        <source>Play while music plays starts the chosen track from the start.</source>
+        <translation>Si ya suena música, la pista elegida empieza desde el principio cuando pulsas Poner música.</translation>
+    </message>
+    <message>
+        <source>The music goes on while you change games.</source>
+        <translation>La música sigue sonando aunque cambies de juego.</translation>
+    </message>
+    <message>
+        <source>Tab moves through Play, the six tracks and Stop. Space chooses the track with the focus.</source>
+        <translation>Tab recorre Poner música, las seis pistas y Parar la música. Espacio elige la pista que tiene el foco.</translation>
+    </message>
+    <message>
+        <source>No sound card, or no music files? The buttons still work, and all stays quiet.</source>
+        <translation>¿No hay tarjeta de sonido o faltan los archivos de música? Los botones siguen funcionando, pero no suena nada.</translation>
+    </message>
+    <message>
+        <source>Alt with a button&apos;s underlined letter presses that button. If a menu has the same letter, the button wins.</source>
+        <translation>Alt con la letra subrayada de un botón pulsa ese botón. Si un menú tiene la misma letra, gana el botón.</translation>
+    </message>
+</context>
+<context>
+    <name>helpview</name>
+    <message>
+        <source>Goal</source>
+        <extracomment>A heading of every game&apos;s help page: what the player tries to do.</extracomment>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <extracomment>A heading of every game&apos;s help page.</extracomment>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>How Grizzle plays</source>
+        <extracomment>A heading of every game&apos;s help page: what the computer opponent does.</extracomment>
+        <translation>Cómo juega Grizzle</translation>
+    </message>
+    <message>
+        <source>How it ends</source>
+        <extracomment>A heading of every game&apos;s help page: how a game ends, and what then.</extracomment>
+        <translation>Cómo termina</translation>
+    </message>
+    <message>
+        <source>Buttons and keys</source>
+        <extracomment>A heading of every game&apos;s help page: the screen&apos;s buttons and the keyboard&apos;s keys.</extracomment>
+        <translation>Botones y teclas</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <extracomment>A heading of every game&apos;s help page: advice for playing well.</extracomment>
+        <translation>Consejos</translation>
+    </message>
+    <message>
+        <source>F1 opens the help for the screen on show. Esc closes it again.</source>
+        <extracomment>Keys as this language&apos;s keyboards name them.</extracomment>
+        <translation>F1 abre la ayuda de la pantalla que estás viendo. Esc la vuelve a cerrar.</translation>
+    </message>
+    <message>
+        <source>F10 opens the menus at the top of the window.</source>
+        <translation>F10 abre los menús de la parte de arriba de la ventana.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Plus and Ctrl+Minus make everything bigger or smaller. Ctrl+0 goes back to the normal size.</source>
+        <extracomment>Keys as this language&apos;s keyboards name them.</extracomment>
+        <translation>Ctrl+Más y Ctrl+Menos hacen todo más grande o más pequeño. Ctrl+0 vuelve al tamaño normal.</translation>
     </message>
 </context>
 <context>
@@ -1166,10 +1327,6 @@
         <translation>También se entienden las opciones propias de Qt, como -platform y -display.</translation>
     </message>
     <message>
-        <source>The music and the fire sound (1.mid to 6.mid, fire.wav) are looked for in:</source>
-        <translation>La música y el sonido del fuego (1.mid a 6.mid, fire.wav) se buscan en:</translation>
-    </message>
-    <message>
         <source>%1  (found here)</source>
         <translation>%1  (encontrados aquí)</translation>
     </message>
@@ -1182,41 +1339,29 @@
         <translation>música y sonido: %1</translation>
     </message>
     <message>
-        <source>find Qt&apos;s Wayland plugin (qt6-wayland) for the display %1</source>
-        <extracomment>one of the things the game &quot;cannot&quot; do, put into &quot;%1 cannot %2.&quot;</extracomment>
-        <translation>encontrar el complemento Wayland de Qt (qt6-wayland) para la pantalla %1</translation>
-    </message>
-    <message>
-        <source>find Qt&apos;s platform plugin &quot;%1&quot;</source>
-        <translation>encontrar el complemento de plataforma «%1» de Qt</translation>
-    </message>
-    <message>
-        <source>reach the display %1</source>
-        <extracomment>one of the things the game &quot;cannot&quot; do; %1 is one display, or several joined by &quot; or &quot;</extracomment>
-        <translation>conectar con la pantalla %1</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> o </translation>
-    </message>
-    <message>
         <source>%1 needs a display; without one, run it as: xvfb-run -a %2</source>
         <translation>%1 necesita una pantalla; sin pantalla, ejecútalo así: xvfb-run -a %2</translation>
     </message>
     <message>
-        <source>, nor </source>
-        <extracomment>between two things the game cannot do: &quot;reach the display :1, nor find Qt&apos;s platform plugin&quot;</extracomment>
-        <translation>, ni </translation>
+        <source>%1 cannot find Qt&apos;s Wayland plugin (qt6-wayland) for the display %2.</source>
+        <translation>%1 no encuentra el complemento de Wayland de Qt (qt6-wayland) para la pantalla %2.</translation>
     </message>
     <message>
-        <source>%1 cannot %2.</source>
-        <extracomment>%2 is one or more things the game cannot do, such as: find Qt&apos;s platform plugin &quot;xcb&quot;</extracomment>
-        <translation>%1 no puede %2.</translation>
+        <source>%1 cannot find Qt&apos;s platform plugin &quot;%2&quot;.</source>
+        <translation>%1 no encuentra el complemento de plataforma de Qt «%2».</translation>
     </message>
     <message>
-        <source>%1 cannot %2; without one, run it as: xvfb-run -a %3</source>
-        <extracomment>%2 is one or more things the game cannot do, such as: reach the display :1</extracomment>
-        <translation>%1 no puede %2; sin pantalla, ejecútalo así: xvfb-run -a %3</translation>
+        <source>%1 cannot reach the display %2; without one, run it as: xvfb-run -a %3</source>
+        <translation>%1 no puede conectar con la pantalla %2; sin pantalla, ejecútalo así: xvfb-run -a %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot reach any of the displays %2; without one, run it as: xvfb-run -a %3</source>
+        <extracomment>%2 lists the displays, such as &quot;:1, wayland-0&quot;</extracomment>
+        <translation>%1 no puede conectar con ninguna de las pantallas %2; sin pantalla, ejecútalo así: xvfb-run -a %3</translation>
+    </message>
+    <message>
+        <source>The music and the gunshot sound (1.mid to 6.mid, fire.wav) are looked for in:</source>
+        <translation>La música y el sonido del disparo (1.mid a 6.mid, fire.wav) se buscan en:</translation>
     </message>
 </context>
 <context>
@@ -1326,62 +1471,107 @@
         <translation>Tres en raya</translation>
     </message>
     <message>
-        <source>Your O on %1, Grizzle&apos;s first X on %2: it blocks your row with its X on %3.</source>
+        <source>Your O on %1 and Grizzle&apos;s X on %2. Grizzle blocks your row on %3.</source>
         <extracomment>%1, %2 and %3 are places on the board, &quot;the top left and top centre&quot;</extracomment>
-        <translation>Tus O están %1 y la primera X de Grizzle está %2: bloquea tu fila con su X %3.</translation>
+        <translation>Tus O están %1, y la X de Grizzle, %2. Grizzle bloquea tu fila poniendo su X %3.</translation>
     </message>
     <message>
-        <source>Your O on %1, Grizzle&apos;s X on %2: you threaten two lines, Grizzle blocks the one it looks at first with its X on %3, and %4 wins for you.</source>
+        <source>Your O on %1 and Grizzle&apos;s X on %2. You have two lines to finish. Grizzle blocks on %3, and %4 wins for you.</source>
         <extracomment>%1 to %4 are places on the board, &quot;the top left and top centre&quot;</extracomment>
-        <translation>Tus O están %1 y las X de Grizzle están %2: amenazas dos líneas, Grizzle bloquea la que mira primero con su X %3, y una O %4 te da la victoria.</translation>
+        <translation>Tus O están %1, y las X de Grizzle, %2. Tienes dos líneas por completar. Grizzle bloquea poniendo su X %3, y tú ganas poniendo tu O %4.</translation>
     </message>
     <message>
-        <source>You play O and Grizzle plays X on a board of three by three. Three of one kind in a row, a column or a diagonal win.</source>
-        <translation>Tú juegas con O y Grizzle con X en un tablero de tres por tres. Tres iguales en una fila, una columna o una diagonal ganan.</translation>
+        <source>Grizzle only defends. It never tries to make a line of its own.</source>
+        <translation>Grizzle solo se defiende. Nunca intenta hacer una línea suya.</translation>
     </message>
     <message>
-        <source>Playing</source>
-        <translation>Cómo se juega</translation>
+        <source>Do you have two O in a line, with the third square free? Then Grizzle puts its X there.</source>
+        <translation>¿Tienes dos O en una línea y la tercera casilla está libre? Entonces Grizzle pone su X ahí.</translation>
     </message>
     <message>
-        <source>Click a free square to put your O there, or Tab to the board, move with the arrow keys and press Space or Enter. Grizzle answers at once. You make the first move when you arrive and after &lt;b&gt;Restart&lt;/b&gt;.</source>
-        <translation>Haz clic en una casilla libre para poner tu O, o ve al tablero con Tab, muévete con las flechas y pulsa Espacio o Intro. Grizzle contesta enseguida. Tú haces la primera jugada al llegar y después de &lt;b&gt;Reiniciar&lt;/b&gt;.</translation>
+        <source>Grizzle checks the rows from the top first, then the columns from the left.</source>
+        <translation>Grizzle mira primero las filas, empezando por arriba, y luego las columnas, empezando por la izquierda.</translation>
     </message>
     <message>
-        <source>How Grizzle plays</source>
-        <translation>Cómo juega Grizzle</translation>
+        <source>With nothing to block, Grizzle picks a free square at random.</source>
+        <translation>Si no hay nada que bloquear, Grizzle elige una casilla libre al azar.</translation>
     </message>
     <message>
-        <source>Grizzle only defends. When you have two O in a line and its third square is free, Grizzle puts its X there. It looks at the lines in a fixed order (the rows from the top, the columns from the left, then the diagonal from the top left and the one from the top right) and blocks the first open pair it finds. With nothing to block, it plays a free square at random. It never looks for a line of its own, and completes one only by chance.</source>
-        <translation>Grizzle solo se defiende. Cuando tienes dos O en una línea y su tercera casilla está libre, Grizzle pone allí su X. Mira las líneas en un orden fijo (las filas desde arriba, las columnas desde la izquierda, luego la diagonal que empieza arriba a la izquierda y la que empieza arriba a la derecha) y bloquea la primera pareja abierta que encuentra. Si no hay nada que bloquear, juega una casilla libre al azar. Nunca busca una línea propia, y solo completa una por casualidad.</translation>
+        <source>So if you make two lines at once, Grizzle blocks only one. The other one wins for you.</source>
+        <translation>Así que, si preparas dos líneas a la vez, Grizzle solo bloquea una. Con la otra ganas tú.</translation>
     </message>
     <message>
-        <source>So when you threaten two lines at once, Grizzle blocks one, and the other is yours.</source>
-        <translation>Así que, cuando amenazas dos líneas a la vez, Grizzle bloquea una y la otra es tuya.</translation>
+        <source>Click a free square to put your O there. Grizzle answers at once.</source>
+        <translation>Haz clic en una casilla libre para poner tu O. Grizzle responde enseguida.</translation>
     </message>
     <message>
-        <source>The end of a game</source>
-        <translation>El final de una partida</translation>
+        <source>You make the first move when you arrive and after &lt;b&gt;Restart&lt;/b&gt;.</source>
+        <translation>Empiezas tú cuando llegas y después de &lt;b&gt;Reiniciar&lt;/b&gt;.</translation>
     </message>
     <message>
-        <source>A message says how it went: &lt;i&gt;You win.&lt;/i&gt;, &lt;i&gt;Grizzley wins.&lt;/i&gt;, or, when the board is full without a line, &lt;i&gt;Cat&apos;s tail. Nobody wins.&lt;/i&gt; Press OK: the board is cleared, and a win adds one to the winner&apos;s score under its name.</source>
-        <translation>Un mensaje dice cómo ha ido: &lt;i&gt;Has ganado.&lt;/i&gt;, &lt;i&gt;Gana Grizzle.&lt;/i&gt; o, cuando el tablero está lleno sin ninguna línea, &lt;i&gt;Empate. Nadie gana.&lt;/i&gt; Pulsa Aceptar: el tablero se vacía, y una victoria suma un punto al ganador, bajo su nombre.</translation>
+        <source>Three in a row, in a column or on a diagonal win the game.</source>
+        <translation>Tres en una fila, en una columna o en una diagonal ganan la partida.</translation>
     </message>
     <message>
-        <source>If the game ended on your move, a win or a board you filled, Grizzle opens the next game at once. If it ended on Grizzle&apos;s move, the next first move is yours.</source>
-        <translation>Si la partida terminó con tu jugada, porque ganaste o llenaste el tablero, Grizzle empieza enseguida la siguiente. Si terminó con la jugada de Grizzle, la siguiente primera jugada es tuya.</translation>
+        <source>A game ends with three in a line, or when the board is full.</source>
+        <translation>Una partida termina cuando hay tres en línea o cuando el tablero está lleno.</translation>
     </message>
     <message>
-        <source>The buttons</source>
-        <translation>Los botones</translation>
+        <source>A message says &lt;i&gt;You win.&lt;/i&gt;, &lt;i&gt;Grizzley wins.&lt;/i&gt; or, for a full board, &lt;i&gt;Cat&apos;s tail. Nobody wins.&lt;/i&gt;</source>
+        <translation>Un mensaje dice &lt;i&gt;Has ganado.&lt;/i&gt;, &lt;i&gt;Gana Grizzle.&lt;/i&gt; o, si el tablero está lleno, &lt;i&gt;Empate. Nadie gana.&lt;/i&gt;</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Restart&lt;/b&gt; clears the board in the middle of a game and keeps the scores; the next move is yours.</source>
-        <translation>&lt;b&gt;Reiniciar&lt;/b&gt; vacía el tablero en mitad de una partida y mantiene los puntos; la siguiente jugada es tuya.</translation>
+        <source>Press OK. The board is cleared, and the winner&apos;s score goes up by one.</source>
+        <translation>Pulsa Aceptar. El tablero se vacía, y el ganador suma un punto.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Main Menu&lt;/b&gt; leaves Tic Tac Toe. The scores count the games of one visit, so they start again from 0 next time.</source>
-        <translation>&lt;b&gt;Menú principal&lt;/b&gt; sale del Tres en raya. Los puntos cuentan las partidas de una visita, así que la próxima vez empiezan otra vez desde 0.</translation>
+        <source>Did the game end on your move? Then Grizzle starts the next game at once.</source>
+        <translation>¿Terminó la partida con tu jugada? Entonces Grizzle empieza la siguiente enseguida.</translation>
+    </message>
+    <message>
+        <source>Did it end on Grizzle&apos;s move? Then you start.</source>
+        <translation>¿Terminó con la jugada de Grizzle? Entonces empiezas tú.</translation>
+    </message>
+    <message>
+        <source>There is no last game. Play as long as you like.</source>
+        <translation>No hay una última partida. Juega todo lo que quieras.</translation>
+    </message>
+    <message>
+        <source>Tab takes you to the board. The arrow keys move between the squares. Space or Enter puts your O.</source>
+        <extracomment>Alt+R and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
+        <translation>Tab te lleva al tablero. Con las flechas pasas de una casilla a otra. Espacio o Intro pone tu O.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Restart&lt;/b&gt;, or Alt+R, clears the board. The scores stay, and you move first.</source>
+        <translation>&lt;b&gt;Reiniciar&lt;/b&gt;, o Alt+R, vacía el tablero. Los puntos se quedan como están, y empiezas tú.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves Tic Tac Toe. Next time the scores start at 0.</source>
+        <translation>&lt;b&gt;Menú principal&lt;/b&gt;, o Alt+M, sale de Tres en raya. La próxima vez, los puntos empiezan en 0.</translation>
+    </message>
+    <message>
+        <source>Set up two lines at once. Grizzle can block only one of them.</source>
+        <translation>Prepara dos líneas a la vez. Grizzle solo puede bloquear una.</translation>
+    </message>
+    <message>
+        <source>The centre is part of four lines, and each corner of three. They make good first moves.</source>
+        <translation>El centro forma parte de cuatro líneas, y cada esquina, de tres. Son buenas casillas para empezar.</translation>
+    </message>
+    <message>
+        <source>Get three O in a line before Grizzle gets three X.</source>
+        <translation>Pon tres O en línea antes de que Grizzle ponga tres X.</translation>
+    </message>
+    <message>
+        <source>Then it checks the two diagonals, the one from the top left first.</source>
+        <translation>Después mira las dos diagonales, primero la que empieza arriba a la izquierda.</translation>
+    </message>
+    <message>
+        <source>You play O and Grizzle plays X. The board has three by three squares.</source>
+        <translation>Tú juegas con O y Grizzle, con X. El tablero tiene tres por tres casillas.</translation>
+    </message>
+    <message>
+        <source>Grizzle does not try to win. Still, a random X can make a line. Keep an eye on its X.</source>
+        <translation>Grizzle no intenta ganar. Aun así, una X puesta al azar puede hacer línea. No pierdas de vista sus X.</translation>
     </message>
 </context>
 <context>
@@ -1402,78 +1592,123 @@
         <translation>Guerra</translation>
     </message>
     <message>
-        <source>Grizzle&apos;s %1 and your %2: the queen is higher, so both cards go into your hand.</source>
+        <source>Grizzle&apos;s %1 and your %2. The Queen is higher, so you take both cards.</source>
         <extracomment>%1 and %2 are cards&apos; names, e.g. &quot;9 of Clubs&quot; and &quot;Queen of Hearts&quot;.</extracomment>
-        <translation>Grizzle: %1; tú: %2. La reina es más alta, así que las dos cartas van a tu mano.</translation>
+        <translation>Carta de Grizzle: %1. Tu carta: %2. La reina es más alta, así que te llevas las dos cartas.</translation>
     </message>
     <message>
-        <source>Grizzle&apos;s %1 and your %2: both of you, so each seven goes back to its own hand.</source>
+        <source>Grizzle&apos;s %1 and your %2. A tie, so each seven goes back to its hand.</source>
         <extracomment>%1 and %2 are cards&apos; names, e.g. &quot;7 of Spades&quot; and &quot;7 of Hearts&quot;.</extracomment>
-        <translation>Grizzle: %1; tú: %2. Los dos: cada siete vuelve a su propia mano.</translation>
+        <translation>Carta de Grizzle: %1. Tu carta: %2. Hay empate, así que cada siete vuelve a su mano.</translation>
     </message>
     <message>
-        <source>War is played against Grizzle with a deck of %1 cards: the 2 to the king in the four suits, without aces. The king is the highest card and the 2 the lowest; suits never count.</source>
-        <translation>A la Guerra se juega contra Grizzle con una baraja de %1 cartas: del 2 al rey de los cuatro palos, sin ases. El rey es la carta más alta y el 2 la más baja; los palos nunca cuentan.</translation>
+        <source>The deck has %1 cards, from the 2 to the King. There are no aces.</source>
+        <extracomment>%1 is the number of cards in War&apos;s deck.</extracomment>
+        <translation>La baraja tiene %1 cartas, del 2 al rey. No hay ases.</translation>
     </message>
     <message>
-        <source>The deal</source>
-        <translation>El reparto</translation>
+        <source>The King is the highest card and the 2 the lowest. Suits do not count.</source>
+        <translation>El rey es la carta más alta, y el 2, la más baja. Los palos no cuentan.</translation>
     </message>
     <message>
-        <source>Press &lt;b&gt;Start&lt;/b&gt;. Grizzle is dealt %1 cards drawn at random &lt;i&gt;with replacement&lt;/i&gt;: a card drawn twice counts once, so Grizzle starts with anything from 1 to %1 cards, about 20 on average. You get every card Grizzle did not, so you usually start with more. The cards are dealt once on each visit to War.</source>
-        <translation>Pulsa &lt;b&gt;Repartir&lt;/b&gt;. A Grizzle le tocan %1 cartas sacadas al azar &lt;i&gt;con reemplazo&lt;/i&gt;: una carta sacada dos veces cuenta una sola vez, así que Grizzle empieza con entre 1 y %1 cartas, unas 20 de media. Tú recibes todas las cartas que Grizzle no tiene, así que casi siempre empiezas con más. Las cartas se reparten una vez cada vez que entras en Guerra.</translation>
+        <source>Press &lt;b&gt;Start&lt;/b&gt;. The cards are dealt, and Grizzle plays first.</source>
+        <translation>Pulsa &lt;b&gt;Repartir&lt;/b&gt;. Se reparten las cartas, y Grizzle juega primero.</translation>
     </message>
     <message>
-        <source>A round</source>
-        <translation>Una ronda</translation>
+        <source>Grizzle&apos;s card slides out of its pile at the top left.</source>
+        <translation>La carta de Grizzle sale deslizándose de su montón, arriba a la izquierda.</translation>
     </message>
     <message>
-        <source>Grizzle&apos;s card slides out of its pile at the top left, face up.</source>
-        <translation>La carta de Grizzle sale de su montón, arriba a la izquierda, boca arriba.</translation>
+        <source>Click your pile at the bottom right, under &lt;i&gt;Click on this picture.&lt;/i&gt; Your card slides out.</source>
+        <extracomment>&quot;Click on this picture.&quot; is the label beside the player&apos;s pile, as the screen shows it.</extracomment>
+        <translation>Pulsa tu montón, abajo a la derecha, bajo &lt;i&gt;Pulsa esta imagen.&lt;/i&gt; Tu carta sale deslizándose.</translation>
     </message>
     <message>
-        <source>Click your pile at the bottom right, under &lt;i&gt;Click on this picture.&lt;/i&gt;, or press Space or Enter on it: a card taken at random from your hand slides out.</source>
-        <translation>Haz clic en tu montón, abajo a la derecha, debajo de &lt;i&gt;Pulsa esta imagen.&lt;/i&gt;, o pulsa Espacio o Intro sobre él: sale una carta de tu mano al azar.</translation>
+        <source>The higher card wins. The winner takes both cards.</source>
+        <translation>Gana la carta más alta. El ganador se lleva las dos cartas.</translation>
     </message>
     <message>
-        <source>The higher card wins, and both cards go into the winner&apos;s hand. On equal values each card goes back to the hand it came from: there is no war to break the tie.</source>
-        <translation>Gana la carta más alta, y las dos cartas van a la mano del ganador. Si valen lo mismo, cada carta vuelve a la mano de la que salió: no hay guerra para desempatar.</translation>
+        <source>Under &lt;i&gt;And the winner is...&lt;/i&gt; you read &lt;b&gt;You!&lt;/b&gt;, &lt;b&gt;Grizzle!&lt;/b&gt; or &lt;b&gt;Both of you!&lt;/b&gt;</source>
+        <extracomment>The labels as the screen shows them.</extracomment>
+        <translation>Bajo &lt;i&gt;Y el ganador es...&lt;/i&gt; lees &lt;b&gt;¡Tú!&lt;/b&gt;, &lt;b&gt;¡Grizzle!&lt;/b&gt; o &lt;b&gt;¡Los dos!&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>Under &lt;i&gt;And the winner is...&lt;/i&gt; you read &lt;b&gt;You!&lt;/b&gt;, &lt;b&gt;Grizzle!&lt;/b&gt; or &lt;b&gt;Both of you!&lt;/b&gt; Press &lt;b&gt;Click here to continue.&lt;/b&gt; for the next round.</source>
-        <translation>Debajo de &lt;i&gt;Y el ganador es...&lt;/i&gt; lees &lt;b&gt;¡Tú!&lt;/b&gt;, &lt;b&gt;¡Grizzle!&lt;/b&gt; o &lt;b&gt;¡Los dos!&lt;/b&gt; Pulsa &lt;b&gt;Continuar&lt;/b&gt; para la siguiente ronda.</translation>
+        <source>Press &lt;b&gt;Click here to continue.&lt;/b&gt; for the next round.</source>
+        <translation>Pulsa &lt;b&gt;Continuar&lt;/b&gt; para jugar la siguiente ronda.</translation>
     </message>
     <message>
-        <source>Cards you win go straight into your hand, and every card in a hand may come up again in the next round: each card is taken at random from the whole hand, not from the top of a pile.</source>
-        <translation>Las cartas que ganas van directamente a tu mano, y cualquier carta de una mano puede volver a salir en la siguiente ronda: cada carta se saca al azar de toda la mano, no de lo alto de un montón.</translation>
+        <source>Cards you win go into your hand. They can come up again in the very next round.</source>
+        <translation>Las cartas que ganas van a tu mano. Pueden volver a salir ya en la ronda siguiente.</translation>
     </message>
     <message>
-        <source>How it ends</source>
-        <translation>Cómo termina</translation>
+        <source>The deal is not even. Grizzle gets %1 cards at most, usually about 20. You get all the others.</source>
+        <extracomment>%1 is the number of cards Grizzle is dealt at most.</extracomment>
+        <translation>Las cartas no se reparten a partes iguales. Grizzle recibe %1 cartas como mucho, normalmente unas 20. Tú recibes todas las demás.</translation>
     </message>
     <message>
-        <source>The game ends when a side has no card left after a round. A message says &lt;i&gt;Grizzle is out of cards, You win!&lt;/i&gt; or &lt;i&gt;You&apos;re out of cards, Grizzle wins!&lt;/i&gt;, and when you press OK, Corvane&apos;s Cardovia closes.</source>
-        <translation>La partida termina cuando a un jugador no le queda ninguna carta después de una ronda. Un mensaje dice &lt;i&gt;Grizzle se ha quedado sin cartas. ¡Has ganado!&lt;/i&gt; o &lt;i&gt;Te has quedado sin cartas. ¡Gana Grizzle!&lt;/i&gt;, y al pulsar Aceptar, Corvane&apos;s Cardovia se cierra.</translation>
+        <source>Grizzle does not choose. Its next card is picked at random from its hand. So is yours.</source>
+        <translation>Grizzle no elige. Su siguiente carta sale al azar de su mano. Y la tuya, también.</translation>
     </message>
     <message>
-        <source>A king never leaves the hand that holds it: it wins every round, or ties and goes home. So a side that was dealt a king can never run out, and when both of you hold one, as in most deals, the game has no end: leave it by &lt;b&gt;Main Menu&lt;/b&gt; when you have had enough.</source>
-        <translation>Un rey nunca sale de la mano que lo tiene: gana todas las rondas, o empata y vuelve a casa. Así que quien recibió un rey nunca se queda sin cartas, y cuando los dos tenéis uno, como en la mayoría de los repartos, la partida no termina nunca: sal con &lt;b&gt;Menú principal&lt;/b&gt; cuando te canses.</translation>
+        <source>The game is over when one side has no cards left.</source>
+        <translation>La partida termina cuando uno de los dos se queda sin cartas.</translation>
     </message>
     <message>
-        <source>The buttons</source>
-        <translation>Los botones</translation>
+        <source>A message says &lt;i&gt;Grizzle is out of cards, You win!&lt;/i&gt; or &lt;i&gt;You&apos;re out of cards, Grizzle wins!&lt;/i&gt;</source>
+        <translation>Un mensaje dice &lt;i&gt;Grizzle se ha quedado sin cartas. ¡Has ganado!&lt;/i&gt; o &lt;i&gt;Te has quedado sin cartas. ¡Gana Grizzle!&lt;/i&gt;</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Start&lt;/b&gt; deals and brings out Grizzle&apos;s first card.</source>
-        <translation>&lt;b&gt;Repartir&lt;/b&gt; reparte las cartas y saca la primera carta de Grizzle.</translation>
+        <source>Press OK, and Corvane&apos;s Cardovia closes.</source>
+        <translation>Pulsa Aceptar, y Corvane&apos;s Cardovia se cierra.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Deck Options&lt;/b&gt; chooses the back of the cards: Mossgrave, Corvane, Corvane2, Saltwick or Emberjack. It can be opened at any time; the choice holds until Corvane&apos;s Cardovia closes.</source>
-        <translation>&lt;b&gt;Opciones de la baraja&lt;/b&gt; elige el reverso de las cartas: Mossgrave, Corvane, Corvane2, Saltwick o Emberjack. Se puede abrir en cualquier momento; la elección se mantiene hasta que se cierra Corvane&apos;s Cardovia.</translation>
+        <source>But a game often goes on until you leave it. A King can only win or tie, so it never leaves its hand.</source>
+        <translation>Pero muchas veces la partida sigue hasta que la dejas tú. Un rey solo puede ganar o empatar, así que nunca sale de la mano de su dueño.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Main Menu&lt;/b&gt; leaves War once the cards are dealt; the game is not kept.</source>
-        <translation>&lt;b&gt;Menú principal&lt;/b&gt; sale de Guerra una vez repartidas las cartas; la partida no se guarda.</translation>
+        <source>Both sides usually hold a King, so neither runs out. Press &lt;b&gt;Main Menu&lt;/b&gt; when you have had enough.</source>
+        <translation>Casi siempre los dos tenéis algún rey, así que ninguno se queda sin cartas. Pulsa &lt;b&gt;Menú principal&lt;/b&gt; cuando te canses.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Start&lt;/b&gt;, or Alt+S, deals the cards. It works once each time you open War.</source>
+        <extracomment>Alt+S and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
+        <translation>&lt;b&gt;Repartir&lt;/b&gt;, o Alt+R, reparte las cartas. Solo funciona una vez cada vez que abres Guerra.</translation>
+    </message>
+    <message>
+        <source>Tab moves between your pile, the buttons and the cards. Space or Enter plays your card or presses a button.</source>
+        <translation>Tab te lleva de tu montón a los botones y a las cartas. Espacio o Intro juega tu carta o pulsa un botón.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Click here to continue.&lt;/b&gt;, or Alt+C, starts the next round.</source>
+        <translation>&lt;b&gt;Continuar&lt;/b&gt;, o Alt+C, empieza la siguiente ronda.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Deck Options&lt;/b&gt;, or Alt+D, changes the back of the cards at any time. Choose one and press &lt;b&gt;Okay&lt;/b&gt;, or Alt+O.</source>
+        <translation>&lt;b&gt;Opciones de la baraja&lt;/b&gt;, o Alt+O, cambia el reverso de las cartas cuando quieras. Elige uno y pulsa &lt;b&gt;Aceptar&lt;/b&gt;, o Alt+A.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves War once the cards are dealt. The game is not kept.</source>
+        <translation>&lt;b&gt;Menú principal&lt;/b&gt;, o Alt+M, sale de Guerra una vez repartidas las cartas. La partida no se guarda.</translation>
+    </message>
+    <message>
+        <source>War is all luck, so sit back and enjoy the rounds.</source>
+        <translation>En Guerra todo es suerte, así que relájate y disfruta de las rondas.</translation>
+    </message>
+    <message>
+        <source>Space alone is enough to play. It plays your card, then goes on to the next round.</source>
+        <translation>Para jugar, te basta con Espacio. Juega tu carta y luego pasa a la siguiente ronda.</translation>
+    </message>
+    <message>
+        <source>The back you choose in Deck Options stays until Corvane&apos;s Cardovia closes.</source>
+        <translation>El reverso que elijas en Opciones de la baraja se queda hasta que se cierre Corvane&apos;s Cardovia.</translation>
+    </message>
+    <message>
+        <source>Win all of Grizzle&apos;s cards, one round at a time.</source>
+        <translation>Gánale todas las cartas a Grizzle, ronda a ronda.</translation>
+    </message>
+    <message>
+        <source>If both cards are equal, each goes back to its own hand.</source>
+        <translation>Si las dos cartas son iguales, cada una vuelve a su mano.</translation>
     </message>
 </context>
 </TS>

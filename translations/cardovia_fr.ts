@@ -16,7 +16,7 @@
     <message>
         <source>&amp;Shuffle Those Card!</source>
         <extracomment>A button: shuffles and shows a new sliding card.</extracomment>
-        <translation>&amp;Mélange les cartes !</translation>
+        <translation>&amp;Mélange les cartes !</translation>
     </message>
     <message>
         <source>&amp;Ice</source>
@@ -41,11 +41,11 @@
     <message>
         <source>Ya big liar!</source>
         <extracomment>Grizzle&apos;s answer to a wrong call.</extracomment>
-        <translation>Espèce de gros menteur !</translation>
+        <translation>Espèce de gros menteur !</translation>
     </message>
     <message>
         <source>Fire it is! The gunman appears.</source>
-        <translation>C&apos;est Feu ! Le tireur apparaît.</translation>
+        <translation>C&apos;est Feu ! Le tireur apparaît.</translation>
     </message>
 </context>
 <context>
@@ -53,7 +53,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>a label read aloud: what it tells of, then what it shows (&quot;Your score: 12&quot;)</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -67,7 +67,7 @@
     <name>audio</name>
     <message>
         <source>SDL2_mixer and FluidSynth unavailable: the audio module could not be loaded</source>
-        <translation>SDL2_mixer et FluidSynth indisponibles : le module audio n&apos;a pas pu être chargé</translation>
+        <translation>SDL2_mixer et FluidSynth indisponibles : le module audio n&apos;a pas pu être chargé</translation>
     </message>
 </context>
 <context>
@@ -105,105 +105,154 @@
         <translation>Bingo</translation>
     </message>
     <message>
-        <source>%1: every cell of the card, the free space too.</source>
-        <extracomment>%1 is the pattern&apos;s name, &quot;Blackout Bingo&quot;</extracomment>
-        <translation>%1 : toutes les cases du carton, la case libre aussi.</translation>
-    </message>
-    <message>
-        <source>%1: both diagonals; the free space between them is not needed.</source>
-        <extracomment>%1 is the pattern&apos;s name, &quot;X-out Bingo&quot;</extracomment>
-        <translation>%1 : les deux diagonales ; la case libre au milieu n&apos;est pas nécessaire.</translation>
-    </message>
-    <message>
         <source>%1: the four corners.</source>
         <extracomment>%1 is the pattern&apos;s name, &quot;4 Corners Bingo&quot;</extracomment>
-        <translation>%1 : les quatre coins.</translation>
+        <translation>%1 : les quatre coins.</translation>
     </message>
     <message>
-        <source>%1: a goal post: the outer cells of the top two rows, the whole middle row with the free space, and the middle cells of the bottom two rows.</source>
+        <source>%1: every cell, the free space too.</source>
+        <extracomment>%1 is the pattern&apos;s name, &quot;Blackout Bingo&quot;</extracomment>
+        <translation>%1 : toutes les cases, la case libre aussi.</translation>
+    </message>
+    <message>
+        <source>%1: both diagonals. The free space does not count.</source>
+        <extracomment>%1 is the pattern&apos;s name, &quot;X-out Bingo&quot;</extracomment>
+        <translation>%1 : les deux diagonales. La case libre ne compte pas.</translation>
+    </message>
+    <message>
+        <source>%1: a goal post, with the free space.</source>
         <extracomment>%1 is the pattern&apos;s name, &quot;Field Goal Bingo&quot;</extracomment>
-        <translation>%1 : des poteaux de but : les cases du bord des deux rangées du haut, toute la rangée du milieu avec la case libre, et les cases du milieu des deux rangées du bas.</translation>
+        <translation>%1 : des poteaux de but, avec la case libre.</translation>
     </message>
     <message>
-        <source>You and Grizzle each have a card of %1 cells. Balls are called one at a time; whoever is first to complete the pattern in play wins. Grizzle&apos;s card is on the left, yours on the right.</source>
-        <translation>Grizzle et toi avez chacun un carton de %1 cases. Les boules sont annoncées une par une ; le premier qui complète la figure en jeu gagne. Le carton de Grizzle est à gauche, le tien à droite.</translation>
+        <source>You and Grizzle each have a card of %1 cells. Grizzle&apos;s card is on the left, yours on the right.</source>
+        <extracomment>%1 is the number of cells on a card.</extracomment>
+        <translation>Toi et Grizzle, vous avez chacun une carte de %1 cases. La carte de Grizzle est à gauche, la tienne à droite.</translation>
     </message>
     <message>
-        <source>The cards</source>
-        <translation>Les cartons</translation>
-    </message>
-    <message>
-        <source>Column B holds numbers from 1 to 15, I from 16 to 30, N from 31 to 45, G from 46 to 60 and O from 61 to 75. The centre is the free space, %1, marked from the start.</source>
+        <source>The middle cell is the free space, %1. It is marked from the start.</source>
         <extracomment>%1 is what the free space shows, &quot;FS&quot;</extracomment>
-        <translation>La colonne B contient les nombres de 1 à 15, I de 16 à 30, N de 31 à 45, G de 46 à 60 et O de 61 à 75. Au centre se trouve la case libre, %1, marquée dès le début.</translation>
+        <translation>La case du milieu est la case libre, %1. Elle est marquée dès le début.</translation>
     </message>
     <message>
-        <source>Starting a game</source>
-        <translation>Commencer une partie</translation>
+        <source>When you open Bingo, the options panel is up. Choose a pattern and a call speed.</source>
+        <translation>Quand tu ouvres le Bingo, le panneau des options est affiché. Choisis un motif et une vitesse.</translation>
     </message>
     <message>
-        <source>When you open Bingo, the options panel is up. Choose a pattern and the call speed, then press &lt;b&gt;Okay&lt;/b&gt;. The speed bar runs from &lt;i&gt;Faster&lt;/i&gt;, a ball every 2 seconds, to &lt;i&gt;Slower&lt;/i&gt;, one every 10 seconds.</source>
-        <translation>Quand tu ouvres le Bingo, le panneau des options est affiché. Choisis une figure et la vitesse, puis appuie sur &lt;b&gt;OK&lt;/b&gt;. La barre de vitesse va de &lt;i&gt;Vite&lt;/i&gt;, une boule toutes les 2 secondes, à &lt;i&gt;Lent&lt;/i&gt;, une toutes les 10 secondes.</translation>
+        <source>Is that number on your card? Click it to mark it yellow. Click it again to take the mark away.</source>
+        <translation>Ce numéro est sur ta carte ? Clique dessus pour le marquer en jaune. Clique encore dessus pour enlever la marque.</translation>
     </message>
     <message>
-        <source>The patterns</source>
-        <translation>Les figures</translation>
+        <source>No ball is called twice in a game. The game trusts your marks, so mark only the balls called.</source>
+        <translation>Une boule n&apos;est jamais tirée deux fois dans une partie. Le jeu te fait confiance, alors marque seulement les boules tirées.</translation>
     </message>
     <message>
-        <source>Playing</source>
-        <translation>Jouer</translation>
+        <source>These are the four patterns:</source>
+        <translation>Voici les quatre motifs :</translation>
     </message>
     <message>
-        <source>Each ball is shown on the big ball with its letter, such as B7. No ball is called twice in a game.</source>
-        <translation>Chaque boule s&apos;affiche sur la grosse boule avec sa lettre, par exemple B7. Aucune boule n&apos;est annoncée deux fois dans une partie.</translation>
+        <source>Press it without the pattern, and Grizzle calls it cheating. The game starts over with new cards.</source>
+        <translation>Si tu appuies dessus sans avoir le motif, Grizzle dit que tu triches. La partie recommence avec de nouvelles cartes.</translation>
     </message>
     <message>
-        <source>Click a number on your card to mark it yellow; click it again to unmark it. From the keyboard, Tab to your card, move with the arrow keys and mark with Space or Enter.</source>
-        <translation>Clique sur un nombre de ton carton pour le marquer en jaune ; clique encore pour enlever la marque. Au clavier, va sur ton carton avec Tab, déplace-toi avec les flèches et marque avec Espace ou Entrée.</translation>
+        <source>Grizzle wins as soon as its card shows the pattern. So claim your win quickly.</source>
+        <translation>Grizzle gagne dès que sa carte montre le motif. Alors annonce vite ta victoire.</translation>
     </message>
     <message>
-        <source>The game trusts your marks and never checks them against the balls called: mark only the numbers you have heard.</source>
-        <translation>Le jeu te fait confiance et ne vérifie jamais tes marques avec les boules annoncées : marque seulement les nombres que tu as entendus.</translation>
+        <source>The balls never run out without a winner. By the last of the %1 balls, Grizzle&apos;s card is full. So if nobody claims, Grizzle wins then at the latest.</source>
+        <extracomment>%1 is the number of balls, 75.</extracomment>
+        <translation>Il y a toujours un gagnant avant la fin des boules. À la dernière des %1 boules, la carte de Grizzle est pleine. Donc si personne n&apos;annonce sa victoire, Grizzle gagne au plus tard à ce moment-là.</translation>
     </message>
     <message>
-        <source>Grizzle marks its own card: about once a second it looks at the ball on show and marks it if its card has that number.</source>
-        <translation>Grizzle marque son propre carton : environ une fois par seconde, il regarde la boule affichée et la marque si son carton a ce nombre.</translation>
+        <source>After a win, press OK. New cards are dealt, and the game waits. Press &lt;b&gt;Restart&lt;/b&gt; to play again.</source>
+        <translation>Après une victoire, appuie sur OK. De nouvelles cartes sont distribuées, et le jeu attend. Appuie sur &lt;b&gt;Recommencer&lt;/b&gt; pour rejouer.</translation>
     </message>
     <message>
-        <source>Calling Bingo</source>
-        <translation>Crier Bingo</translation>
+        <source>Grizzle marks its own card. About once a second, it looks at the ball on show.</source>
+        <translation>Grizzle marque sa propre carte. Environ une fois par seconde, il regarde la boule affichée.</translation>
     </message>
     <message>
-        <source>When your card shows the pattern, press &lt;b&gt;B I N G O&lt;/b&gt;, and you win. A complete card does not win by itself: only the button claims it. Press it without the pattern, and Grizzle calls it cheating: the game starts over with new cards.</source>
-        <translation>Quand ton carton montre la figure, appuie sur &lt;b&gt;B I N G O&lt;/b&gt;, et tu gagnes. Un carton complet ne gagne pas tout seul : seul le bouton réclame la victoire. Si tu appuies sans avoir la figure, Grizzle dit que tu triches : la partie recommence avec de nouveaux cartons.</translation>
+        <source>If its card has that number, Grizzle marks it. It never misses a ball.</source>
+        <translation>Si ce numéro est sur sa carte, Grizzle le marque. Il ne rate jamais une boule.</translation>
     </message>
     <message>
-        <source>Grizzle needs no button: it wins as soon as its card shows the pattern.</source>
-        <translation>Grizzle n&apos;a pas besoin de bouton : il gagne dès que son carton montre la figure.</translation>
+        <source>Grizzle needs no button. It wins the moment its card shows the pattern.</source>
+        <translation>Grizzle n&apos;a pas besoin de bouton. Il gagne dès que sa carte montre le motif.</translation>
     </message>
     <message>
-        <source>Blackout and Field Goal need the free space. If you unmark it, mark it again before you claim.</source>
-        <translation>Carton plein et Poteaux ont besoin de la case libre. Si tu enlèves sa marque, marque-la de nouveau avant de crier bingo.</translation>
+        <source>Tab takes you to your card. The arrow keys move between its cells. Space or Enter marks one.</source>
+        <translation>Tab t&apos;amène sur ta carte. Les flèches passent d&apos;une case à l&apos;autre. Espace ou Entrée marque une case.</translation>
     </message>
     <message>
-        <source>After a win, pressing OK deals new cards and the game waits: press &lt;b&gt;Restart&lt;/b&gt; to play again.</source>
-        <translation>Après une victoire, OK distribue de nouveaux cartons et la partie attend : appuie sur &lt;b&gt;Recommencer&lt;/b&gt; pour rejouer.</translation>
+        <source>&lt;b&gt;Restart&lt;/b&gt;, or Alt+R, deals new cards. The first ball comes at once, with the same pattern.</source>
+        <translation>&lt;b&gt;Recommencer&lt;/b&gt;, ou Alt+R, distribue de nouvelles cartes. La première boule arrive tout de suite, avec le même motif.</translation>
     </message>
     <message>
-        <source>The buttons</source>
-        <translation>Les boutons</translation>
+        <source>&lt;b&gt;Options&lt;/b&gt;, or Alt+O, pauses the game and shows the options panel.</source>
+        <translation>&lt;b&gt;Options&lt;/b&gt;, ou Alt+O, met la partie en pause et affiche le panneau des options.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Restart&lt;/b&gt; deals new cards and calls the first ball at once, with the same pattern.</source>
-        <translation>&lt;b&gt;Recommencer&lt;/b&gt; distribue de nouveaux cartons et annonce tout de suite la première boule, avec la même figure.</translation>
+        <source>On the panel, the arrow keys choose a pattern and move the speed bar.</source>
+        <translation>Sur le panneau, les flèches choisissent un motif et déplacent la barre de vitesse.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Options&lt;/b&gt; pauses the game and shows the panel. &lt;b&gt;Okay&lt;/b&gt; starts a new game with the pattern chosen; &lt;b&gt;Cancel&lt;/b&gt; goes back to the same game, with its pattern. A new speed counts at once, even after Cancel.</source>
-        <translation>&lt;b&gt;Options&lt;/b&gt; met la partie en pause et affiche le panneau. &lt;b&gt;OK&lt;/b&gt; commence une nouvelle partie avec la figure choisie ; &lt;b&gt;Annuler&lt;/b&gt; revient à la même partie, avec sa figure. Une nouvelle vitesse compte tout de suite, même après Annuler.</translation>
+        <source>&lt;b&gt;Okay&lt;/b&gt;, or Alt+O, starts a new game with the pattern you chose.</source>
+        <translation>&lt;b&gt;OK&lt;/b&gt;, ou Alt+K, lance une nouvelle partie avec le motif que tu as choisi.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Main Menu&lt;/b&gt; leaves Bingo; the game is not kept.</source>
-        <translation>&lt;b&gt;Menu principal&lt;/b&gt; quitte le Bingo ; la partie n&apos;est pas gardée.</translation>
+        <source>&lt;b&gt;Cancel&lt;/b&gt;, or Alt+C, goes back to the same game. A new speed counts even then.</source>
+        <translation>&lt;b&gt;Annuler&lt;/b&gt;, ou Alt+A, revient à la même partie. La nouvelle vitesse est quand même gardée.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves Bingo. The game is not kept.</source>
+        <translation>&lt;b&gt;Menu principal&lt;/b&gt;, ou Alt+M, quitte le Bingo. La partie n&apos;est pas gardée.</translation>
+    </message>
+    <message>
+        <source>Too fast? Move the bar to the right for more time.</source>
+        <translation>Trop rapide ? Pousse la barre vers la droite pour avoir plus de temps.</translation>
+    </message>
+    <message>
+        <source>4 Corners is over quickly. Blackout needs every number, so it takes longest.</source>
+        <translation>Le Bingo 4 coins se finit vite. Le Carton plein demande tous les numéros, alors il dure le plus longtemps.</translation>
+    </message>
+    <message>
+        <source>Blackout and Field Goal need the free space. Did you unmark it? Mark it again before you claim.</source>
+        <translation>Le Carton plein et le Bingo poteaux ont besoin de la case libre. Tu l&apos;as démarquée ? Marque-la de nouveau avant d&apos;annoncer ta victoire.</translation>
+    </message>
+    <message>
+        <source>Each column has its own numbers. B has 1 to 15, and I has 16 to 30.</source>
+        <translation>Chaque colonne a ses propres numéros. B va de 1 à 15, et I de 16 à 30.</translation>
+    </message>
+    <message>
+        <source>N has 31 to 45, G has 46 to 60, and O has 61 to 75.</source>
+        <translation>N va de 31 à 45, G de 46 à 60, et O de 61 à 75.</translation>
+    </message>
+    <message>
+        <source>Press &lt;b&gt;Okay&lt;/b&gt;. A ball is called every few seconds. It shows on the big ball, like B7.</source>
+        <translation>Appuie sur &lt;b&gt;OK&lt;/b&gt;. Une boule est tirée toutes les quelques secondes. Elle s&apos;affiche sur la grosse boule, par exemple B7.</translation>
+    </message>
+    <message>
+        <source>Fill the pattern on your card, then press &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
+        <extracomment>&lt;nobr&gt; keeps the button&apos;s spaced letters on one line.</extracomment>
+        <translation>Remplis le motif sur ta carte, puis appuie sur &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>A full pattern does not win by itself. You win only when you press &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
+        <translation>Un motif rempli ne suffit pas pour gagner. Tu gagnes seulement quand tu appuies sur &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt; claims your win. Click it, or Tab to it and press Space.</source>
+        <extracomment>Alt+R and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
+        <translation>&lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt; annonce ta victoire. Clique dessus, ou va dessus avec Tab et appuie sur Espace.</translation>
+    </message>
+    <message>
+        <source>At &lt;i&gt;Faster&lt;/i&gt;, a ball comes every 2 seconds. At &lt;i&gt;Slower&lt;/i&gt;, one comes every 10 seconds.</source>
+        <extracomment>&quot;Faster&quot; and &quot;Slower&quot; as the options panel shows them under the speed bar.</extracomment>
+        <translation>Sur &lt;i&gt;Vite&lt;/i&gt;, une boule arrive toutes les 2 secondes. Sur &lt;i&gt;Lent&lt;/i&gt;, une boule arrive toutes les 10 secondes.</translation>
+    </message>
+    <message>
+        <source>Complete the pattern on your card first, and claim it with &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
+        <translation>Remplis le motif sur ta carte avant Grizzle, et annonce ta victoire avec &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
     </message>
 </context>
 <context>
@@ -492,47 +541,91 @@
         <translation>Feu &amp; Glace</translation>
     </message>
     <message>
-        <source>Fire wins on %1, the red suits; Ice on %2, the black ones.</source>
+        <source>Each card ends with your call. Then Grizzle answers.</source>
+        <translation>Pour chaque carte, tu fais un choix. Ensuite, Grizzle répond.</translation>
+    </message>
+    <message>
+        <source>Ice on a black card: Grizzle says &lt;i&gt;You got lucky punk, Try again, I dare you.&lt;/i&gt;</source>
+        <translation>Glace sur une carte noire : Grizzle dit &lt;i&gt;T&apos;as eu de la chance, petit malin. Recommence, si tu l&apos;oses.&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>A wrong call, Fire or Ice: Grizzle says &lt;i&gt;Ya big liar!&lt;/i&gt;</source>
+        <translation>Un mauvais choix, Feu ou Glace : Grizzle dit &lt;i&gt;Espèce de gros menteur !&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>There is no score and no end. Shuffle as often as you like.</source>
+        <translation>Il n&apos;y a ni score ni fin. Mélange aussi souvent que tu veux.</translation>
+    </message>
+    <message>
+        <source>Fire wins on %1, the red suits. Ice wins on %2, the black ones.</source>
         <extracomment>%1 and %2 are suits&apos; names in running text, &quot;hearts and diamonds&quot;.</extracomment>
-        <translation>Feu gagne avec %1, les couleurs rouges ; Glace avec %2, les noires.</translation>
+        <translation>Feu gagne sur %1, les couleurs rouges. Glace gagne sur %2, les noires.</translation>
     </message>
     <message>
-        <source>One card, shuffled from the whole pack of %1, aces included, slides back and forth across the screen. Call its colour: &lt;b&gt;Fire&lt;/b&gt; for a red card, %2, or &lt;b&gt;Ice&lt;/b&gt; for a black one, %3.</source>
-        <extracomment>%1 is the number of cards in a pack; %2 and %3 are suits&apos; names in running text, &quot;hearts and diamonds&quot;.</extracomment>
-        <translation>Une carte, tirée du jeu complet de %1 cartes, as compris, glisse d&apos;un côté à l&apos;autre de l&apos;écran. Annonce sa couleur : &lt;b&gt;Feu&lt;/b&gt; pour une carte rouge, %2, ou &lt;b&gt;Glace&lt;/b&gt; pour une noire, %3.</translation>
+        <source>Press &lt;b&gt;Shuffle Those Card!&lt;/b&gt; A new card slides back and forth.</source>
+        <translation>Appuie sur &lt;b&gt;Mélange les cartes !&lt;/b&gt; Une nouvelle carte glisse d&apos;un côté à l&apos;autre.</translation>
     </message>
     <message>
-        <source>Playing</source>
-        <translation>Comment jouer</translation>
+        <source>The card is face up, so you can see it while it moves.</source>
+        <translation>La carte est face visible, alors tu peux la voir pendant qu&apos;elle bouge.</translation>
     </message>
     <message>
-        <source>Press &lt;b&gt;Shuffle Those Card!&lt;/b&gt;, and a new card starts to slide. While it moves, press &lt;b&gt;Fire&lt;/b&gt; or &lt;b&gt;Ice&lt;/b&gt;. You have one call for each card, and the card stops after it.</source>
-        <translation>Appuie sur &lt;b&gt;Mélange les cartes !&lt;/b&gt; et une nouvelle carte se met à glisser. Pendant qu&apos;elle bouge, appuie sur &lt;b&gt;Feu&lt;/b&gt; ou &lt;b&gt;Glace&lt;/b&gt;. Tu as une seule annonce par carte, et la carte s&apos;arrête ensuite.</translation>
+        <source>Press &lt;b&gt;Fire&lt;/b&gt; if it is red, or &lt;b&gt;Ice&lt;/b&gt; if it is black.</source>
+        <translation>Appuie sur &lt;b&gt;Feu&lt;/b&gt; si elle est rouge, ou sur &lt;b&gt;Glace&lt;/b&gt; si elle est noire.</translation>
     </message>
     <message>
-        <source>What happens then</source>
-        <translation>Et ensuite ?</translation>
+        <source>You get one call for each card. The card stops after your call.</source>
+        <translation>Tu as un seul choix pour chaque carte. La carte s&apos;arrête après ton choix.</translation>
     </message>
     <message>
-        <source>Fire on a red card: a fire sound, and a gunman turns up somewhere on the screen.</source>
-        <translation>Feu sur une carte rouge : un bruit de feu, et un tireur apparaît quelque part sur l&apos;écran.</translation>
+        <source>Grizzle deals one card from a whole pack of %1, aces too.</source>
+        <extracomment>%1 is the number of cards in a pack.</extracomment>
+        <translation>Grizzle tire une carte d&apos;un jeu complet de %1 cartes, as compris.</translation>
     </message>
     <message>
-        <source>Ice on a black card: Grizzle taunts you: &lt;i&gt;You got lucky punk, Try again, I dare you.&lt;/i&gt;</source>
-        <translation>Glace sur une carte noire : Grizzle te nargue : &lt;i&gt;T&apos;as eu de la chance, petit malin. Recommence, si tu l&apos;oses.&lt;/i&gt;</translation>
+        <source>Every card has the same chance. Red and black come up just as often.</source>
+        <translation>Chaque carte a la même chance. Le rouge et le noir sortent aussi souvent l&apos;un que l&apos;autre.</translation>
     </message>
     <message>
-        <source>A wrong call, Fire or Ice: &lt;i&gt;Ya big liar!&lt;/i&gt;</source>
-        <translation>Une mauvaise annonce, Feu ou Glace : &lt;i&gt;Espèce de gros menteur !&lt;/i&gt;</translation>
+        <source>&lt;b&gt;Shuffle Those Card!&lt;/b&gt;, or Alt+S, brings a new card.</source>
+        <extracomment>Alt+S and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
+        <translation>&lt;b&gt;Mélange les cartes !&lt;/b&gt;, ou Alt+M, amène une nouvelle carte.</translation>
     </message>
     <message>
-        <source>There is no score and no end: shuffle as often as you like, and press &lt;b&gt;Main Menu&lt;/b&gt; to leave.</source>
-        <translation>Il n&apos;y a ni score ni fin : mélange autant que tu veux, et appuie sur &lt;b&gt;Menu principal&lt;/b&gt; pour partir.</translation>
+        <source>&lt;b&gt;Fire&lt;/b&gt;, or Alt+F, calls red. Here Alt+F does not open the File menu.</source>
+        <translation>&lt;b&gt;Feu&lt;/b&gt;, ou Alt+F, choisit rouge. Ici, Alt+F n&apos;ouvre pas le menu Fichier.</translation>
     </message>
     <message>
-        <source>On this screen Alt+F calls Fire and takes that key from the File menu; F10 still opens the menus. After a shuffle the keyboard is on Fire, and after a call on Shuffle.</source>
-        <extracomment>Alt+F follows the Fire button&apos;s access key; name the keys as this language&apos;s keyboard does.</extracomment>
-        <translation>Sur cet écran, Alt+F annonce Feu et prend cette touche au menu Fichier ; F10 ouvre toujours les menus. Après un mélange, le clavier est sur Feu, et après une annonce, sur Mélange les cartes.</translation>
+        <source>&lt;b&gt;Ice&lt;/b&gt;, or Alt+I, calls black.</source>
+        <translation>&lt;b&gt;Glace&lt;/b&gt;, ou Alt+G, choisit noir.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Main Menu&lt;/b&gt; leaves Fire &amp; Ice. Click it, or Tab to it and press Space.</source>
+        <translation>&lt;b&gt;Menu principal&lt;/b&gt; quitte Feu &amp; Glace. Clique dessus, ou va dessus avec Tab et appuie sur Espace.</translation>
+    </message>
+    <message>
+        <source>Tab moves between the buttons. Space or Enter presses one.</source>
+        <translation>Tab passe d&apos;un bouton à l&apos;autre. Espace ou Entrée appuie sur le bouton.</translation>
+    </message>
+    <message>
+        <source>Look at the card before you call. Its colour shows the whole time.</source>
+        <translation>Regarde la carte avant de choisir. On voit sa couleur tout le temps.</translation>
+    </message>
+    <message>
+        <source>After a shuffle the keyboard is on &lt;b&gt;Fire&lt;/b&gt;. After a call it is on &lt;b&gt;Shuffle Those Card!&lt;/b&gt;</source>
+        <translation>Après un mélange, le clavier est sur &lt;b&gt;Feu&lt;/b&gt;. Après un choix, il est sur &lt;b&gt;Mélange les cartes !&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Want to see the gunman? Call Fire on a red card.</source>
+        <translation>Tu veux voir le tireur ? Choisis Feu sur une carte rouge.</translation>
+    </message>
+    <message>
+        <source>Call the colour of the sliding card: red or black.</source>
+        <translation>Devine la couleur de la carte qui glisse : rouge ou noire.</translation>
+    </message>
+    <message>
+        <source>Fire on a red card: you hear a gunshot. A cartoon gunman pops up on the screen.</source>
+        <translation>Feu sur une carte rouge : tu entends un coup de feu. Un tireur de dessin animé surgit sur l&apos;écran.</translation>
     </message>
 </context>
 <context>
@@ -543,7 +636,7 @@
     </message>
     <message>
         <source>The soundfont&apos;s licence cannot be shown: %1 cannot be read.</source>
-        <translation>La licence de la banque de sons ne peut pas être affichée : %1 est illisible.</translation>
+        <translation>La licence de la banque de sons ne peut pas être affichée : %1 est illisible.</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -551,7 +644,7 @@
     </message>
     <message>
         <source>Free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It comes with no warranty.</source>
-        <translation>Logiciel libre : tu peux le partager et le modifier selon la licence publique générale GNU, version 3 ou toute version ultérieure (GPL-3.0-or-later). Il est fourni sans aucune garantie.</translation>
+        <translation>Logiciel libre : tu peux le partager et le modifier selon la licence publique générale GNU, version 3 ou toute version ultérieure (GPL-3.0-or-later). Il est fourni sans aucune garantie.</translation>
     </message>
     <message>
         <source>Show the &amp;licence</source>
@@ -564,7 +657,7 @@
     </message>
     <message>
         <source>The artwork, the music and the sounds are %1&apos;s own: they were drawn and composed in its code by its developers and come under the same licence.</source>
-        <translation>Les images, la musique et les sons sont propres à %1 : ses développeurs les ont dessinés et composés dans son code, et ils sont sous la même licence.</translation>
+        <translation>Les images, la musique et les sons sont propres à %1 : ses développeurs les ont dessinés et composés dans son code, et ils sont sous la même licence.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -574,7 +667,7 @@
     <message>
         <source>In use: Qt %1; %2.</source>
         <extracomment>the libraries the game uses: &quot;In use: Qt 6.4.2; SDL2_mixer 2.6.2, FluidSynth 2.3.1.&quot;</extracomment>
-        <translation>Utilisés : Qt %1 ; %2.</translation>
+        <translation>Utilisés : Qt %1 ; %2.</translation>
     </message>
     <message>
         <source>SDL2_mixer and FluidSynth not loaded yet, as no music or sound has played</source>
@@ -632,7 +725,7 @@
     </message>
     <message>
         <source>Note: Hitting Okay will cause the game to restart.</source>
-        <translation>Attention : OK fait recommencer la partie.</translation>
+        <translation>Attention : OK fait recommencer la partie.</translation>
     </message>
     <message>
         <source>Call Speed</source>
@@ -641,7 +734,7 @@
     </message>
     <message>
         <source>Seconds between calls: faster to the left, slower to the right</source>
-        <translation>Secondes entre deux boules : plus vite à gauche, plus lent à droite</translation>
+        <translation>Secondes entre deux boules : plus vite à gauche, plus lent à droite</translation>
     </message>
     <message>
         <source>Faster............Slower</source>
@@ -677,15 +770,15 @@
     </message>
     <message>
         <source>Grizzle Wins! Hit okay to play again.</source>
-        <translation>Grizzle a gagné ! Clique sur OK pour rejouer.</translation>
+        <translation>Grizzle a gagné ! Clique sur OK pour rejouer.</translation>
     </message>
     <message>
         <source>You Win! Hit okay to play again.</source>
-        <translation>Tu as gagné ! Clique sur OK pour rejouer.</translation>
+        <translation>Tu as gagné ! Clique sur OK pour rejouer.</translation>
     </message>
     <message>
         <source>Heh, no cheating.  You don&apos;t have bingo. You know the rules, if you yell bingo and you don&apos;t really have it, you have to start over.  Hit okay to start over.</source>
-        <translation>Hé, on ne triche pas ! Tu n&apos;as pas de bingo. Tu connais la règle : si tu cries bingo sans l&apos;avoir vraiment, tu dois tout recommencer. Clique sur OK pour recommencer.</translation>
+        <translation>Hé, on ne triche pas ! Tu n&apos;as pas de bingo. Tu connais la règle : si tu cries bingo sans l&apos;avoir vraiment, tu dois tout recommencer. Clique sur OK pour recommencer.</translation>
     </message>
 </context>
 <context>
@@ -702,7 +795,7 @@
     <message>
         <source>Card Type:</source>
         <extracomment>Above the choice of card backs.</extracomment>
-        <translation>Dos des cartes :</translation>
+        <translation>Dos des cartes :</translation>
     </message>
     <message>
         <source>Card Type</source>
@@ -756,7 +849,7 @@
     </message>
     <message>
         <source>Other cool stuff will go here!</source>
-        <translation>D&apos;autres trucs sympas viendront ici !</translation>
+        <translation>D&apos;autres trucs sympas viendront ici !</translation>
     </message>
     <message>
         <source>Play some music.</source>
@@ -826,7 +919,7 @@
     <message>
         <source>How to play %1</source>
         <extracomment>%1 is a game&apos;s name with its access key</extracomment>
-        <translation>Règles : %1</translation>
+        <translation>Règles : %1</translation>
     </message>
     <message>
         <source>How to play the &amp;music</source>
@@ -941,7 +1034,7 @@
     <message>
         <source>Grizzle: %1.</source>
         <extracomment>Said when Grizzle plays: %1 is the cell, &quot;Centre, X&quot;</extracomment>
-        <translation>Grizzle : %1.</translation>
+        <translation>Grizzle : %1.</translation>
     </message>
     <message>
         <source>Your Turn.</source>
@@ -1020,17 +1113,17 @@
     <message>
         <source>You!</source>
         <extracomment>The round&apos;s winner, under &quot;And the winner is...&quot;: the player.</extracomment>
-        <translation>Toi !</translation>
+        <translation>Toi !</translation>
     </message>
     <message>
         <source>Grizzle!</source>
         <extracomment>The round&apos;s winner, under &quot;And the winner is...&quot;.</extracomment>
-        <translation>Grizzle !</translation>
+        <translation>Grizzle !</translation>
     </message>
     <message>
         <source>Both of you!</source>
         <extracomment>The round&apos;s result on equal cards, under &quot;And the winner is...&quot;.</extracomment>
-        <translation>Vous deux !</translation>
+        <translation>Vous deux !</translation>
     </message>
     <message>
         <source>%1 %2 %3. %4.</source>
@@ -1039,11 +1132,11 @@
     </message>
     <message>
         <source>Grizzle is out of cards, You win!</source>
-        <translation>Grizzle n&apos;a plus de cartes, tu as gagné !</translation>
+        <translation>Grizzle n&apos;a plus de cartes, tu as gagné !</translation>
     </message>
     <message>
         <source>You&apos;re out of cards, Grizzle wins!</source>
-        <translation>Tu n&apos;as plus de cartes, Grizzle a gagné !</translation>
+        <translation>Tu n&apos;as plus de cartes, Grizzle a gagné !</translation>
     </message>
     <message>
         <source>You play %1.</source>
@@ -1073,20 +1166,8 @@
 <context>
     <name>help</name>
     <message>
-        <source>%1 Choose a game on the main menu; each page here tells how it is played:</source>
-        <translation>%1 Choisis un jeu dans le menu principal ; chaque page ici explique comment y jouer :</translation>
-    </message>
-    <message>
-        <source>The grey panel at the right stays beside every game and plays &lt;a href=&quot;%1&quot;&gt;music&lt;/a&gt;.</source>
-        <translation>Le panneau gris à droite reste à côté de chaque jeu et joue de la &lt;a href=&quot;%1&quot;&gt;musique&lt;/a&gt;.</translation>
-    </message>
-    <message>
         <source>The main menu</source>
         <translation>Le menu principal</translation>
-    </message>
-    <message>
-        <source>Press a game&apos;s button to play it. Each game&apos;s &lt;b&gt;Main Menu&lt;/b&gt; button brings you back here, and a game you leave is not kept. &lt;b&gt;%1&lt;/b&gt;, or File, Quit at any time, closes %2 at once.</source>
-        <translation>Appuie sur le bouton d&apos;un jeu pour y jouer. Dans chaque jeu, le bouton &lt;b&gt;Menu principal&lt;/b&gt; te ramène ici, et un jeu que tu quittes n&apos;est pas gardé. &lt;b&gt;%1&lt;/b&gt;, ou Fichier, Quitter à tout moment, ferme %2 tout de suite.</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -1094,60 +1175,140 @@
         <translation>Touches</translation>
     </message>
     <message>
-        <source>F1 opens the help for the screen on show.</source>
-        <translation>F1 ouvre l&apos;aide de l&apos;écran affiché.</translation>
-    </message>
-    <message>
-        <source>Tab and Shift+Tab move between the controls; Space or Enter presses the one with the focus.</source>
-        <translation>Tab et Maj+Tab passent d&apos;une commande à l&apos;autre ; Espace ou Entrée appuie sur celle qui a le focus.</translation>
-    </message>
-    <message>
-        <source>Alt and the underlined letter of a button press it. Where a button of the screen and a menu share a letter, the button has it; F10 opens the menus.</source>
-        <translation>Alt et la lettre soulignée d&apos;un bouton appuient dessus. Si un bouton de l&apos;écran et un menu ont la même lettre, le bouton l&apos;emporte ; F10 ouvre les menus.</translation>
-    </message>
-    <message>
-        <source>Ctrl+Plus and Ctrl+Minus make the games larger or smaller, and this window with them; Ctrl+0 goes back to 100 %. The size you choose is kept for the next time.</source>
-        <translation>Ctrl+Plus et Ctrl+Moins agrandissent ou rapetissent les jeux, et cette fenêtre avec eux ; Ctrl+0 revient à 100 %. La taille choisie est gardée pour la prochaine fois.</translation>
-    </message>
-    <message>
-        <source>In this window, Tab moves between the list of pages and the links of a page, Enter follows a link, Alt+Left goes back, and Esc closes the window.</source>
-        <translation>Dans cette fenêtre, Tab passe de la liste des pages aux liens d&apos;une page, Entrée suit un lien, Alt+Gauche revient en arrière et Échap ferme la fenêtre.</translation>
-    </message>
-    <message>
         <source>Music</source>
         <extracomment>the title of the help page on the music</extracomment>
         <translation>Musique</translation>
     </message>
     <message>
-        <source>The grey panel at the right of the window is Grizzle&apos;s corner, and it plays music beside every game. Six tunes come with %1.</source>
-        <translation>Le panneau gris à droite de la fenêtre est le coin de Grizzle, et il joue de la musique à côté de chaque jeu. %1 contient six airs.</translation>
-    </message>
-    <message>
         <source>Choose a track, 1 to 6, under &lt;i&gt;%1&lt;/i&gt;.</source>
+        <extracomment>%1 is the label over the track buttons, &quot;Track #&quot;.</extracomment>
         <translation>Choisis un morceau, de 1 à 6, sous &lt;i&gt;%1&lt;/i&gt;.</translation>
     </message>
     <message>
-        <source>Press &lt;b&gt;%1&lt;/b&gt;: the track plays from its beginning, once.</source>
-        <translation>Appuie sur &lt;b&gt;%1&lt;/b&gt; : le morceau joue une fois depuis le début.</translation>
+        <source>Tab and Shift+Tab move between the controls. Space or Enter presses the one with the focus.</source>
+        <translation>Tab et Maj+Tab passent d&apos;un élément à l&apos;autre. Espace ou Entrée appuie sur celui qui a le focus.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt; stops it. Choosing another track changes nothing until you press Play again, and Play while music plays starts the chosen track afresh. The music goes on while you change games.</source>
-        <translation>&lt;b&gt;%1&lt;/b&gt; l&apos;arrête. Choisir un autre morceau ne change rien tant que tu n&apos;appuies pas de nouveau sur Jouer, et Jouer pendant la musique relance le morceau choisi depuis le début. La musique continue quand tu changes de jeu.</translation>
+        <source>The size you choose is kept for next time.</source>
+        <translation>La taille que tu choisis est gardée pour la prochaine fois.</translation>
     </message>
     <message>
-        <source>Tab moves through Play, the six tracks and Stop; Space chooses the track with the focus.</source>
-        <translation>Tab passe par Jouer, les six morceaux et Arrêter ; Espace choisit le morceau qui a le focus.</translation>
+        <source>In this help window, Tab moves to the links. Enter follows a link, and Alt+Left goes back.</source>
+        <translation>Dans cette fenêtre d&apos;aide, Tab va sur les liens. Entrée ouvre un lien, et Alt+Flèche gauche revient en arrière.</translation>
     </message>
     <message>
-        <source>Without a sound device, or without the music files, the buttons still work and all stays quiet.</source>
-        <translation>Sans appareil audio ou sans les fichiers de musique, les boutons marchent quand même et tout reste silencieux.</translation>
+        <source>Choose a game on the main menu. Each page here tells you how to play it.</source>
+        <translation>Choisis un jeu dans le menu principal. Chaque page ici t&apos;explique comment y jouer.</translation>
+    </message>
+    <message>
+        <source>The grey panel on the right plays &lt;a href=&quot;%1&quot;&gt;music&lt;/a&gt; beside every game.</source>
+        <translation>Le panneau gris à droite joue de la &lt;a href=&quot;%1&quot;&gt;musique&lt;/a&gt; à côté de chaque jeu.</translation>
+    </message>
+    <message>
+        <source>Press a game&apos;s button to play it.</source>
+        <translation>Appuie sur le bouton d&apos;un jeu pour y jouer.</translation>
+    </message>
+    <message>
+        <source>In each game, &lt;b&gt;Main Menu&lt;/b&gt; brings you back here. The game you leave is not kept.</source>
+        <translation>Dans chaque jeu, &lt;b&gt;Menu principal&lt;/b&gt; te ramène ici. La partie que tu quittes n&apos;est pas gardée.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;, or File and Quit, closes %2 at once.</source>
+        <extracomment>%1 is the main menu&apos;s Quit button, %2 the collection&apos;s name.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt;, ou Fichier puis Quitter, ferme %2 tout de suite.</translation>
+    </message>
+    <message>
+        <source>The grey panel on the right is Grizzle&apos;s corner. It plays music beside every game. Six tunes come with %1.</source>
+        <extracomment>%1 is the collection&apos;s name.</extracomment>
+        <translation>Le panneau gris à droite, c&apos;est le coin de Grizzle. Il joue de la musique à côté de chaque jeu. %1 est livré avec six morceaux.</translation>
+    </message>
+    <message>
+        <source>Press &lt;b&gt;%1&lt;/b&gt; The track plays once, from the start.</source>
+        <extracomment>%1 is the Play button&apos;s caption.</extracomment>
+        <translation>Appuie sur &lt;b&gt;%1&lt;/b&gt; Le morceau est joué une fois, depuis le début.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; stops it.</source>
+        <extracomment>%1 is the Stop button&apos;s caption.</extracomment>
+        <translation>&lt;b&gt;%1&lt;/b&gt; l&apos;arrête.</translation>
+    </message>
+    <message>
+        <source>Choosing another track changes nothing until you press Play again.</source>
+        <translation>Choisir un autre morceau ne change rien tant que tu n&apos;appuies pas de nouveau sur Jouer.</translation>
+    </message>
+    <message>
+        <source>Play while music plays starts the chosen track from the start.</source>
+        <translation>Jouer, pendant que la musique joue, relance le morceau choisi depuis le début.</translation>
+    </message>
+    <message>
+        <source>The music goes on while you change games.</source>
+        <translation>La musique continue quand tu changes de jeu.</translation>
+    </message>
+    <message>
+        <source>Tab moves through Play, the six tracks and Stop. Space chooses the track with the focus.</source>
+        <translation>Tab passe par Jouer, les six morceaux et Arrêter. Espace choisit le morceau qui a le focus.</translation>
+    </message>
+    <message>
+        <source>No sound card, or no music files? The buttons still work, and all stays quiet.</source>
+        <translation>Pas de carte son, ou pas de fichiers de musique ? Les boutons marchent quand même, et tout reste silencieux.</translation>
+    </message>
+    <message>
+        <source>Alt with a button&apos;s underlined letter presses that button. If a menu has the same letter, the button wins.</source>
+        <translation>Alt avec la lettre soulignée d&apos;un bouton appuie sur ce bouton. Si un menu a la même lettre, c&apos;est le bouton qui gagne.</translation>
+    </message>
+</context>
+<context>
+    <name>helpview</name>
+    <message>
+        <source>Goal</source>
+        <extracomment>A heading of every game&apos;s help page: what the player tries to do.</extracomment>
+        <translation>But</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <extracomment>A heading of every game&apos;s help page.</extracomment>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>How Grizzle plays</source>
+        <extracomment>A heading of every game&apos;s help page: what the computer opponent does.</extracomment>
+        <translation>Comment Grizzle joue</translation>
+    </message>
+    <message>
+        <source>How it ends</source>
+        <extracomment>A heading of every game&apos;s help page: how a game ends, and what then.</extracomment>
+        <translation>Comment ça se termine</translation>
+    </message>
+    <message>
+        <source>Buttons and keys</source>
+        <extracomment>A heading of every game&apos;s help page: the screen&apos;s buttons and the keyboard&apos;s keys.</extracomment>
+        <translation>Boutons et touches</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <extracomment>A heading of every game&apos;s help page: advice for playing well.</extracomment>
+        <translation>Astuces</translation>
+    </message>
+    <message>
+        <source>F1 opens the help for the screen on show. Esc closes it again.</source>
+        <extracomment>Keys as this language&apos;s keyboards name them.</extracomment>
+        <translation>F1 ouvre l&apos;aide de l&apos;écran affiché. Échap la referme.</translation>
+    </message>
+    <message>
+        <source>F10 opens the menus at the top of the window.</source>
+        <translation>F10 ouvre les menus en haut de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Plus and Ctrl+Minus make everything bigger or smaller. Ctrl+0 goes back to the normal size.</source>
+        <extracomment>Keys as this language&apos;s keyboards name them.</extracomment>
+        <translation>Ctrl+Plus et Ctrl+Moins rendent tout plus grand ou plus petit. Ctrl+0 revient à la taille normale.</translation>
     </message>
 </context>
 <context>
     <name>launch</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos;.</source>
-        <translation>%1 : %2 Essaie « %1 --help ».</translation>
+        <translation>%1 : %2 Essaie « %1 --help ».</translation>
     </message>
     <message>
         <source>Displays this help.</source>
@@ -1159,15 +1320,11 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as -platform and -display, are understood too.</source>
         <translation>Les options de Qt, comme -platform et -display, sont aussi comprises.</translation>
-    </message>
-    <message>
-        <source>The music and the fire sound (1.mid to 6.mid, fire.wav) are looked for in:</source>
-        <translation>La musique et le bruit du feu (1.mid à 6.mid, fire.wav) sont cherchés dans :</translation>
     </message>
     <message>
         <source>%1  (found here)</source>
@@ -1175,48 +1332,36 @@
     </message>
     <message>
         <source>music and sound: not found (see --help)</source>
-        <translation>musique et son : introuvables (voir --help)</translation>
+        <translation>musique et son : introuvables (voir --help)</translation>
     </message>
     <message>
         <source>music and sound: %1</source>
-        <translation>musique et son : %1</translation>
-    </message>
-    <message>
-        <source>find Qt&apos;s Wayland plugin (qt6-wayland) for the display %1</source>
-        <extracomment>one of the things the game &quot;cannot&quot; do, put into &quot;%1 cannot %2.&quot;</extracomment>
-        <translation>trouver le module Wayland de Qt (qt6-wayland) pour l&apos;affichage %1</translation>
-    </message>
-    <message>
-        <source>find Qt&apos;s platform plugin &quot;%1&quot;</source>
-        <translation>trouver le module de plateforme « %1 » de Qt</translation>
-    </message>
-    <message>
-        <source>reach the display %1</source>
-        <extracomment>one of the things the game &quot;cannot&quot; do; %1 is one display, or several joined by &quot; or &quot;</extracomment>
-        <translation>joindre l&apos;affichage %1</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> ou </translation>
+        <translation>musique et son : %1</translation>
     </message>
     <message>
         <source>%1 needs a display; without one, run it as: xvfb-run -a %2</source>
-        <translation>%1 a besoin d&apos;un affichage ; sans affichage, lance-le ainsi : xvfb-run -a %2</translation>
+        <translation>%1 a besoin d&apos;un affichage ; sans affichage, lance-le ainsi : xvfb-run -a %2</translation>
     </message>
     <message>
-        <source>, nor </source>
-        <extracomment>between two things the game cannot do: &quot;reach the display :1, nor find Qt&apos;s platform plugin&quot;</extracomment>
-        <translation>, ni </translation>
+        <source>%1 cannot find Qt&apos;s Wayland plugin (qt6-wayland) for the display %2.</source>
+        <translation>%1 ne trouve pas le module Wayland de Qt (qt6-wayland) pour l&apos;affichage %2.</translation>
     </message>
     <message>
-        <source>%1 cannot %2.</source>
-        <extracomment>%2 is one or more things the game cannot do, such as: find Qt&apos;s platform plugin &quot;xcb&quot;</extracomment>
-        <translation>%1 ne peut pas %2.</translation>
+        <source>%1 cannot find Qt&apos;s platform plugin &quot;%2&quot;.</source>
+        <translation>%1 ne trouve pas le module de plateforme de Qt « %2 ».</translation>
     </message>
     <message>
-        <source>%1 cannot %2; without one, run it as: xvfb-run -a %3</source>
-        <extracomment>%2 is one or more things the game cannot do, such as: reach the display :1</extracomment>
-        <translation>%1 ne peut pas %2 ; sans affichage, lance-le ainsi : xvfb-run -a %3</translation>
+        <source>%1 cannot reach the display %2; without one, run it as: xvfb-run -a %3</source>
+        <translation>%1 ne peut pas joindre l&apos;affichage %2 ; sans affichage, lance-le ainsi : xvfb-run -a %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot reach any of the displays %2; without one, run it as: xvfb-run -a %3</source>
+        <extracomment>%2 lists the displays, such as &quot;:1, wayland-0&quot;</extracomment>
+        <translation>%1 ne peut joindre aucun des affichages %2 ; sans affichage, lance-le ainsi : xvfb-run -a %3</translation>
+    </message>
+    <message>
+        <source>The music and the gunshot sound (1.mid to 6.mid, fire.wav) are looked for in:</source>
+        <translation>La musique et le bruit du coup de feu (1.mid à 6.mid, fire.wav) sont cherchés dans :</translation>
     </message>
 </context>
 <context>
@@ -1326,62 +1471,107 @@
         <translation>Morpion</translation>
     </message>
     <message>
-        <source>Your O on %1, Grizzle&apos;s first X on %2: it blocks your row with its X on %3.</source>
+        <source>Your O on %1 and Grizzle&apos;s X on %2. Grizzle blocks your row on %3.</source>
         <extracomment>%1, %2 and %3 are places on the board, &quot;the top left and top centre&quot;</extracomment>
-        <translation>Tes O sont %1, le premier X de Grizzle est %2 : il bloque ta ligne avec son X %3.</translation>
+        <translation>Tes O sont %1, et le X de Grizzle est %2. Grizzle bloque ta ligne %3.</translation>
     </message>
     <message>
-        <source>Your O on %1, Grizzle&apos;s X on %2: you threaten two lines, Grizzle blocks the one it looks at first with its X on %3, and %4 wins for you.</source>
+        <source>Your O on %1 and Grizzle&apos;s X on %2. You have two lines to finish. Grizzle blocks on %3, and %4 wins for you.</source>
         <extracomment>%1 to %4 are places on the board, &quot;the top left and top centre&quot;</extracomment>
-        <translation>Tes O sont %1, les X de Grizzle sont %2 : tu menaces deux lignes, Grizzle bloque celle qu&apos;il regarde en premier avec son X %3, et un O %4 te fait gagner.</translation>
+        <translation>Tes O sont %1, et les X de Grizzle %2. Tu as deux lignes à finir. Grizzle bloque %3, et tu gagnes en jouant %4.</translation>
     </message>
     <message>
-        <source>You play O and Grizzle plays X on a board of three by three. Three of one kind in a row, a column or a diagonal win.</source>
-        <translation>Tu joues les O et Grizzle les X sur une grille de trois sur trois. Trois signes pareils sur une ligne, une colonne ou une diagonale gagnent.</translation>
+        <source>Grizzle only defends. It never tries to make a line of its own.</source>
+        <translation>Grizzle ne fait que se défendre. Il n&apos;essaie jamais de faire sa propre ligne.</translation>
     </message>
     <message>
-        <source>Playing</source>
-        <translation>Jouer</translation>
+        <source>Do you have two O in a line, with the third square free? Then Grizzle puts its X there.</source>
+        <translation>Tu as deux O sur une ligne, et la troisième case est libre ? Alors Grizzle y met son X.</translation>
     </message>
     <message>
-        <source>Click a free square to put your O there, or Tab to the board, move with the arrow keys and press Space or Enter. Grizzle answers at once. You make the first move when you arrive and after &lt;b&gt;Restart&lt;/b&gt;.</source>
-        <translation>Clique sur une case libre pour y mettre ton O, ou va sur la grille avec Tab, déplace-toi avec les flèches et appuie sur Espace ou Entrée. Grizzle répond tout de suite. Tu joues le premier coup en arrivant et après &lt;b&gt;Recommencer&lt;/b&gt;.</translation>
+        <source>Grizzle checks the rows from the top first, then the columns from the left.</source>
+        <translation>Grizzle regarde d&apos;abord les rangées, en partant du haut, puis les colonnes, en partant de la gauche.</translation>
     </message>
     <message>
-        <source>How Grizzle plays</source>
-        <translation>Comment Grizzle joue</translation>
+        <source>With nothing to block, Grizzle picks a free square at random.</source>
+        <translation>S&apos;il n&apos;y a rien à bloquer, Grizzle choisit une case libre au hasard.</translation>
     </message>
     <message>
-        <source>Grizzle only defends. When you have two O in a line and its third square is free, Grizzle puts its X there. It looks at the lines in a fixed order (the rows from the top, the columns from the left, then the diagonal from the top left and the one from the top right) and blocks the first open pair it finds. With nothing to block, it plays a free square at random. It never looks for a line of its own, and completes one only by chance.</source>
-        <translation>Grizzle ne fait que se défendre. Quand tu as deux O sur une ligne et que sa troisième case est libre, Grizzle y met son X. Il regarde les lignes dans un ordre fixe (les rangées depuis le haut, les colonnes depuis la gauche, puis la diagonale partant d&apos;en haut à gauche et celle partant d&apos;en haut à droite) et bloque la première paire ouverte qu&apos;il trouve. S&apos;il n&apos;y a rien à bloquer, il joue une case libre au hasard. Il ne cherche jamais à faire sa propre ligne, et n&apos;en complète une que par hasard.</translation>
+        <source>So if you make two lines at once, Grizzle blocks only one. The other one wins for you.</source>
+        <translation>Donc si tu prépares deux lignes à la fois, Grizzle n&apos;en bloque qu&apos;une. Avec l&apos;autre, tu gagnes.</translation>
     </message>
     <message>
-        <source>So when you threaten two lines at once, Grizzle blocks one, and the other is yours.</source>
-        <translation>Donc quand tu menaces deux lignes à la fois, Grizzle en bloque une, et l&apos;autre est à toi.</translation>
+        <source>Click a free square to put your O there. Grizzle answers at once.</source>
+        <translation>Clique sur une case libre pour y mettre ton O. Grizzle répond tout de suite.</translation>
     </message>
     <message>
-        <source>The end of a game</source>
-        <translation>La fin d&apos;une partie</translation>
+        <source>You make the first move when you arrive and after &lt;b&gt;Restart&lt;/b&gt;.</source>
+        <translation>Tu joues en premier quand tu arrives et après &lt;b&gt;Recommencer&lt;/b&gt;.</translation>
     </message>
     <message>
-        <source>A message says how it went: &lt;i&gt;You win.&lt;/i&gt;, &lt;i&gt;Grizzley wins.&lt;/i&gt;, or, when the board is full without a line, &lt;i&gt;Cat&apos;s tail. Nobody wins.&lt;/i&gt; Press OK: the board is cleared, and a win adds one to the winner&apos;s score under its name.</source>
-        <translation>Un message dit comment ça s&apos;est passé : &lt;i&gt;Tu as gagné.&lt;/i&gt;, &lt;i&gt;Grizzle a gagné.&lt;/i&gt; ou, quand la grille est pleine sans ligne, &lt;i&gt;Match nul. Personne ne gagne.&lt;/i&gt; Appuie sur OK : la grille est vidée, et une victoire ajoute un point au score du gagnant, sous son nom.</translation>
+        <source>Three in a row, in a column or on a diagonal win the game.</source>
+        <translation>Trois signes sur une rangée, une colonne ou une diagonale gagnent la partie.</translation>
     </message>
     <message>
-        <source>If the game ended on your move, a win or a board you filled, Grizzle opens the next game at once. If it ended on Grizzle&apos;s move, the next first move is yours.</source>
-        <translation>Si la partie s&apos;est terminée sur ton coup, par une victoire ou parce que tu as rempli la grille, Grizzle commence tout de suite la partie suivante. Si elle s&apos;est terminée sur le coup de Grizzle, c&apos;est toi qui joues le premier coup suivant.</translation>
+        <source>A game ends with three in a line, or when the board is full.</source>
+        <translation>Une partie se termine quand trois signes sont alignés, ou quand la grille est pleine.</translation>
     </message>
     <message>
-        <source>The buttons</source>
-        <translation>Les boutons</translation>
+        <source>A message says &lt;i&gt;You win.&lt;/i&gt;, &lt;i&gt;Grizzley wins.&lt;/i&gt; or, for a full board, &lt;i&gt;Cat&apos;s tail. Nobody wins.&lt;/i&gt;</source>
+        <translation>Un message dit &lt;i&gt;Tu as gagné.&lt;/i&gt;, &lt;i&gt;Grizzle a gagné.&lt;/i&gt; ou, si la grille est pleine, &lt;i&gt;Match nul. Personne ne gagne.&lt;/i&gt;</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Restart&lt;/b&gt; clears the board in the middle of a game and keeps the scores; the next move is yours.</source>
-        <translation>&lt;b&gt;Recommencer&lt;/b&gt; vide la grille en pleine partie et garde les scores ; le coup suivant est à toi.</translation>
+        <source>Press OK. The board is cleared, and the winner&apos;s score goes up by one.</source>
+        <translation>Appuie sur OK. La grille est vidée, et le score du gagnant augmente de un.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Main Menu&lt;/b&gt; leaves Tic Tac Toe. The scores count the games of one visit, so they start again from 0 next time.</source>
-        <translation>&lt;b&gt;Menu principal&lt;/b&gt; quitte le Morpion. Les scores comptent les parties d&apos;une visite, donc ils repartent de 0 la fois suivante.</translation>
+        <source>Did the game end on your move? Then Grizzle starts the next game at once.</source>
+        <translation>La partie s&apos;est finie sur ton coup ? Alors Grizzle commence tout de suite la partie suivante.</translation>
+    </message>
+    <message>
+        <source>Did it end on Grizzle&apos;s move? Then you start.</source>
+        <translation>Elle s&apos;est finie sur le coup de Grizzle ? Alors c&apos;est toi qui commences.</translation>
+    </message>
+    <message>
+        <source>There is no last game. Play as long as you like.</source>
+        <translation>Il n&apos;y a pas de dernière partie. Joue aussi longtemps que tu veux.</translation>
+    </message>
+    <message>
+        <source>Tab takes you to the board. The arrow keys move between the squares. Space or Enter puts your O.</source>
+        <extracomment>Alt+R and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
+        <translation>Tab t&apos;amène sur la grille. Les flèches passent d&apos;une case à l&apos;autre. Espace ou Entrée pose ton O.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Restart&lt;/b&gt;, or Alt+R, clears the board. The scores stay, and you move first.</source>
+        <translation>&lt;b&gt;Recommencer&lt;/b&gt;, ou Alt+R, vide la grille. Les scores restent, et tu joues en premier.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves Tic Tac Toe. Next time the scores start at 0.</source>
+        <translation>&lt;b&gt;Menu principal&lt;/b&gt;, ou Alt+M, quitte le Morpion. La prochaine fois, les scores repartent de 0.</translation>
+    </message>
+    <message>
+        <source>Set up two lines at once. Grizzle can block only one of them.</source>
+        <translation>Prépare deux lignes à la fois. Grizzle ne peut en bloquer qu&apos;une.</translation>
+    </message>
+    <message>
+        <source>The centre is part of four lines, and each corner of three. They make good first moves.</source>
+        <translation>Le centre fait partie de quatre lignes, et chaque coin de trois. Ce sont de bons premiers coups.</translation>
+    </message>
+    <message>
+        <source>Get three O in a line before Grizzle gets three X.</source>
+        <translation>Aligne trois O avant que Grizzle aligne trois X.</translation>
+    </message>
+    <message>
+        <source>Then it checks the two diagonals, the one from the top left first.</source>
+        <translation>Ensuite, il regarde les deux diagonales, d&apos;abord celle qui part d&apos;en haut à gauche.</translation>
+    </message>
+    <message>
+        <source>You play O and Grizzle plays X. The board has three by three squares.</source>
+        <translation>Tu joues les O et Grizzle joue les X. La grille a trois cases sur trois.</translation>
+    </message>
+    <message>
+        <source>Grizzle does not try to win. Still, a random X can make a line. Keep an eye on its X.</source>
+        <translation>Grizzle n&apos;essaie pas de gagner. Mais un X posé au hasard peut faire une ligne. Surveille ses X.</translation>
     </message>
 </context>
 <context>
@@ -1402,78 +1592,123 @@
         <translation>La Bataille</translation>
     </message>
     <message>
-        <source>Grizzle&apos;s %1 and your %2: the queen is higher, so both cards go into your hand.</source>
+        <source>Grizzle&apos;s %1 and your %2. The Queen is higher, so you take both cards.</source>
         <extracomment>%1 and %2 are cards&apos; names, e.g. &quot;9 of Clubs&quot; and &quot;Queen of Hearts&quot;.</extracomment>
-        <translation>Grizzle : %1, toi : %2. La dame est plus forte, donc les deux cartes vont dans ta main.</translation>
+        <translation>Grizzle : %1. Toi : %2. La dame est plus forte, alors tu prends les deux cartes.</translation>
     </message>
     <message>
-        <source>Grizzle&apos;s %1 and your %2: both of you, so each seven goes back to its own hand.</source>
+        <source>Grizzle&apos;s %1 and your %2. A tie, so each seven goes back to its hand.</source>
         <extracomment>%1 and %2 are cards&apos; names, e.g. &quot;7 of Spades&quot; and &quot;7 of Hearts&quot;.</extracomment>
-        <translation>Grizzle : %1, toi : %2. Vous deux : chaque sept retourne dans sa propre main.</translation>
+        <translation>Grizzle : %1. Toi : %2. C&apos;est une égalité, alors chaque 7 retourne dans sa main.</translation>
     </message>
     <message>
-        <source>War is played against Grizzle with a deck of %1 cards: the 2 to the king in the four suits, without aces. The king is the highest card and the 2 the lowest; suits never count.</source>
-        <translation>La Bataille se joue contre Grizzle avec un jeu de %1 cartes : du 2 au roi dans les quatre couleurs, sans les as. Le roi est la carte la plus forte et le 2 la plus faible ; les couleurs ne comptent jamais.</translation>
+        <source>The deck has %1 cards, from the 2 to the King. There are no aces.</source>
+        <extracomment>%1 is the number of cards in War&apos;s deck.</extracomment>
+        <translation>Le jeu a %1 cartes, du 2 au roi. Il n&apos;y a pas d&apos;as.</translation>
     </message>
     <message>
-        <source>The deal</source>
-        <translation>La distribution</translation>
+        <source>The King is the highest card and the 2 the lowest. Suits do not count.</source>
+        <translation>Le roi est la plus forte carte, et le 2 la plus faible. Les couleurs ne comptent pas.</translation>
     </message>
     <message>
-        <source>Press &lt;b&gt;Start&lt;/b&gt;. Grizzle is dealt %1 cards drawn at random &lt;i&gt;with replacement&lt;/i&gt;: a card drawn twice counts once, so Grizzle starts with anything from 1 to %1 cards, about 20 on average. You get every card Grizzle did not, so you usually start with more. The cards are dealt once on each visit to War.</source>
-        <translation>Appuie sur &lt;b&gt;Distribuer&lt;/b&gt;. Grizzle reçoit %1 cartes tirées au hasard &lt;i&gt;avec remise&lt;/i&gt; : une carte tirée deux fois ne compte qu&apos;une fois, donc Grizzle commence avec entre 1 et %1 cartes, environ 20 en moyenne. Tu reçois toutes les cartes que Grizzle n&apos;a pas eues, donc tu en as en général plus. Les cartes sont distribuées une fois à chaque visite de La Bataille.</translation>
+        <source>Press &lt;b&gt;Start&lt;/b&gt;. The cards are dealt, and Grizzle plays first.</source>
+        <translation>Appuie sur &lt;b&gt;Distribuer&lt;/b&gt;. Les cartes sont distribuées, et Grizzle joue en premier.</translation>
     </message>
     <message>
-        <source>A round</source>
-        <translation>Un tour</translation>
+        <source>Grizzle&apos;s card slides out of its pile at the top left.</source>
+        <translation>La carte de Grizzle sort de sa pile, en haut à gauche.</translation>
     </message>
     <message>
-        <source>Grizzle&apos;s card slides out of its pile at the top left, face up.</source>
-        <translation>La carte de Grizzle sort de sa pile en haut à gauche, face visible.</translation>
+        <source>Click your pile at the bottom right, under &lt;i&gt;Click on this picture.&lt;/i&gt; Your card slides out.</source>
+        <extracomment>&quot;Click on this picture.&quot; is the label beside the player&apos;s pile, as the screen shows it.</extracomment>
+        <translation>Clique sur ta pile en bas à droite, sous &lt;i&gt;Clique sur l&apos;image.&lt;/i&gt; Ta carte sort.</translation>
     </message>
     <message>
-        <source>Click your pile at the bottom right, under &lt;i&gt;Click on this picture.&lt;/i&gt;, or press Space or Enter on it: a card taken at random from your hand slides out.</source>
-        <translation>Clique sur ta pile en bas à droite, sous &lt;i&gt;Clique sur l&apos;image.&lt;/i&gt;, ou appuie dessus sur Espace ou Entrée : une carte prise au hasard dans ta main en sort.</translation>
+        <source>The higher card wins. The winner takes both cards.</source>
+        <translation>La carte la plus forte gagne. Le gagnant prend les deux cartes.</translation>
     </message>
     <message>
-        <source>The higher card wins, and both cards go into the winner&apos;s hand. On equal values each card goes back to the hand it came from: there is no war to break the tie.</source>
-        <translation>La carte la plus forte gagne, et les deux cartes vont dans la main du gagnant. À valeur égale, chaque carte retourne dans la main d&apos;où elle vient : il n&apos;y a pas de bataille pour départager.</translation>
+        <source>Under &lt;i&gt;And the winner is...&lt;/i&gt; you read &lt;b&gt;You!&lt;/b&gt;, &lt;b&gt;Grizzle!&lt;/b&gt; or &lt;b&gt;Both of you!&lt;/b&gt;</source>
+        <extracomment>The labels as the screen shows them.</extracomment>
+        <translation>Sous &lt;i&gt;Et le gagnant est...&lt;/i&gt; tu lis &lt;b&gt;Toi !&lt;/b&gt;, &lt;b&gt;Grizzle !&lt;/b&gt; ou &lt;b&gt;Vous deux !&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>Under &lt;i&gt;And the winner is...&lt;/i&gt; you read &lt;b&gt;You!&lt;/b&gt;, &lt;b&gt;Grizzle!&lt;/b&gt; or &lt;b&gt;Both of you!&lt;/b&gt; Press &lt;b&gt;Click here to continue.&lt;/b&gt; for the next round.</source>
-        <translation>Sous &lt;i&gt;Et le gagnant est...&lt;/i&gt; tu lis &lt;b&gt;Toi !&lt;/b&gt;, &lt;b&gt;Grizzle !&lt;/b&gt; ou &lt;b&gt;Vous deux !&lt;/b&gt; Appuie sur &lt;b&gt;Continuer&lt;/b&gt; pour le tour suivant.</translation>
+        <source>Press &lt;b&gt;Click here to continue.&lt;/b&gt; for the next round.</source>
+        <translation>Appuie sur &lt;b&gt;Continuer&lt;/b&gt; pour le tour suivant.</translation>
     </message>
     <message>
-        <source>Cards you win go straight into your hand, and every card in a hand may come up again in the next round: each card is taken at random from the whole hand, not from the top of a pile.</source>
-        <translation>Les cartes que tu gagnes vont directement dans ta main, et chaque carte d&apos;une main peut ressortir au tour suivant : chaque carte est prise au hasard dans toute la main, pas sur le dessus d&apos;une pile.</translation>
+        <source>Cards you win go into your hand. They can come up again in the very next round.</source>
+        <translation>Les cartes que tu gagnes vont dans ta main. Elles peuvent ressortir dès le tour suivant.</translation>
     </message>
     <message>
-        <source>How it ends</source>
-        <translation>Comment ça se termine</translation>
+        <source>The deal is not even. Grizzle gets %1 cards at most, usually about 20. You get all the others.</source>
+        <extracomment>%1 is the number of cards Grizzle is dealt at most.</extracomment>
+        <translation>Le partage n&apos;est pas égal. Grizzle reçoit %1 cartes au plus, souvent une vingtaine. Tu reçois toutes les autres.</translation>
     </message>
     <message>
-        <source>The game ends when a side has no card left after a round. A message says &lt;i&gt;Grizzle is out of cards, You win!&lt;/i&gt; or &lt;i&gt;You&apos;re out of cards, Grizzle wins!&lt;/i&gt;, and when you press OK, Corvane&apos;s Cardovia closes.</source>
-        <translation>La partie se termine quand un joueur n&apos;a plus de carte après un tour. Un message dit &lt;i&gt;Grizzle n&apos;a plus de cartes, tu as gagné !&lt;/i&gt; ou &lt;i&gt;Tu n&apos;as plus de cartes, Grizzle a gagné !&lt;/i&gt;, et quand tu appuies sur OK, Corvane&apos;s Cardovia se ferme.</translation>
+        <source>Grizzle does not choose. Its next card is picked at random from its hand. So is yours.</source>
+        <translation>Grizzle ne choisit pas. Sa prochaine carte est tirée au hasard dans sa main. La tienne aussi.</translation>
     </message>
     <message>
-        <source>A king never leaves the hand that holds it: it wins every round, or ties and goes home. So a side that was dealt a king can never run out, and when both of you hold one, as in most deals, the game has no end: leave it by &lt;b&gt;Main Menu&lt;/b&gt; when you have had enough.</source>
-        <translation>Un roi ne quitte jamais la main qui le tient : il gagne chaque tour, ou fait égalité et rentre chez lui. Un joueur qui a reçu un roi ne peut donc jamais manquer de cartes, et quand vous en avez un chacun, comme dans la plupart des donnes, la partie n&apos;a pas de fin : quitte-la avec &lt;b&gt;Menu principal&lt;/b&gt; quand tu en as assez.</translation>
+        <source>The game is over when one side has no cards left.</source>
+        <translation>La partie est finie quand l&apos;un des deux n&apos;a plus de cartes.</translation>
     </message>
     <message>
-        <source>The buttons</source>
-        <translation>Les boutons</translation>
+        <source>A message says &lt;i&gt;Grizzle is out of cards, You win!&lt;/i&gt; or &lt;i&gt;You&apos;re out of cards, Grizzle wins!&lt;/i&gt;</source>
+        <translation>Un message dit &lt;i&gt;Grizzle n&apos;a plus de cartes, tu as gagné !&lt;/i&gt; ou &lt;i&gt;Tu n&apos;as plus de cartes, Grizzle a gagné !&lt;/i&gt;</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Start&lt;/b&gt; deals and brings out Grizzle&apos;s first card.</source>
-        <translation>&lt;b&gt;Distribuer&lt;/b&gt; distribue les cartes et sort la première carte de Grizzle.</translation>
+        <source>Press OK, and Corvane&apos;s Cardovia closes.</source>
+        <translation>Appuie sur OK, et Corvane&apos;s Cardovia se ferme.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Deck Options&lt;/b&gt; chooses the back of the cards: Mossgrave, Corvane, Corvane2, Saltwick or Emberjack. It can be opened at any time; the choice holds until Corvane&apos;s Cardovia closes.</source>
-        <translation>&lt;b&gt;Options des cartes&lt;/b&gt; choisit le dos des cartes : Mossgrave, Corvane, Corvane2, Saltwick ou Emberjack. Tu peux l&apos;ouvrir à tout moment ; le choix reste jusqu&apos;à la fermeture de Corvane&apos;s Cardovia.</translation>
+        <source>But a game often goes on until you leave it. A King can only win or tie, so it never leaves its hand.</source>
+        <translation>Mais souvent, une partie dure jusqu&apos;à ce que tu la quittes. Un roi peut seulement gagner ou faire égalité, alors il ne quitte jamais sa main.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Main Menu&lt;/b&gt; leaves War once the cards are dealt; the game is not kept.</source>
-        <translation>&lt;b&gt;Menu principal&lt;/b&gt; quitte La Bataille une fois les cartes distribuées ; la partie n&apos;est pas gardée.</translation>
+        <source>Both sides usually hold a King, so neither runs out. Press &lt;b&gt;Main Menu&lt;/b&gt; when you have had enough.</source>
+        <translation>En général, chacun a un roi, alors personne ne tombe à court de cartes. Appuie sur &lt;b&gt;Menu principal&lt;/b&gt; quand tu en as assez.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Start&lt;/b&gt;, or Alt+S, deals the cards. It works once each time you open War.</source>
+        <extracomment>Alt+S and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
+        <translation>&lt;b&gt;Distribuer&lt;/b&gt;, ou Alt+D, distribue les cartes. Il ne marche qu&apos;une fois à chaque ouverture de la Bataille.</translation>
+    </message>
+    <message>
+        <source>Tab moves between your pile, the buttons and the cards. Space or Enter plays your card or presses a button.</source>
+        <translation>Tab passe de ta pile aux boutons et aux cartes. Espace ou Entrée joue ta carte ou appuie sur un bouton.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Click here to continue.&lt;/b&gt;, or Alt+C, starts the next round.</source>
+        <translation>&lt;b&gt;Continuer&lt;/b&gt;, ou Alt+C, lance le tour suivant.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Deck Options&lt;/b&gt;, or Alt+D, changes the back of the cards at any time. Choose one and press &lt;b&gt;Okay&lt;/b&gt;, or Alt+O.</source>
+        <translation>&lt;b&gt;Options des cartes&lt;/b&gt;, ou Alt+O, change le dos des cartes à tout moment. Choisis-en un et appuie sur &lt;b&gt;OK&lt;/b&gt;, ou Alt+O.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves War once the cards are dealt. The game is not kept.</source>
+        <translation>&lt;b&gt;Menu principal&lt;/b&gt;, ou Alt+M, quitte la Bataille une fois les cartes distribuées. La partie n&apos;est pas gardée.</translation>
+    </message>
+    <message>
+        <source>War is all luck, so sit back and enjoy the rounds.</source>
+        <translation>À la Bataille, tout est une question de chance. Alors installe-toi bien et profite des tours.</translation>
+    </message>
+    <message>
+        <source>Space alone is enough to play. It plays your card, then goes on to the next round.</source>
+        <translation>La touche Espace suffit pour jouer. Elle joue ta carte, puis passe au tour suivant.</translation>
+    </message>
+    <message>
+        <source>The back you choose in Deck Options stays until Corvane&apos;s Cardovia closes.</source>
+        <translation>Le dos choisi dans Options des cartes reste jusqu&apos;à la fermeture de Corvane&apos;s Cardovia.</translation>
+    </message>
+    <message>
+        <source>Win all of Grizzle&apos;s cards, one round at a time.</source>
+        <translation>Gagne toutes les cartes de Grizzle, un tour après l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>If both cards are equal, each goes back to its own hand.</source>
+        <translation>Si les deux cartes sont égales, chacune retourne dans sa main.</translation>
     </message>
 </context>
 </TS>

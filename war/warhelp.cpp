@@ -15,22 +15,24 @@ namespace war {
 namespace {
 
 // Grizzle's card and the player's side by side on the War screen's green,
-// each named beneath it.
+// each named beneath it; two of them fit side by side in the help window.
+constexpr QSize kRound(176, 126);
+
 Picture round(const QString& key, int grizzles, int yours, const QString& description)
 {
     //: Beneath Grizzle's card in a picture of a round.
     const QString grizzle = QCoreApplication::translate("warhelp", "Grizzle");
     //: Beneath the player's card in a picture of a round.
     const QString you = QCoreApplication::translate("warhelp", "You");
-    return Picture(key, QSize(200, 126), [grizzles, yours, grizzle, you](QPainter& painter) {
-        painter.fillRect(QRectF(0, 0, 200, 126), QColor(0, 128, 0));
+    return Picture(key, kRound, [grizzles, yours, grizzle, you](QPainter& painter) {
+        painter.fillRect(QRectF(QPointF(0, 0), kRound), QColor(0, 128, 0));
         painter.setFont(fonts::font(QStringLiteral("MS Sans Serif"), 8.25, fonts::Bold));
         painter.setPen(Qt::white);
         const struct {
             int face;
             qreal left;
             const QString& whose;
-        } cards[] = {{grizzles, 12, grizzle}, {yours, 117, you}};
+        } cards[] = {{grizzles, 12, grizzle}, {yours, 93, you}};
         for (const auto& card : cards) {
             painter.save();
             painter.translate(card.left, 6);
@@ -41,117 +43,108 @@ Picture round(const QString& key, int grizzles, int yours, const QString& descri
     }, description);
 }
 
-// What a round brings, step by step.
-QString roundSteps()
+// The translators name the screen's buttons and labels as the screen shows them.
+constexpr HelpWords kWords{"warhelp"};
+
+// The deck, a round step by step, and the pictures of a won round and a tie.
+QString howToPlay(HelpPage& page)
 {
-    const QString steps[] = {
-        QCoreApplication::translate("warhelp", "Grizzle's card slides out of its pile at the top left, face up."),
-        QCoreApplication::translate("warhelp", "Click your pile at the bottom right, under <i>Click on this "
-                                               "picture.</i>, or press Space or Enter on it: a card taken at random "
-                                               "from your hand slides out."),
-        QCoreApplication::translate("warhelp", "The higher card wins, and both cards go into the winner's hand. On "
-                                               "equal values each card goes back to the hand it came from: there is "
-                                               "no war to break the tie."),
-        QCoreApplication::translate("warhelp", "Under <i>And the winner is...</i> you read <b>You!</b>, "
-                                               "<b>Grizzle!</b> or <b>Both of you!</b> Press <b>Click here to "
-                                               "continue.</b> for the next round."),
-    };
-    QString items;
-    for (const QString& step : steps)
-        items += QStringLiteral("<li>%1</li>\n").arg(step);
-    return QStringLiteral("<ol>\n%1</ol>\n").arg(items);
-}
-
-// How the game ends, and what its buttons do.
-QString endingAndButtons()
-{
-    QString html;
-    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "How it ends"));
-    html += QStringLiteral("<p>%1</p>\n").arg(
-        QCoreApplication::translate("warhelp", "The game ends when a side has no card left after a round. A message "
-                                               "says <i>Grizzle is out of cards, You win!</i> or <i>You're out of "
-                                               "cards, Grizzle wins!</i>, and when you press OK, Corvane's Cardovia "
-                                               "closes."));
-    html += QStringLiteral("<p>%1</p>\n").arg(
-        QCoreApplication::translate("warhelp", "A king never leaves the hand that holds it: it wins every round, or "
-                                               "ties and goes home. So a side that was dealt a king can never run "
-                                               "out, and when both of you hold one, as in most deals, the game has no "
-                                               "end: leave it by <b>Main Menu</b> when you have had enough."));
-
-    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "The buttons"));
-    const QString buttons[] = {
-        QCoreApplication::translate("warhelp", "<b>Start</b> deals and brings out Grizzle's first card."),
-        QCoreApplication::translate("warhelp", "<b>Deck Options</b> chooses the back of the cards: Mossgrave, "
-                                               "Corvane, Corvane2, Saltwick or Emberjack. It can be opened at any "
-                                               "time; the choice holds until Corvane's Cardovia closes."),
-        QCoreApplication::translate("warhelp",
-                                    "<b>Main Menu</b> leaves War once the cards are dealt; the game is not kept."),
-    };
-    QString items;
-    for (const QString& button : buttons)
-        items += QStringLiteral("<li>%1</li>\n").arg(button);
-    html += QStringLiteral("<ul>\n%1</ul>\n").arg(items);
-    return html;
-}
-
-} // namespace
-
-// Each paragraph is a text of its own for the translators, who name the
-// screen's buttons and labels as the screen shows them.
-HelpPage helpPage()
-{
-    //: The help page's title: the card game's name.
-    HelpPage page{QStringLiteral("war"), QCoreApplication::translate("warhelp", "War"), QStringLiteral("frmWar"),
-                  {}, {}};
     const int nine = cards::faceNumber(9, cards::Clubs);
     const int queen = cards::faceNumber(12, cards::Hearts);
     const int sevens[] = {cards::faceNumber(7, cards::Spades), cards::faceNumber(7, cards::Hearts)};
     const QString won = page.figure(round(
         QStringLiteral("help/war-won"), nine, queen,
         //: %1 and %2 are cards' names, e.g. "9 of Clubs" and "Queen of Hearts".
-        QCoreApplication::translate("warhelp",
-                                    "Grizzle's %1 and your %2: the queen is higher, so both cards go into your hand.")
+        QCoreApplication::translate("warhelp", "Grizzle's %1 and your %2. The Queen is higher, so you take both cards.")
             .arg(cards::faceName(nine), cards::faceName(queen))));
     const QString tie = page.figure(round(
         QStringLiteral("help/war-tie"), sevens[0], sevens[1],
         //: %1 and %2 are cards' names, e.g. "7 of Spades" and "7 of Hearts".
-        QCoreApplication::translate("warhelp",
-                                    "Grizzle's %1 and your %2: both of you, so each seven goes back to its own hand.")
+        QCoreApplication::translate("warhelp", "Grizzle's %1 and your %2. A tie, so each seven goes back to its hand.")
             .arg(cards::faceName(sevens[0]), cards::faceName(sevens[1]))));
+    //: %1 is the number of cards in War's deck.
+    return HelpPage::block("p", kWords.text(QT_TRANSLATE_NOOP("warhelp", "The deck has %1 cards, from the 2 to the "
+                                                                         "King. There are no aces."))
+                                    .arg(kDeckSize))
+        + kWords.block("p", QT_TRANSLATE_NOOP("warhelp", "The King is the highest card and the 2 the lowest. Suits "
+                                                         "do not count."))
+        + kWords.list("ol", {
+              QT_TRANSLATE_NOOP("warhelp", "Press <b>Start</b>. The cards are dealt, and Grizzle plays first."),
+              QT_TRANSLATE_NOOP("warhelp", "Grizzle's card slides out of its pile at the top left."),
+              //: "Click on this picture." is the label beside the player's pile, as the screen shows it.
+              QT_TRANSLATE_NOOP("warhelp", "Click your pile at the bottom right, under <i>Click on this "
+                                           "picture.</i> Your card slides out."),
+              QT_TRANSLATE_NOOP("warhelp", "The higher card wins. The winner takes both cards."),
+              QT_TRANSLATE_NOOP("warhelp", "If both cards are equal, each goes back to its own hand."),
+              //: The labels as the screen shows them.
+              QT_TRANSLATE_NOOP("warhelp", "Under <i>And the winner is...</i> you read <b>You!</b>, <b>Grizzle!</b> "
+                                           "or <b>Both of you!</b>"),
+              QT_TRANSLATE_NOOP("warhelp", "Press <b>Click here to continue.</b> for the next round."),
+          })
+        + QStringLiteral("<table width=\"100%\" cellpadding=\"6\"><tr>\n"
+                         "<td align=\"center\" width=\"50%\">%1</td><td align=\"center\" width=\"50%\">%2</td>\n"
+                         "</tr></table>\n")
+              .arg(won, tie)
+        + kWords.block("p", QT_TRANSLATE_NOOP("warhelp", "Cards you win go into your hand. They can come up again in "
+                                                         "the very next round."));
+}
 
-    // Tags stay out of the texts, but for the words a paragraph stresses.
-    // The line breaks between the blocks are the page's own: a blank line
-    // before a heading leaves a space at the end of the paragraph above,
-    // which is what a reader has always been given.
-    QString html = QStringLiteral("\n");
-    html += QStringLiteral("<p>%1</p>\n").arg(
-        QCoreApplication::translate("warhelp", "War is played against Grizzle with a deck of %1 cards: the 2 to the "
-                                               "king in the four suits, without aces. The king is the highest card "
-                                               "and the 2 the lowest; suits never count.")
-            .arg(kDeckSize));
+QString howGrizzlePlays()
+{
+    //: %1 is the number of cards Grizzle is dealt at most.
+    return HelpPage::block("p", kWords.text(QT_TRANSLATE_NOOP("warhelp", "The deal is not even. Grizzle gets %1 "
+                                                                         "cards at most, usually about 20. You get "
+                                                                         "all the others."))
+                                    .arg(kDealt))
+        + kWords.block("p", QT_TRANSLATE_NOOP("warhelp", "Grizzle does not choose. Its next card is picked at "
+                                                         "random from its hand. So is yours."));
+}
 
-    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "The deal"));
-    html += QStringLiteral("<p>%1</p>\n").arg(
-        QCoreApplication::translate("warhelp", "Press <b>Start</b>. Grizzle is dealt %1 cards drawn at random <i>with "
-                                               "replacement</i>: a card drawn twice counts once, so Grizzle starts "
-                                               "with anything from 1 to %1 cards, about 20 on average. You get every "
-                                               "card Grizzle did not, so you usually start with more. The cards are "
-                                               "dealt once on each visit to War.")
-            .arg(kDealt));
+QString howItEnds()
+{
+    return kWords.block("p", QT_TRANSLATE_NOOP("warhelp", "The game is over when one side has no cards left."))
+        + kWords.block("p", QT_TRANSLATE_NOOP("warhelp", "A message says <i>Grizzle is out of cards, You win!</i> or "
+                                                         "<i>You're out of cards, Grizzle wins!</i>"))
+        + kWords.block("p", QT_TRANSLATE_NOOP("warhelp", "Press OK, and Corvane's Cardovia closes."))
+        + kWords.block("p", QT_TRANSLATE_NOOP("warhelp", "But a game often goes on until you leave it. A King can "
+                                                         "only win or tie, so it never leaves its hand."))
+        + kWords.block("p", QT_TRANSLATE_NOOP("warhelp", "Both sides usually hold a King, so neither runs out. "
+                                                         "Press <b>Main Menu</b> when you have had enough."));
+}
 
-    html += QStringLiteral("\n<h2>%1</h2>\n").arg(QCoreApplication::translate("warhelp", "A round"));
-    html += roundSteps();
-    html += QStringLiteral("<table width=\"100%\" cellpadding=\"6\"><tr>\n"
-                           "<td align=\"center\" width=\"50%\">%1</td><td align=\"center\" width=\"50%\">%2</td>\n"
-                           "</tr></table>\n")
-                .arg(won, tie);
-    html += QStringLiteral("<p>%1</p>\n").arg(
-        QCoreApplication::translate("warhelp", "Cards you win go straight into your hand, and every card in a hand "
-                                               "may come up again in the next round: each card is taken at random "
-                                               "from the whole hand, not from the top of a pile."));
+} // namespace
 
-    html += endingAndButtons();
-    page.html = html;
+HelpPage helpPage()
+{
+    //: The help page's title: the card game's name.
+    HelpPage page{QStringLiteral("war"), QCoreApplication::translate("warhelp", "War"), QStringLiteral("frmWar"),
+                  {}, {}};
+    //: Alt+S and the other keys as this language's keyboards name them, with the buttons' access keys.
+    const QString keys = kWords.items({
+        QT_TRANSLATE_NOOP("warhelp", "<b>Start</b>, or Alt+S, deals the cards. It works once each time you open "
+                                     "War."),
+        QT_TRANSLATE_NOOP("warhelp", "Tab moves between your pile, the buttons and the cards. Space or Enter "
+                                     "plays your card or presses a button."),
+        QT_TRANSLATE_NOOP("warhelp", "<b>Click here to continue.</b>, or Alt+C, starts the next round."),
+        QT_TRANSLATE_NOOP("warhelp", "<b>Deck Options</b>, or Alt+D, changes the back of the cards at any time. "
+                                     "Choose one and press <b>Okay</b>, or Alt+O."),
+        QT_TRANSLATE_NOOP("warhelp", "<b>Main Menu</b>, or Alt+M, leaves War once the cards are dealt. The game is "
+                                     "not kept."),
+    });
+    const QString tips = kWords.list("ul", {
+        QT_TRANSLATE_NOOP("warhelp", "War is all luck, so sit back and enjoy the rounds."),
+        QT_TRANSLATE_NOOP("warhelp", "Space alone is enough to play. It plays your card, then goes on to the "
+                                     "next round."),
+        QT_TRANSLATE_NOOP("warhelp", "The back you choose in Deck Options stays until Corvane's Cardovia closes."),
+    });
+    page.html = HelpPage::outline({
+        .goal = kWords.text(QT_TRANSLATE_NOOP("warhelp", "Win all of Grizzle's cards, one round at a time.")),
+        .play = howToPlay(page),
+        .grizzle = howGrizzlePlays(),
+        .end = howItEnds(),
+        .keys = keys,
+        .tips = tips,
+    });
     return page;
 }
 

@@ -250,6 +250,22 @@ private slots:
         QVERIFY(s.platform.messages.isEmpty());
     }
 
+    // Grizzle looks every second and a ball comes every 2 to 10, so it sees
+    // each ball: the balls never run out on a game that nobody has won.
+    void grizzleHasWonByTheLastBall()
+    {
+        StartedApp s;
+        frmBingo& f = openBingo(s);
+        // Blackout, which needs every number of the card
+        f.cmdOkay_Click();
+        for (int ball = 1; ball <= 75 && state(f) == QStringLiteral("Running"); ++ball) {
+            tick(*f.tmrBall);
+            tick(*f.tmrGrizzle);
+        }
+        QCOMPARE(state(f), QStringLiteral("Over"));
+        QCOMPARE(s.platform.messages, QStringList{"Grizzle Wins! Hit okay to play again."});
+    }
+
     void joinedNamesTheBallOrComplains()
     {
         StartedApp s;

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help: every page walked (its links lead to pages, its pictures are
-// drawn at 100 % and 200 % and read out by their captions), F1 on each
-// screen, the Help menu, the help window's keys, and the About box.
+// drawn at 100 % and 200 % and read out by their captions), every game's
+// page in the one outline in every language and naming its screen's access
+// keys, F1 on each screen, the Help menu, the help window's keys, and the
+// About box.
 
 #include "shell/frmabout.h"
 #include "shell/frmgrizzley.h"
@@ -14,15 +16,19 @@
 #include "support/started.h"
 #include "support/testmain.h"
 #include "support/zoom.h"
+#include "toolkit/language.h"
 
-#include <QLabel>
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -31,16 +37,20 @@
 
 namespace {
 
-// The links and the pictures of the page on show, by their addresses and keys.
+// The links and the pictures of a page, by their addresses and keys, and
+// its headings under its title.
 struct Contents {
     QStringList links;
     QStringList pictures;
+    QStringList headings;
 };
 
 Contents contentsOf(const QTextDocument& document)
 {
     Contents found;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() > 1)
+            found.headings << block.text();
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
             if (format.isAnchor() && !found.links.contains(format.anchorHref()))
@@ -48,6 +58,7 @@ Contents contentsOf(const QTextDocument& document)
             if (format.isImageFormat())
                 found.pictures << format.toImageFormat().name();
         }
+    }
     return found;
 }
 
@@ -126,6 +137,84 @@ private slots:
             QVERIFY(!view.viewport()->grab().isNull());
         }
         QTRY_COMPARE(view.document()->size().height(), atFull);
+    }
+
+    // In every language shipped, and in English: a heading that a catalogue
+    // does not translate yet reads as in English.
+    void everyGamesPageHasTheOutline()
+    {
+        const char* const outline[] = {"Goal", "How to play", "How Grizzle plays", "How it ends", "Buttons and keys",
+                                       "Tips"};
+        const QStringList shipped = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("cardovia_*.qm")});
+        QVERIFY(shipped.size() > 1);
+        QStringList englishTitles;
+        for (const games::Game& game : games::kGames)
+            englishTitles << game.help().title;
+        const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
+        for (const QString& file : shipped) {
+            const QString name = file.section(u'_', 1).section(u'.', 0, 0);
+            QLocale::setDefault(QLocale(name));
+            const language::Catalogues catalogues{QLocale(name)};
+            QStringList expected;
+            for (const char* heading : outline)
+                expected << QCoreApplication::translate("helpview", heading);
+            QStringList titles;
+            for (const games::Game& game : games::kGames) {
+                const HelpPage page = game.help();
+                titles << page.title;
+                QTextDocument document;
+                document.setHtml(page.html);
+                const QStringList headings = contentsOf(document).headings;
+                QVERIFY2(headings == expected, qPrintable(name + u' ' + page.id + u' ' + headings.join(u'|')));
+            }
+            // the language's catalogue is the one in use
+            QVERIFY2(name == QLatin1String("en") || titles != englishTitles, qPrintable(name));
+        }
+    }
+
+    // As they are written, in English: short sentences, without the
+    // semicolons and parentheses of a manual. A picture's caption says what
+    // it shows, and may run longer.
+    void everyPageReadsPlainly()
+    {
+        constexpr qsizetype kMostWords = 16;
+        static const QRegularExpression sentenceEnd(QStringLiteral("(?<=[.!?])\\s+"));
+        for (const HelpPage& page : help::pages()) {
+            QTextDocument document;
+            document.setHtml(page.html);
+            bool goal = false;
+            for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+                const QString text = block.text();
+                if (text.contains(QChar::ObjectReplacementCharacter))
+                    continue;
+                QVERIFY2(!text.contains(u';') && !text.contains(u'('), qPrintable(page.id + u' ' + text));
+                const QStringList sentences = text.split(sentenceEnd, Qt::SkipEmptyParts);
+                // a game's goal in one
+                QVERIFY2(!goal || sentences.size() == 1, qPrintable(page.id + u' ' + text));
+                goal = block.blockFormat().headingLevel() > 1 && text == QLatin1String("Goal");
+                for (const QString& sentence : sentences)
+                    QVERIFY2(sentence.split(u' ', Qt::SkipEmptyParts).size() <= kMostWords,
+                             qPrintable(page.id + u' ' + sentence));
+            }
+        }
+    }
+
+    // In English: a translation's access keys are its translators' to name.
+    void everyGamesPageNamesItsScreensAccessKeys()
+    {
+        StartedApp s;
+        for (const games::Game& game : games::kGames) {
+            QTextDocument page;
+            page.setHtml(game.help().html);
+            Form& screen = s.choose(game.button);
+            for (const QAbstractButton* button : screen.findChildren<QAbstractButton*>()) {
+                const QString key = QKeySequence::mnemonic(button->text()).toString(QKeySequence::PortableText);
+                QVERIFY2(key.isEmpty() || page.toPlainText().contains(key),
+                         qPrintable(QLatin1String(game.button) + u' ' + key));
+            }
+            s.app->returnToMenu(screen);
+            s.settle();
+        }
     }
 
     void theHelpWindowWorksFromTheKeyboard()

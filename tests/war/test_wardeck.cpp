@@ -92,12 +92,12 @@ private slots:
         const auto number = [&](const char* pattern) {
             return QRegularExpression(QString::fromLatin1(pattern)).match(help).captured(1).toInt();
         };
-        QCOMPARE(number("a deck of (\\d+) cards"), war::kDeckSize);
+        QCOMPARE(number("deck has (\\d+) cards"), war::kDeckSize);
         FakePlatform p;
         WarDeck deck;
         deck.dealcards(p);
         // two numbers from the generator for each card drawn
-        QCOMPARE(number("dealt (\\d+) cards"), p.draws / 2);
+        QCOMPARE(number("gets (\\d+) cards"), p.draws / 2);
     }
 
     void aOneCardHandDrawsThatCardHoweverLongItTakes()
