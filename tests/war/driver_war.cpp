@@ -42,25 +42,15 @@ public:
         if (frmDeckOptions* dialog = war.app().existing<frmDeckOptions>(); dialog && dialog->isVisible())
             return onDeckOptions(p, *dialog);
         const int r = p.roll(1000);
-        // Mostly the player waits for a sliding card to land; now and then
-        // they click or press on, which does nothing.
-        if (war.sliding() && r >= 100)
-            return (void)p.passTime(war.tmrSlide.get());
-        if (!war.deck.yourdealt) {
-            if (r < 900)
-                return p.click(war.cmdStart);
-            return p.click(r < 950 ? war.cmDeckOptions : static_cast<QWidget*>(war.picYourCards));
-        }
-        // A game where both sides hold a king never ends: the player gives
-        // up on it soon, and plays one that can end to its end.
-        if (r < (canEnd(war.deck) ? 1 : 50))
-            return p.click(war.cmdQuit);
-        if (r < 70)
-            return p.click(war.cmDeckOptions);
-        const bool keyboard = r % 5 == 0;
-        if (war.cmdContinue->isVisible())
-            return keyboard ? p.key(Qt::Key_Return) : p.click(war.cmdContinue);
-        keyboard ? p.key(Qt::Key_Space) : p.click(war.picYourCards);
+        // While a card slides the player mostly waits for it to land; now
+        // and then they click or press on, which must do nothing.
+        if (war.sliding())
+            return r < 100 ? play(p, war, r) : land(p, war);
+        const QPointer<frmWar> shown = &war;  // Main Menu takes it away
+        play(p, war, r);
+        // A card set sliding lands in the same event, but one time in ten.
+        if (shown && r % 10 != 1)
+            land(p, war);
     }
 
     std::vector<randomplayer::NamedTimer> timers(Form& screen) const override
@@ -114,6 +104,31 @@ public:
     }
 
 private:
+    static void play(randomplayer::Player& p, frmWar& war, int r)
+    {
+        if (!war.deck.yourdealt) {
+            if (r < 900)
+                return p.click(war.cmdStart);
+            return p.click(r < 950 ? war.cmDeckOptions : static_cast<QWidget*>(war.picYourCards));
+        }
+        // A game where both sides hold a king never ends: the player gives
+        // up on it soon, and plays one that can end to its end.
+        if (r < (canEnd(war.deck) ? 1 : 50))
+            return p.click(war.cmdQuit);
+        if (r < 70)
+            return p.click(war.cmDeckOptions);
+        const bool keyboard = r % 5 == 0;
+        if (war.cmdContinue->isVisible())
+            return keyboard ? p.key(Qt::Key_Return) : p.click(war.cmdContinue);
+        keyboard ? p.key(Qt::Key_Space) : p.click(war.picYourCards);
+    }
+
+    static void land(randomplayer::Player& p, const frmWar& war)
+    {
+        while (war.sliding() && p.passTime(war.tmrSlide.get())) {
+        }
+    }
+
     // What the player sees of a round: the cards left in each pile, as their
     // names say, and whether the round is settled.
     struct Shown {
