@@ -45,7 +45,7 @@ public:
         // While a card slides the player mostly waits for it to land; now
         // and then they click or press on, which must do nothing.
         if (war.sliding())
-            return r < 100 ? play(p, war, r) : land(p, war);
+            return r < 300 ? clickOn(p, war, r) : land(p, war);
         const QPointer<frmWar> shown = &war;  // Main Menu takes it away
         play(p, war, r);
         // A card set sliding lands in the same event, but one time in ten.
@@ -121,6 +121,15 @@ private:
         if (war.cmdContinue->isVisible())
             return keyboard ? p.key(Qt::Key_Return) : p.click(war.cmdContinue);
         keyboard ? p.key(Qt::Key_Space) : p.click(war.picYourCards);
+    }
+
+    // A click on the pile or a button, or Space where the keyboard is.
+    static void clickOn(randomplayer::Player& p, frmWar& war, int r)
+    {
+        const std::array<QWidget*, 4> controls{war.picYourCards, war.cmdStart, war.cmDeckOptions, war.cmdQuit};
+        if (r % 5 == 4)
+            return p.key(Qt::Key_Space);
+        p.click(controls[std::size_t(r % 5)]);
     }
 
     static void land(randomplayer::Player& p, const frmWar& war)
