@@ -9,13 +9,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
-#include <QScreen>
-#include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <thread>
 
 namespace {
 
@@ -119,22 +117,6 @@ void DesktopPlatform::End()
 QTime DesktopPlatform::timeOfDay()
 {
     return QTime::currentTime();
-}
-
-void DesktopPlatform::sleep(int milliseconds)
-{
-    QThread::msleep(std::max(milliseconds, 1));
-}
-
-void DesktopPlatform::waitFrame(const QWidget& widget)
-{
-    // Without a signal from the display, a whole refresh period after a
-    // picture was sent is the one wait that puts the next into another frame,
-    // whatever the phase of the display's refresh.
-    const QScreen* screen = widget.screen();
-    const qreal rate = screen ? screen->refreshRate() : 0;
-    const double hertz = rate >= 1 ? rate : 60;  // a screen that reports none is taken for the usual rate
-    std::this_thread::sleep_for(std::chrono::duration<double>(1.0 / hertz));
 }
 
 std::unique_ptr<Timer> DesktopPlatform::makeTimer(std::function<void()> onTick)

@@ -29,8 +29,6 @@ public:
     void MsgBox(const QString& text) override;
     [[noreturn]] void End() override;
     QTime timeOfDay() override;
-    void sleep(int milliseconds) override;
-    void waitFrame(const QWidget& widget) override;
     std::unique_ptr<Timer> makeTimer(std::function<void()> onTick) override;
     MediaPlayer& sequencer() override;
     MediaPlayer& waveAudio() override;

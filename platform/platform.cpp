@@ -15,10 +15,3 @@ void MediaPlayer::stopAndClose()
     setCommand(QStringLiteral("stop"));
     setCommand(QStringLiteral("close"));
 }
-
-void waitsecond(Platform& platform)
-{
-    const int start = platform.timeOfDay().second();
-    for (QTime now = platform.timeOfDay(); now.second() == start; now = platform.timeOfDay())
-        platform.sleep(1000 - now.msec());
-}

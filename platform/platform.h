@@ -13,8 +13,6 @@
 #include <functional>
 #include <memory>
 
-class QWidget;
-
 // A multimedia player driven by command words ("open", "play", "prev",
 // "stop", "close"). The application writes FileName and Command and never
 // reads anything back: every command may fail without consequence.
@@ -55,12 +53,6 @@ public:
     void setBeforeEnd(std::function<void()> task) { beforeEnd_ = std::move(task); }
 
     virtual QTime timeOfDay() = 0;
-    // Blocks the calling thread for about the given time without spinning.
-    virtual void sleep(int milliseconds) = 0;
-    // Blocks for one frame of the screen that shows the widget, without
-    // spinning: what was drawn before the call reaches the screen in a frame
-    // of its own, before anything drawn after it.
-    virtual void waitFrame(const QWidget& widget) = 0;
 
     // A new timer, disabled, that calls onTick on each Timer event.
     virtual std::unique_ptr<Timer> makeTimer(std::function<void()> onTick) = 0;
@@ -83,7 +75,3 @@ protected:
 private:
     std::function<void()> beforeEnd_;
 };
-
-// Returns as soon as the seconds field of the time of day differs from its
-// value at entry; it sleeps up to the next second instead of spinning.
-void waitsecond(Platform& platform);

@@ -42,6 +42,8 @@ frmLoading::frmLoading(App& app, QWidget* parent)
     Label* web = controls::label(c, "Label2", QString::fromUtf8(appinfo::kWebAddress), {240, 2400, 4695, 375});
     web->setForeColor(Qt::white);
     fonts::set(web, "MS Sans Serif", 12, fonts::Bold);
+
+    tmrWait = app.platform().makeTimer([this] { tmrWait_Timer(); });
 }
 
 void frmLoading::Form_Load()
@@ -54,8 +56,8 @@ void frmLoading::Form_Load()
 void frmLoading::paintEvent(QPaintEvent* event)
 {
     Form::paintEvent(event);
-    // The screen becomes active once it is on screen, so that the player
-    // sees it during the wait that follows.
+    // The screen becomes active once it is on screen, so that the wait
+    // that follows counts from when the player can see it.
     if (!activated_) {
         activated_ = true;
         QTimer::singleShot(0, this, &frmLoading::Form_Activate);
@@ -68,8 +70,28 @@ void frmLoading::Form_Activate()
     if (!app().isLoaded(*this))
         return;
     activated_ = true;
-    waitsecond(app().platform());
+    const QTime now = app().platform().timeOfDay();
+    second_ = now.second();
+    waitRestOfSecond(now);
+    tmrWait->setEnabled(true);
+}
 
+void frmLoading::waitRestOfSecond(QTime now)
+{
+    tmrWait->setInterval(1000 - now.msec());
+}
+
+void frmLoading::tmrWait_Timer()
+{
+    const QTime now = app().platform().timeOfDay();
+    if (now.second() == second_)
+        return waitRestOfSecond(now);
+    tmrWait->setEnabled(false);
+    showMenu();
+}
+
+void frmLoading::showMenu()
+{
     app().form<frmCardImages>().setVisible(false);
 
     frmMusic& music = app().form<frmMusic>();

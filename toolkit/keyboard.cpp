@@ -204,40 +204,6 @@ QAbstractButton* accessKeyButton(QWidget* root, const QKeySequence& key)
     return nullptr;
 }
 
-// --- input queued meanwhile --------------------------------------------------
-
-namespace {
-
-// Swallows every click, key stroke, shortcut and wheel turn that reaches the
-// application.
-class InputSwallower : public QObject {
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::Shortcut:
-        case QEvent::Wheel:
-            return true;
-        default:
-            return false;
-        }
-    }
-};
-
-} // namespace
-
-void dropQueuedInput()
-{
-    InputSwallower swallower;
-    QCoreApplication::instance()->installEventFilter(&swallower);
-    QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
-    QCoreApplication::instance()->removeEventFilter(&swallower);
-}
-
 namespace {
 constexpr char kKeepsTab[] = "keepsTab";
 } // namespace

@@ -3,8 +3,7 @@
 #pragma once
 // The keyboard, served once for every screen: which key presses a control,
 // Click from the mouse and the keyboard alike, Enter on buttons, the focus
-// frame and when it shows, the arrow keys on a board, the access keys, and
-// the input that arrives while a handler holds the user-interface thread.
+// frame and when it shows, the arrow keys on a board and the access keys.
 
 #include <QObject>
 #include <vector>
@@ -120,8 +119,3 @@ class DialogTabs : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
-
-// Takes the clicks, key strokes, shortcuts and wheel turns that the window
-// system queued meanwhile and drops them, so that only what the player does
-// afterwards counts. Timers that fell due wait for the next turn of the loop.
-void dropQueuedInput();

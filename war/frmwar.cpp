@@ -8,10 +8,10 @@
 #include "toolkit/announce.h"
 #include "toolkit/app.h"
 #include "toolkit/classic.h"
-#include "toolkit/keyboard.h"
 
 #include <QPushButton>
 #include <array>
+#include <utility>
 
 frmWar::frmWar(App& app, QWidget* parent)
     //: The card game's name, the screen's title.
@@ -67,11 +67,44 @@ frmWar::frmWar(App& app, QWidget* parent)
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    connect(cmdStart, &QPushButton::clicked, this, &frmWar::cmdStart_Click);
-    connect(picYourCards, &PictureBox::clicked, this, &frmWar::picYourCards_Click);
-    connect(cmdContinue, &QPushButton::clicked, this, &frmWar::cmdContinue_Click);
-    connect(cmDeckOptions, &QPushButton::clicked, this, &frmWar::cmDeckOptions_Click);
-    connect(cmdQuit, &QPushButton::clicked, this, &frmWar::cmdQuit_Click);
+    onClick(cmdStart, &QPushButton::clicked, &frmWar::cmdStart_Click);
+    onClick(picYourCards, &PictureBox::clicked, &frmWar::picYourCards_Click);
+    onClick(cmdContinue, &QPushButton::clicked, &frmWar::cmdContinue_Click);
+    onClick(cmDeckOptions, &QPushButton::clicked, &frmWar::cmDeckOptions_Click);
+    onClick(cmdQuit, &QPushButton::clicked, &frmWar::cmdQuit_Click);
+    for (QPushButton* button : {cmdStart, cmdContinue, cmDeckOptions, cmdQuit})
+        connect(button, &QPushButton::pressed, this, [this, button] { pressed(button); });
+    // The pile's Click has no press of its own to tell: a click or a key
+    // on it starts with one of these.
+    picYourCards->installEventFilter(this);
+
+    tmrSlide = app.platform().makeTimer([this] { tmrSlide_Timer(); });
+    tmrSlide->setInterval(kSlideInterval);
+}
+
+template <class Control, class Signal>
+void frmWar::onClick(Control* control, Signal clicked, void (frmWar::*handler)())
+{
+    connect(control, clicked, this, [this, control, handler] {
+        if (!pressedWhileMoving_.contains(control))
+            (this->*handler)();
+    });
+}
+
+void frmWar::pressed(const QObject* control)
+{
+    if (sliding())
+        pressedWhileMoving_.insert(control);
+    else
+        pressedWhileMoving_.remove(control);
+}
+
+bool frmWar::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == picYourCards && (type == QEvent::MouseButtonPress || type == QEvent::KeyPress))
+        pressed(picYourCards);
+    return Form::eventFilter(watched, event);
 }
 
 void frmWar::Form_Load()
@@ -112,49 +145,70 @@ Picture frmWar::face(war::Card card)
     return app().form<frmCardImages>().cardpicture(qint16(card.value), qint16(card.suit));
 }
 
-void frmWar::dealersturn()
+void frmWar::dealersturn(std::function<void()> landed)
 {
-    if (const std::optional<war::Card> card = deck.dealersplay(app().platform())) {
-        piccard1->setPicture(face(*card));
-        piccard1->setVisible(true);
-        namePiles();
-        movedcard();
-        // Said once the card has landed: the slide lets the event loop run,
-        // which would say it on its own, ahead of where the focus goes next.
+    const std::optional<war::Card> card = deck.dealersplay(app().platform());
+    if (!card) {
+        picYourCards->setEnabled(true);
+        return landed();
+    }
+    piccard1->setPicture(face(*card));
+    piccard1->setVisible(true);
+    namePiles();
+    movedcard([this, landed = std::move(landed)] {
+        // Said once the card has landed, in the turn where the focus goes
+        // on: said earlier, it would be heard ahead of that.
         //: %1 is a card's name, e.g. "Queen of Hearts".
         announce::say(tr("Grizzle plays %1.").arg(piccard1->picture().description()));
-    }
-    picYourCards->setEnabled(true);
+        picYourCards->setEnabled(true);
+        landed();
+    });
 }
 
-void frmWar::movedcard()
+void frmWar::movedcard(std::function<void()> landed)
 {
-    slide(piccard1, picDealerCards, kSlideStep);
+    slide(piccard1, picDealerCards, kSlideStep, std::move(landed));
 }
 
-void frmWar::moveycard()
+void frmWar::moveycard(std::function<void()> landed)
 {
-    slide(piccard2, picYourCards, -kSlideStep);
+    slide(piccard2, picYourCards, -kSlideStep, std::move(landed));
 }
 
-void frmWar::slide(PictureBox* card, PictureBox* pile, double step)
+void frmWar::slide(PictureBox* card, const PictureBox* pile, double step, std::function<void()> landed)
 {
-    twips::Rect at = twips::rect(card);
-    at.left = twips::left(pile);
-    at.top = twips::top(pile);
-    twips::setRect(card, at);
-    for (int i = 0; i < kSlideSteps; ++i) {
-        pile->refresh();
-        at.left += step;
-        at.top += step;
-        twips::setRect(card, at);
-        // The immediate repaint also draws the area the card has just left.
-        card->refresh();
-        app().platform().waitFrame(*card);
-    }
-    // A click on the pile made while Grizzle's card slid would otherwise
-    // play a card the player never saw coming.
-    dropQueuedInput();
+    moving_ = card;
+    from_ = twips::rect(card);
+    from_.left = twips::left(pile);
+    from_.top = twips::top(pile);
+    step_ = step;
+    shown_ = 0;
+    landed_ = std::move(landed);
+    // The first step shows in the frame the event loop draws next, each
+    // further one a tick later.
+    showStep();
+    tmrSlide->setEnabled(true);
+}
+
+void frmWar::showStep()
+{
+    ++shown_;
+    twips::Rect at = from_;
+    at.left += shown_ * step_;
+    at.top += shown_ * step_;
+    twips::setRect(moving_, at);
+}
+
+void frmWar::tmrSlide_Timer()
+{
+    if (!moving_)
+        return;
+    if (shown_ < kSlideSteps)
+        return showStep();
+    // The last step has had its frame: the card has landed.
+    tmrSlide->setEnabled(false);
+    moving_ = nullptr;
+    std::exchange(landed_, nullptr)();
 }
 
 void frmWar::checkwinner()
@@ -204,39 +258,48 @@ void frmWar::checkforend()
 
 void frmWar::cmdStart_Click()
 {
+    if (sliding())
+        return;
     deck.dealcards(app().platform());
-    dealersturn();
-    cmdStart->setEnabled(false);
-    cmdQuit->setEnabled(true);
-    picYourCards->setFocus(Qt::OtherFocusReason);
+    dealersturn([this] {
+        cmdStart->setEnabled(false);
+        cmdQuit->setEnabled(true);
+        picYourCards->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void frmWar::picYourCards_Click()
 {
+    if (sliding())
+        return;
     const std::optional<war::Card> card = deck.yourplay(app().platform());
     if (!card)
         return;
     piccard2->setPicture(face(*card));
     piccard2->setVisible(true);
     namePiles();
-    moveycard();
-    //: %1 is a card's name, e.g. "Queen of Hearts".
-    announce::say(tr("You play %1.").arg(piccard2->picture().description()));
-    picYourCards->setEnabled(false);
-    checkwinner();
+    moveycard([this] {
+        //: %1 is a card's name, e.g. "Queen of Hearts".
+        announce::say(tr("You play %1.").arg(piccard2->picture().description()));
+        picYourCards->setEnabled(false);
+        checkwinner();
+    });
 }
 
 void frmWar::cmdContinue_Click()
 {
+    if (sliding())
+        return;
     piccard2->setVisible(false);
     lblWinner->setText(QString());
     cmdContinue->setVisible(false);
-    dealersturn();
-    picYourCards->setFocus(Qt::OtherFocusReason);
+    dealersturn([this] { picYourCards->setFocus(Qt::OtherFocusReason); });
 }
 
 void frmWar::cmDeckOptions_Click()
 {
+    if (sliding())
+        return;
     frmDeckOptions& dialog = app().form<frmDeckOptions>();
     dialog.setVisible(true);
     dialog.setEnabled(true);
@@ -249,5 +312,7 @@ void frmWar::cmDeckOptions_Click()
 
 void frmWar::cmdQuit_Click()
 {
+    if (sliding())
+        return;
     app().returnToMenu(*this);
 }

@@ -141,6 +141,7 @@ private slots:
         StartedApp s;
         frmWar& war = openWar(s);
         war.cmdStart_Click();
+        tickOut(*war.tmrSlide);
         const Picture grizzles = war.piccard1->picture();
         war.cmDeckOptions_Click();
         frmDeckOptions& dialog = *s.app->existing<frmDeckOptions>();
@@ -162,6 +163,7 @@ private slots:
         dialog->Optcard[0]->click();
         dialog->cmdOkay_Click();
         war.cmdStart_Click();
+        tickOut(*war.tmrSlide);
         war.cmdQuit_Click();
         StartedApp::settle();
         QVERIFY(dialog);  // never unloaded

@@ -1,13 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real platform: its message box, its timers, its clock, its frames, its
-// generator and its players, the whole numbers drawn from any generator, and
+// The real platform: its message box, its timers, its generator and its
+// players, the whole numbers drawn from any generator, and
 // the folders the music is looked for in.
 
 #include "platform/appinfo.h"
 #include "platform/datafolders.h"
 #include "platform/desktopplatform.h"
-#include "support/bounds.h"
 #include "support/fakeplatform.h"
 #include "support/sound.h"
 #include "support/testmain.h"
@@ -59,32 +58,6 @@ private slots:
         const int stopped = ticks;
         QTest::qWait(60);
         QCOMPARE(ticks, stopped);
-    }
-
-    void sleepingPassesTheClockOn()
-    {
-        DesktopPlatform p;
-        const QTime before = p.timeOfDay();
-        p.sleep(30);
-        QVERIFY(before.msecsTo(p.timeOfDay()) >= 25);
-        QElapsedTimer t;
-        t.start();
-        waitsecond(p);
-        QVERIFY(t.elapsed() <= 1000 + 100 * kSlowdown);
-    }
-
-    void framesFollowTheScreensRefresh()
-    {
-        DesktopPlatform p;
-        QWidget widget;
-        const qreal rate = widget.screen()->refreshRate();
-        QVERIFY(rate >= 1);
-        QElapsedTimer t;
-        t.start();
-        for (int i = 0; i < 10; ++i)
-            p.waitFrame(widget);
-        // never shorter than the refresh period: each picture gets a frame
-        QVERIFY(t.nsecsElapsed() >= qint64(10 * 1e9 / rate));
     }
 
     void soundComesInWithTheFirstOpen()

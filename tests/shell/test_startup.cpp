@@ -50,26 +50,6 @@ private slots:
         QCOMPARE(app.existing<frmCardImages>()->cardtype, qint16(1));
     }
 
-    void loadingWaitsForTheNextSecondWithoutSpinning()
-    {
-        StartedApp s;
-        // the clock stood at 10:00:00.300: one sleep to the boundary suffices
-        QCOMPARE(s.platform.sleeps, std::vector<int>{700});
-        QCOMPARE(s.platform.clock.second(), 1);
-    }
-
-    void waitsecondCopesWithEarlyWakeUps()
-    {
-        // a clock whose sleeps end early keeps waiting, a bounded number of times
-        struct Sleepy : FakePlatform {
-            void sleep(int ms) override { FakePlatform::sleep(std::max(1, ms / 2)); }
-        } p;
-        p.clock = QTime(10, 0, 59, 0);
-        waitsecond(p);
-        QCOMPARE(p.clock.second(), 0);
-        QVERIFY(p.sleeps.size() <= 16);
-    }
-
     void loadingScreenNeverReturns()
     {
         StartedApp s;
@@ -147,34 +127,34 @@ private slots:
         QVERIFY(s.ends(fileQuit, [&] { return menu.isHidden() && s.app->existing<frmTicTacToe>()->isVisible(); }));
     }
 
-    void theFrameTakesNoInputUntilTheLoadingScreenGoes()
+    void theLoadingScreenWaitsOnATimerForTheClocksNextSecond()
     {
-        // the frame as start-up leaves it while the loading screen waits
-        struct Watching : FakePlatform {
-            std::function<void()> whileWaiting;
-            void sleep(int ms) override
-            {
-                if (whileWaiting)
-                    whileWaiting();
-                FakePlatform::sleep(ms);
-            }
-        } platform;
+        FakePlatform platform;
+        platform.clock = QTime(10, 0, 59, 300);
         Cardovia app(platform);
+        app.start();
+        QVERIFY(!app.main().isEnabled());
         bool looked = false;
-        platform.whileWaiting = [&] {
+        StartedApp::passLoading(app, platform, [&] {
             const frmLoading* loading = app.existing<frmLoading>();
-            QVERIFY(loading && loading->isVisible());
+            QVERIFY(loading->isVisible());
+            // the frame takes no input meanwhile
             QVERIFY(!app.main().isEnabled());
             // centred in the frame, in exact twips
             QCOMPARE(twips::left(loading), (9600 - 5145) / 2.0);
             QCOMPARE(twips::top(loading), (7200 - 2850) / 2.0);
+            // the rest of the second; a tick that comes early waits on for what is left
+            QCOMPARE(loading->tmrWait->interval(), 700);
+            platform.clock = QTime(10, 0, 59, 900);
+            tick(*loading->tmrWait);
+            QVERIFY(app.existing<frmLoading>() && !app.main().isEnabled());
+            QCOMPARE(loading->tmrWait->interval(), 100);
             looked = true;
-        };
-        app.start();
-        QVERIFY(!app.main().isEnabled());
-        QTRY_VERIFY(app.existing<frmLoading>() == nullptr);
+        });
         QVERIFY(looked);
+        QCOMPARE(platform.clock, QTime(10, 1, 0, 0));
         QVERIFY(app.main().isEnabled());
+        QVERIFY(app.existing<frmMainMenu>()->isVisible());
     }
 
     void theGameLoadsNoSoundLibraryBeforeMusicIsWanted()

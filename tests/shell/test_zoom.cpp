@@ -39,12 +39,17 @@ void open(StartedApp& s, Screen screen)
     case Menu: break;
     case War:
     case DeckOptions:
+    {
         s.choose("cmdWar");
-        s.app->existing<frmWar>()->cmdStart_Click();
-        s.app->existing<frmWar>()->picYourCards_Click();
+        frmWar& war = *s.app->existing<frmWar>();
+        war.cmdStart_Click();
+        tickOut(*war.tmrSlide);
+        war.picYourCards_Click();
+        tickOut(*war.tmrSlide);
         if (screen == DeckOptions)
-            s.app->existing<frmWar>()->cmDeckOptions_Click();
+            war.cmDeckOptions_Click();
         break;
+    }
     case Bingo: s.choose("cmdBingo"); break;
     case TicTacToe: s.choose("cmdTicTacToe"); break;
     case FireIce: s.choose("cmdFireIce"); break;
@@ -166,18 +171,14 @@ private slots:
         std::map<QWidget*, twips::Rect> during;
         twips::Rect loading;
         int wrong = 0;
+        app.start();
         // the loading screen is up while the start-up waits for the second to turn
-        platform.onSleep = [&] {
-            if (!app.existing<frmLoading>() || !during.empty())
-                return;
+        StartedApp::passLoading(app, platform, [&] {
             during = placed(app.main());
             loading = twips::rect(app.existing<frmLoading>());
             for (const auto& [w, r] : during)
                 wrong += w->geometry() != expected(w, r, 1.75);
-        };
-        app.start();
-        QTRY_VERIFY_WITH_TIMEOUT(app.existing<frmLoading>() == nullptr, 5000);
-        StartedApp::settle();
+        });
         QCOMPARE(twips::zoom(), 1.75);
         // the dialog and its four controls, centred as laid out
         QCOMPARE(during.size(), std::size_t(5));
@@ -328,15 +329,18 @@ private slots:
         s.choose("cmdWar");
         frmWar& war = *s.app->existing<frmWar>();
         int steps = 0;
-        s.platform.onFrame = [&] {
-            if (++steps % 40 == 20)
-                main.zoomIn();
+        const auto slideZoomingHalfway = [&] {
+            for (; war.tmrSlide->isEnabled(); tick(*war.tmrSlide))
+                if (++steps % 40 == 20)
+                    main.zoomIn();
         };
         war.cmdStart_Click();
+        slideZoomingHalfway();
         QCOMPARE(twips::zoom(), 1.1);
         QCOMPARE(twips::rect(war.piccard1), (twips::Rect{2100, 2100, 1095, 1475}));
         QCOMPARE(war.piccard1->geometry(), expected(war.piccard1, twips::rect(war.piccard1), 1.1));
         war.picYourCards_Click();
+        slideZoomingHalfway();
         QCOMPARE(twips::zoom(), 1.25);
         QCOMPARE(twips::rect(war.piccard2), (twips::Rect{3280, 2095, 1095, 1475}));
         QCOMPARE(war.piccard2->geometry(), expected(war.piccard2, twips::rect(war.piccard2), 1.25));

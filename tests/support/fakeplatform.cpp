@@ -31,3 +31,17 @@ void tick(Timer& timer)
 {
     static_cast<ManualTimer&>(timer).tick();
 }
+
+int tickOut(Timer& timer, int most)
+{
+    int ticks = 0;
+    for (; ticks < most && timer.isEnabled(); ++ticks)
+        tick(timer);
+    return ticks;
+}
+
+void pass(FakePlatform& platform, Timer& timer)
+{
+    platform.clock = platform.clock.addMSecs(timer.interval());
+    tick(timer);
+}

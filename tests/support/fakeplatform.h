@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A platform for tests: a seeded or scripted generator, a message box that
-// records its text and presses OK, an End that unwinds the handler, a clock
-// that moves only when slept on, frames that pass at once, timers that tick
-// only when told, and media players that record their commands (and may pass
-// them on to the real players).
+// records its text and presses OK, an End that unwinds the handler, timers
+// that tick only when told, a clock that moves only as a test passes time,
+// and media players that record their commands (and may pass them on to the
+// real players).
 
 #include "platform/platform.h"
 
@@ -102,19 +102,6 @@ public:
         throw ApplicationEnded{};
     }
     QTime timeOfDay() override { return clock; }
-    void sleep(int milliseconds) override
-    {
-        sleeps.push_back(milliseconds);
-        clock = clock.addMSecs(milliseconds);
-        if (onSleep)
-            onSleep();
-    }
-    void waitFrame(const QWidget&) override
-    {
-        ++frames;
-        if (onFrame)
-            onFrame();
-    }
     std::unique_ptr<Timer> makeTimer(std::function<void()> onTick) override;
     MediaPlayer& sequencer() override { return sequencerPlayer; }
     MediaPlayer& waveAudio() override { return wavePlayer; }
@@ -127,21 +114,15 @@ public:
     QStringList messages;
     // Runs inside each message box, while it is "open".
     std::function<void(const QString&)> onMessage;
-    // Runs at the end of each sleep: a look at the screen during a wait.
-    std::function<void()> onSleep;
-    // Runs at the end of each frame: a look at the screen between two steps.
-    std::function<void()> onFrame;
     // Runs when the application ends, before End unwinds the handler; it may
     // end the process instead, as the real End does.
     std::function<void()> onEnd;
-    int frames = 0;
     int ends = 0;
     int reseeds = 0;
     int draws = 0;
     // The order of reseeds and draws: "R" for each reseed, "r" for each draw.
     QString randomLog;
     QTime clock{10, 0, 0, 300};
-    std::vector<int> sleeps;
     RecordingPlayer sequencerPlayer;
     RecordingPlayer wavePlayer;
     // What the sound libraries are said to be; none loaded unless set.
@@ -155,6 +136,11 @@ private:
 
 // Raises a fake timer's Timer event if it is enabled.
 void tick(Timer& timer);
+// Ticks the timer until it stops itself, at most `most` times; the ticks.
+int tickOut(Timer& timer, int most = 1000);
+// Time passes until the timer falls due: the clock moves on by its
+// interval, then it ticks.
+void pass(FakePlatform& platform, Timer& timer);
 
 // Rnd value that makes Int(span * Rnd + low) come out as `result`.
 float rndFor(int result, int low, int span);

@@ -28,6 +28,10 @@ struct StartedApp {
     ~StartedApp();
     // Lets unloaded forms be destroyed, as the event loop would.
     static void settle();
+    // The loading screen of a started application, once painted, waits for
+    // the fake clock's next second; `whileWaiting` looks at the screens
+    // then. Time passes to the menu.
+    static void passLoading(Cardovia& app, FakePlatform& platform, const std::function<void()>& whileWaiting = {});
     // The game's settings. The tests keep them in a folder of their own
     // (XDG_CONFIG_HOME from CTest, else Qt's test folder), never the player's.
     static std::unique_ptr<QSettings> settings();

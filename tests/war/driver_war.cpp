@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The random player's War (see support/gamedriver.h), with the deck options
 // it opens: deals, plays rounds to the end of the game, and checks that
-// every card is in one hand or in play, and that each round goes as its
-// cards, its result and its piles show it.
+// every card is in one hand or in play, that each round goes as its cards,
+// its result and its piles show it, and that nothing the player does while
+// a card slides changes the game.
 
 #include "cards/frmcardimages.h"
 #include "cards/frmdeckoptions.h"
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -40,28 +42,31 @@ public:
         if (frmDeckOptions* dialog = war.app().existing<frmDeckOptions>(); dialog && dialog->isVisible())
             return onDeckOptions(p, *dialog);
         const int r = p.roll(1000);
-        if (!war.deck.yourdealt) {
-            if (r < 900)
-                return p.click(war.cmdStart);
-            return p.click(r < 950 ? war.cmDeckOptions : static_cast<QWidget*>(war.picYourCards));
-        }
-        // A game where both sides hold a king never ends: the player gives
-        // up on it soon, and plays one that can end to its end.
-        if (r < (canEnd(war.deck) ? 1 : 50))
-            return p.click(war.cmdQuit);
-        if (r < 70)
-            return p.click(war.cmDeckOptions);
-        const bool keyboard = r % 5 == 0;
-        if (war.cmdContinue->isVisible())
-            return keyboard ? p.key(Qt::Key_Return) : p.click(war.cmdContinue);
-        keyboard ? p.key(Qt::Key_Space) : p.click(war.picYourCards);
+        // While a card slides the player mostly waits for it to land; now
+        // and then they click or press on, which must do nothing.
+        if (war.sliding())
+            return r < 300 ? clickOn(p, war, r) : land(p, war);
+        const QPointer<frmWar> shown = &war;  // Main Menu takes it away
+        play(p, war, r);
+        // A card set sliding lands in the same event, but one time in ten.
+        if (shown && r % 10 != 1)
+            land(p, war);
     }
 
-    // The round as the screen shows it before the event.
+    std::vector<randomplayer::NamedTimer> timers(Form& screen) const override
+    {
+        return {{of(screen).tmrSlide.get(), "tmrSlide"}};
+    }
+
+    // The round as the screen shows it before the event; while a card
+    // slides, as it showed before the play that started the slide.
     void begin(Form* screen) override
     {
         war_ = of(screen);
-        if (war_)
+        sliding_ = war_ && war_->sliding();
+        if (sliding_)
+            game_ = game(war_->deck);
+        else if (war_)
             before_ = shown(*war_);
     }
 
@@ -71,7 +76,10 @@ public:
         for (const QString& m : messages)
             if (m == kGrizzleOut || m == kYouOut)
                 p.fail(QStringLiteral("War said \"%1\" and went on").arg(m));
-        if (const frmWar* war = of(screen)) {
+        const frmWar* war = of(screen);
+        if (sliding_ && (!war_ || p.lastTick() != war_->tmrSlide.get()))
+            checkIgnored(p, war);
+        if (war) {
             checkWar(p, *war);
             if (war == war_)
                 checkRound(p, *war);
@@ -96,6 +104,40 @@ public:
     }
 
 private:
+    static void play(randomplayer::Player& p, frmWar& war, int r)
+    {
+        if (!war.deck.yourdealt) {
+            if (r < 900)
+                return p.click(war.cmdStart);
+            return p.click(r < 950 ? war.cmDeckOptions : static_cast<QWidget*>(war.picYourCards));
+        }
+        // A game where both sides hold a king never ends: the player gives
+        // up on it soon, and plays one that can end to its end.
+        if (r < (canEnd(war.deck) ? 1 : 50))
+            return p.click(war.cmdQuit);
+        if (r < 70)
+            return p.click(war.cmDeckOptions);
+        const bool keyboard = r % 5 == 0;
+        if (war.cmdContinue->isVisible())
+            return keyboard ? p.key(Qt::Key_Return) : p.click(war.cmdContinue);
+        keyboard ? p.key(Qt::Key_Space) : p.click(war.picYourCards);
+    }
+
+    // A click on the pile or a button, or Space where the keyboard is.
+    static void clickOn(randomplayer::Player& p, frmWar& war, int r)
+    {
+        const std::array<QWidget*, 4> controls{war.picYourCards, war.cmdStart, war.cmDeckOptions, war.cmdQuit};
+        if (r % 5 == 4)
+            return p.key(Qt::Key_Space);
+        p.click(controls[std::size_t(r % 5)]);
+    }
+
+    static void land(randomplayer::Player& p, const frmWar& war)
+    {
+        while (war.sliding() && p.passTime(war.tmrSlide.get())) {
+        }
+    }
+
     // What the player sees of a round: the cards left in each pile, as their
     // names say, and whether the round is settled.
     struct Shown {
@@ -103,6 +145,21 @@ private:
         int grizzles = 0;
         bool settled = false;
     };
+
+    // Both hands and the cards in play.
+    static std::array<int, 6> game(const war::WarDeck& d)
+    {
+        return {d.yourcards.count(), d.dealercards.count(), d.yourvalue, d.yoursuit, d.dealervalue, d.dealersuit};
+    }
+
+    // An event other than the slide's tick, while a card slid: the game is
+    // as it was, the card still on its way, War on show and no dialog open.
+    void checkIgnored(randomplayer::Player& p, const frmWar* war) const
+    {
+        const frmDeckOptions* dialog = p.app().existing<frmDeckOptions>();
+        if (!war || war != war_ || !war->sliding() || game(war->deck) != game_ || (dialog && dialog->isVisible()))
+            p.fail(QStringLiteral("War acted on the player while a card slid"));
+    }
 
     static int pileCount(const QWidget* pile)
     {
@@ -218,8 +275,6 @@ private:
                 p.fail(QStringLiteral("War is not as loaded before Start"));
             return;
         }
-        if (enabled(war.cmdStart) || !enabled(war.cmdQuit))
-            p.fail(QStringLiteral("War's Start or Main Menu is wrong after the deal"));
         std::vector<war::Card> inPlay;
         for (int value = war::kLowValue; value <= war::kHighValue; ++value) {
             for (int suit = 1; suit <= war::kSuits; ++suit) {
@@ -231,9 +286,13 @@ private:
                     inPlay.push_back(c);
             }
         }
+        const war::Card grizzles{d.dealervalue, d.dealersuit};
+        if (war.sliding())
+            return checkSlide(p, war, inPlay);
+        if (enabled(war.cmdStart) || !enabled(war.cmdQuit))
+            p.fail(QStringLiteral("War's Start or Main Menu is wrong after the deal"));
         // Between rounds Grizzle's card is out; once the round is settled and
         // shown, every card is back in a hand.
-        const war::Card grizzles{d.dealervalue, d.dealersuit};
         const bool settled = war.cmdContinue->isVisible();
         if (settled ? !inPlay.empty() : inPlay != std::vector<war::Card>{grizzles})
             p.fail(QStringLiteral("%1 of the 48 cards are in neither hand %2")
@@ -252,8 +311,24 @@ private:
             p.fail(QStringLiteral("the settled round shows \"%1\"").arg(war.lblWinner->text()));
     }
 
+    // While a card slides, the cards out of both hands are those shown in
+    // play: Grizzle's, and the player's once played; no result shows yet.
+    static void checkSlide(randomplayer::Player& p, const frmWar& war, const std::vector<war::Card>& inPlay)
+    {
+        const war::WarDeck& d = war.deck;
+        std::vector<war::Card> shownCards{{d.dealervalue, d.dealersuit}};
+        if (war.piccard2->isVisible())
+            shownCards.push_back({d.yourvalue, d.yoursuit});
+        const auto order = [](war::Card a, war::Card b) { return std::pair(a.value, a.suit) < std::pair(b.value, b.suit); };
+        std::sort(shownCards.begin(), shownCards.end(), order);
+        if (inPlay != shownCards || !war.piccard1->isVisible() || !war.lblWinner->text().isEmpty())
+            p.fail(QStringLiteral("a card slides with %1 cards out of both hands").arg(inPlay.size()));
+    }
+
     QPointer<const frmWar> war_;  // the screen before the event
     Shown before_;
+    bool sliding_ = false;        // a card slid before the event
+    std::array<int, 6> game_{};   // the game then
 };
 
 const randomplayer::Registration<WarDriver> registered("cmdWar");

@@ -15,13 +15,10 @@
 
 #include <QAccessible>
 #include <QFontInfo>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QThread>
-#include <QTimer>
 #include <QtTest>
 
 using war::Card;
@@ -45,30 +42,41 @@ Picture back(StartedApp& s, int design)
     return s.app->form<frmCardImages>().PictureClip1(design);
 }
 
-// Start with a deal that gives Grizzle these cards; Grizzle then plays `first`.
-void start(StartedApp& s, frmWar& war, const std::vector<Card>& grizzles, Card first)
+// The card in play slides to its place: the slide's ticks.
+int land(frmWar& war)
+{
+    return tickOut(*war.tmrSlide);
+}
+
+// Start with a deal that gives Grizzle these cards; Grizzle then plays
+// `first`, and the card slides out unless told otherwise.
+void start(StartedApp& s, frmWar& war, const std::vector<Card>& grizzles, Card first, bool slide = true)
 {
     s.platform.script(dealing(grizzles));
     s.platform.script(drawing({first}));
     war.cmdStart_Click();
+    if (slide)
+        land(war);
 }
 
-// The player's click on the pile, drawing `card`.
-void play(StartedApp& s, frmWar& war, Card card)
+// The player's click on the pile, drawing `card`: the slide's ticks.
+int play(StartedApp& s, frmWar& war, Card card)
 {
     s.platform.script(drawing({card}));
     war.picYourCards_Click();
+    return land(war);
 }
 
-void postClick(QWidget* widget)
-{
-    const QPointF at = widget->rect().center();
-    const QPointF global = widget->mapToGlobal(at);
-    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
-                                                        Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
-                                                        Qt::NoButton, Qt::NoModifier));
-}
+// Counts a widget's paint events.
+struct Paints : QObject {
+    explicit Paints(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+    int count = 0;
+};
 
 } // namespace
 
@@ -163,12 +171,11 @@ private slots:
         frmWar& war = openWar(s);
         const int reseeds = s.platform.reseeds;
         const int draws = s.platform.draws;
-        const int frames = s.platform.frames;
         QTest::mouseClick(war.picYourCards, Qt::LeftButton);
         QCOMPARE(s.platform.reseeds, reseeds + 1);
         QCOMPARE(s.platform.draws, draws);
         QVERIFY(war.piccard2->isHidden());
-        QCOMPARE(s.platform.frames, frames);
+        QVERIFY(!war.tmrSlide->isEnabled());
         QCOMPARE(war.deck.yourcards.count() + war.deck.dealercards.count(), 0);
 
         QTest::mouseClick(war.cmdQuit, Qt::LeftButton);
@@ -180,13 +187,16 @@ private slots:
     {
         StartedApp s;
         frmWar& war = openWar(s);
-        const int framesBefore = s.platform.frames;
-        const std::size_t sleptBefore = s.platform.sleeps.size();
+        start(s, war, {{9, 2}, {4, 4}, {11, 1}}, {11, 1}, false);
+        // each step has a whole frame of a 60 Hz display
+        QVERIFY(war.tmrSlide->interval() * 60 >= 1000);
         // Start changes the buttons only once the card has finished sliding
-        int stepsWithStartEnabled = 0;
-        s.platform.onFrame = [&] { stepsWithStartEnabled += war.cmdStart->isEnabled() && !war.cmdQuit->isEnabled(); };
-        start(s, war, {{9, 2}, {4, 4}, {11, 1}}, {11, 1});
-        s.platform.onFrame = nullptr;
+        int ticks = 0;
+        int ticksWithStartEnabled = 0;
+        for (; war.tmrSlide->isEnabled() && ticks < 100; ++ticks) {
+            ticksWithStartEnabled += war.cmdStart->isEnabled() && !war.cmdQuit->isEnabled();
+            tick(*war.tmrSlide);
+        }
 
         QCOMPARE(war.deck.dealercards.count(), 2);
         QCOMPARE(war.deck.yourcards.count(), 45);
@@ -195,10 +205,9 @@ private slots:
         QVERIFY(!war.piccard1->isHidden());
         QCOMPARE(war.piccard1->picture(), face(s, {11, 1}));
         QCOMPARE(twips::rect(war.piccard1), (twips::Rect{2100, 2100, 1095, 1475}));
-        // each step waits for a frame of the display, and for nothing else
-        QCOMPARE(s.platform.frames - framesBefore, frmWar::kSlideSteps);
-        QCOMPARE(s.platform.sleeps.size(), sleptBefore);
-        QCOMPARE(stepsWithStartEnabled, frmWar::kSlideSteps);
+        // each step shown for a tick, the last one too
+        QCOMPARE(ticks, frmWar::kSlideSteps);
+        QCOMPARE(ticksWithStartEnabled, frmWar::kSlideSteps);
 
         QVERIFY(!war.cmdStart->isEnabled());
         QVERIFY(war.cmdQuit->isEnabled());
@@ -231,8 +240,7 @@ private slots:
         StartedApp s;
         frmWar& war = openWar(s);
         start(s, war, {{8, 2}, {5, 1}}, {8, 2});
-        const int framesBefore = s.platform.frames;
-        play(s, war, {yourValue, yourSuit});
+        QCOMPARE(play(s, war, {yourValue, yourSuit}), frmWar::kSlideSteps);
 
         QCOMPARE(war.lblWinner->text(), winner);
         QCOMPARE(war.deck.dealercards.count(), grizzleAfter);
@@ -241,7 +249,6 @@ private slots:
         QCOMPARE(war.piccard2->picture(), face(s, {yourValue, yourSuit}));
         QCOMPARE(war.piccard1->picture(), face(s, {8, 2}));
         QCOMPARE(twips::rect(war.piccard2), (twips::Rect{3280, 2095, 1095, 1475}));
-        QCOMPARE(s.platform.frames - framesBefore, frmWar::kSlideSteps);
 
         QVERIFY(!war.piccard1->isHidden() && !war.piccard2->isHidden());
         QVERIFY(!war.picYourCards->isEnabled());
@@ -260,19 +267,14 @@ private slots:
         frmWar& war = openWar(s);
         start(s, war, {{8, 2}, {5, 1}}, {8, 2});
         play(s, war, {13, 1});
-        bool clearedFirst = false;
-        bool pileOffWhileSliding = true;
-        s.platform.onFrame = [&] {
-            if (!clearedFirst)
-                clearedFirst = war.piccard2->isHidden() && war.lblWinner->text().isEmpty() &&
-                               war.cmdContinue->isHidden();
-            pileOffWhileSliding = pileOffWhileSliding && !war.picYourCards->isEnabled();
-        };
         s.platform.script(drawing({{5, 1}}));
         war.cmdContinue_Click();
-        s.platform.onFrame = nullptr;
-
-        QVERIFY(clearedFirst);
+        QVERIFY(war.piccard2->isHidden() && war.lblWinner->text().isEmpty() && war.cmdContinue->isHidden());
+        bool pileOffWhileSliding = true;
+        for (int ticks = 0; war.tmrSlide->isEnabled() && ticks < 100; ++ticks) {
+            pileOffWhileSliding = pileOffWhileSliding && !war.picYourCards->isEnabled();
+            tick(*war.tmrSlide);
+        }
         QVERIFY(pileOffWhileSliding);
         QVERIFY(war.picYourCards->isEnabled());
         QCOMPARE(war.piccard1->picture(), face(s, {5, 1}));
@@ -291,11 +293,16 @@ private slots:
         frmWar& war = openWar(s);
         frmMain& main = s.app->main();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
+        start(s, war, {{12, 3}}, {12, 3}, false);
+        const Paints paints(war.piccard1);
         int step = 0;
         int stale = 0;
         int leftBehind = 0;
         QRect before;
-        s.platform.onFrame = [&] {
+        for (; war.tmrSlide->isEnabled() && step < 100; tick(*war.tmrSlide)) {
+            // the event loop draws each step before the next tick
+            const int painted = paints.count;
+            QTRY_VERIFY(paints.count > painted);
             ++step;
             const QImage screen = QGuiApplication::primaryScreen()->grabWindow(main.winId()).toImage();
             const QRect card(war.piccard1->mapTo(&main, QPoint(0, 0)), war.piccard1->size());
@@ -306,58 +313,49 @@ private slots:
             if (step > 25 && screen.pixelColor(vacated) != QColor(0, 128, 0))
                 ++leftBehind;
             before = card;
-        };
-        start(s, war, {{12, 3}}, {12, 3});
-        s.platform.onFrame = nullptr;
+        }
         QCOMPARE(step, frmWar::kSlideSteps);
         QCOMPARE(stale, 0);
         QCOMPARE(leftBehind, 0);
     }
 
-    void clicksQueuedDuringASlideAreDropped()
+    void inputDuringASlideIsNotActedOnNowOrAfter()
     {
         StartedApp s;
+        QVERIFY(activate(&s.app->main()));
         frmWar& war = openWar(s);
-        start(s, war, {{8, 2}, {5, 1}, {6, 1}}, {8, 2});
-        play(s, war, {13, 1});
-        // the player clicks the pile and Deck Options, and presses Space on it,
-        // while Grizzle's next card moves
-        bool clicked = false;
-        // a timer falls due during the slide, too
-        bool ticked = false;
-        QTimer timer;
-        timer.setSingleShot(true);
-        timer.setInterval(1);
-        connect(&timer, &QTimer::timeout, [&] { ticked = true; });
-        s.platform.onFrame = [&] {
-            if (!clicked) {
-                timer.start();
-                QThread::msleep(5);
-                postClick(war.picYourCards);
-                postClick(war.cmDeckOptions);
-                for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
-                    QCoreApplication::postEvent(war.cmDeckOptions,
-                                                new QKeyEvent(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
-                clicked = true;
-            }
-        };
-        s.platform.script(drawing({{5, 1}}));
-        war.cmdContinue_Click();
-        s.platform.onFrame = nullptr;
-        QVERIFY(!ticked);  // it waits for the end of the turn
-        QTRY_VERIFY(ticked);
-
-        QVERIFY(clicked);
+        // Grizzle's first card moves while Start and the pile still take clicks
+        start(s, war, {{8, 2}, {5, 1}}, {8, 2}, false);
+        const int draws = s.platform.draws;
+        war.picYourCards->setFocus();
+        QTest::mouseClick(war.picYourCards, Qt::LeftButton);
+        QTest::keyClick(war.picYourCards, Qt::Key_Space);
+        QTest::mouseClick(war.cmdStart, Qt::LeftButton);
+        QTest::mouseClick(war.cmDeckOptions, Qt::LeftButton);
+        // pressed now, let go once the card has landed; an access key's click comes later too
+        press(Qt::Key_S, Qt::AltModifier);
+        QTest::mousePress(war.picYourCards, Qt::LeftButton);
+        QTest::keyPress(war.cmDeckOptions, Qt::Key_Space);
+        QCOMPARE(land(war), frmWar::kSlideSteps);
+        QTest::mouseRelease(war.picYourCards, Qt::LeftButton);
+        QTest::keyRelease(war.cmDeckOptions, Qt::Key_Space);
+        QTest::qWait(300);
+        QCOMPARE(s.platform.draws, draws);
         QVERIFY(war.piccard2->isHidden());
-        QCOMPARE(war.deck.yourcards.count(), 46);
         QVERIFY(!s.app->existing<frmDeckOptions>());
-        QVERIFY(war.isEnabled());
+        QVERIFY(war.isEnabled() && !war.cmdStart->isEnabled());
 
-        // a click once the card has stopped plays as usual
-        s.platform.script(drawing({{2, 1}}));
+        // a click once the card has stopped plays; another, or Main Menu, during that slide does nothing
+        s.platform.script(drawing({{13, 1}}));
         QTest::mouseClick(war.picYourCards, Qt::LeftButton);
         QVERIFY(!war.piccard2->isHidden());
-        QCOMPARE(war.lblWinner->text(), QStringLiteral("Grizzle!"));
+        QTest::mouseClick(war.picYourCards, Qt::LeftButton);
+        QTest::mouseClick(war.cmdQuit, Qt::LeftButton);
+        land(war);
+        QCOMPARE(s.platform.draws, draws + 2);
+        QVERIFY(war.isVisible());
+        QCOMPARE(war.lblWinner->text(), QStringLiteral("You!"));
+        QCOMPARE(war.deck.yourcards.count() + war.deck.dealercards.count(), 48);
     }
 
     void aRoundThatEmptiesAHandEndsTheGame_data()
@@ -409,7 +407,8 @@ private slots:
             return;
         }
         s.platform.script(drawing({yours}));
-        QVERIFY_THROWS_EXCEPTION(ApplicationEnded, war.picYourCards_Click());
+        war.picYourCards_Click();
+        QVERIFY_THROWS_EXCEPTION(ApplicationEnded, land(war));
         QCOMPARE(s.platform.messages, QStringList{message});
         QCOMPARE(endsWhileShown, 0);  // the end follows the OK
         QCOMPARE(resultWhileShown, winner);
@@ -439,6 +438,7 @@ private slots:
         s.platform.script(dealing({{8, 2}, {5, 4}}));
         s.platform.script(drawing({{8, 2}}));
         press(Qt::Key_Space);
+        land(war);
         QVERIFY(!war.cmdStart->isEnabled());
         QCOMPARE(focused(), war.picYourCards);
         QString said = reader.heard();
@@ -449,6 +449,7 @@ private slots:
 
         s.platform.script(drawing({{12, 3}}));
         press(Qt::Key_Return);
+        land(war);
         QCOMPARE(spokenName(war.piccard2), QStringLiteral("Queen of Diamonds"));
         QCOMPARE(spokenName(war.lblWinner), QStringLiteral("You!"));
         QCOMPARE(spokenName(war.picYourCards), QStringLiteral("Your pile, 47 cards"));
@@ -467,6 +468,7 @@ private slots:
 
         s.platform.script(drawing({{5, 4}}));
         press(Qt::Key_Enter, Qt::KeypadModifier);
+        land(war);
         QCOMPARE(spokenName(war.lblWinner), QString());
         QCOMPARE(spokenName(war.piccard1), QStringLiteral("5 of Clubs"));
         QCOMPARE(spokenName(war.picDealerCards), QStringLiteral("Grizzle's pile, 0 cards"));
@@ -474,6 +476,7 @@ private slots:
         QVERIFY(reader.heard().contains(spokenName(war.piccard1)));
         s.platform.script(drawing({{2, 1}}));
         press(Qt::Key_Space);
+        land(war);
         QVERIFY(reader.heard().contains(war.lblWinner->text()));
         QCOMPARE(spokenName(war.lblWinner), QStringLiteral("Grizzle!"));
         QCOMPARE(spokenName(war.picDealerCards), QStringLiteral("Grizzle's pile, 2 cards"));
