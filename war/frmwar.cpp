@@ -79,7 +79,6 @@ frmWar::frmWar(App& app, QWidget* parent)
     picYourCards->installEventFilter(this);
 
     tmrSlide = app.platform().makeTimer([this] { tmrSlide_Timer(); });
-    tmrSlide->setInterval(kSlideInterval);
 }
 
 template <class Control, class Signal>
@@ -148,19 +147,15 @@ Picture frmWar::face(war::Card card)
 void frmWar::dealersturn(std::function<void()> landed)
 {
     const std::optional<war::Card> card = deck.dealersplay(app().platform());
-    if (!card) {
-        picYourCards->setEnabled(true);
+    if (!card)
         return landed();
-    }
     piccard1->setPicture(face(*card));
     piccard1->setVisible(true);
     namePiles();
     movedcard([this, landed = std::move(landed)] {
-        // Said once the card has landed, in the turn where the focus goes
-        // on: said earlier, it would be heard ahead of that.
+        // Said as the card lands, where the player sees it.
         //: %1 is a card's name, e.g. "Queen of Hearts".
         announce::say(tr("Grizzle plays %1.").arg(piccard1->picture().description()));
-        picYourCards->setEnabled(true);
         landed();
     });
 }
@@ -184,8 +179,7 @@ void frmWar::slide(PictureBox* card, const PictureBox* pile, double step, std::f
     step_ = step;
     shown_ = 0;
     landed_ = std::move(landed);
-    // The first step shows in the frame the event loop draws next, each
-    // further one a tick later.
+    // The first step shows at once, each further one a tick later.
     showStep();
     tmrSlide->setEnabled(true);
 }
@@ -197,6 +191,11 @@ void frmWar::showStep()
     at.left += shown_ * step_;
     at.top += shown_ * step_;
     twips::setRect(moving_, at);
+    // Drawn now, with the area the card has just left, so the step reaches
+    // the screen when its tick comes; the next tick is counted from here,
+    // so that a late one never brings the next step into the same frame.
+    moving_->refresh();
+    tmrSlide->setInterval(kSlideInterval);
 }
 
 void frmWar::tmrSlide_Timer()
@@ -292,8 +291,12 @@ void frmWar::cmdContinue_Click()
         return;
     piccard2->setVisible(false);
     lblWinner->setText(QString());
+    // The keyboard goes to the pile before Continue goes, so that it stays
+    // there, and a screen reader with it, while Grizzle's card slides.
+    picYourCards->setEnabled(true);
+    picYourCards->setFocus(Qt::OtherFocusReason);
     cmdContinue->setVisible(false);
-    dealersturn([this] { picYourCards->setFocus(Qt::OtherFocusReason); });
+    dealersturn([] {});
 }
 
 void frmWar::cmDeckOptions_Click()

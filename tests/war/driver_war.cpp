@@ -49,7 +49,7 @@ public:
         const QPointer<frmWar> shown = &war;  // Main Menu takes it away
         play(p, war, r);
         // A card set sliding lands in the same event, but one time in ten.
-        if (shown && r % 10 != 1)
+        if (shown && r % 10 != 3)
             land(p, war);
     }
 
