@@ -3,7 +3,6 @@
 #include "toolkit/announce.h"
 
 #include <QAccessible>
-#include <QAccessibleObject>
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -15,35 +14,6 @@ namespace {
 // The run's announcer, while the toolkit's services hold one.
 Announcer* current = nullptr;
 
-// A voice as a reader sees it: a hidden object named by its news, a child of
-// the control in focus's parent as far as the reader can tell, so that it
-// finds no new surroundings to name on the way there and back.
-class VoiceAccessible : public QAccessibleObject {
-public:
-    explicit VoiceAccessible(Voice* voice) : QAccessibleObject(voice) {}
-
-    QAccessibleInterface* parent() const override
-    {
-        QWidget* place = voice()->place;
-        return place ? QAccessible::queryAccessibleInterface(place) : nullptr;
-    }
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? voice()->news : QString(); }
-    // as a plain hidden widget reads
-    QAccessible::Role role() const override { return QAccessible::Client; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state;
-        state.invisible = true;
-        return state;
-    }
-
-private:
-    Voice* voice() const { return static_cast<Voice*>(object()); }
-};
-
 } // namespace
 
 Announcer::Announcer()
@@ -51,14 +21,14 @@ Announcer::Announcer()
     // Sent before Qt tells a reader of the new focus, so the news is there
     // when the reader asks for the description.
     connect(qApp, &QApplication::focusChanged, this, &Announcer::focusChanged);
-    for (Voice& voice : voices_)
-        voice.setObjectName(QStringLiteral("announcement"));
     current = this;
 }
 
 Announcer::~Announcer()
 {
     untell();
+    for (QPointer<QWidget>& voice : voices_)
+        delete voice;
     if (current == this)
         current = nullptr;
 }
@@ -117,16 +87,24 @@ void Announcer::endTurn()
     // box on its way up, the news waits for the focus and goes with it.
     if (pending_.isEmpty() || !QApplication::activeWindow() || (modal && !modal->isAncestorOf(focus)))
         return;
-    Voice& voice = voices_[next_];
+    // Beside the control in focus, so a reader finds no new surroundings
+    // to name on the way there and back.
+    QWidget* place = focus && focus->parentWidget() ? focus->parentWidget() : QApplication::activeWindow();
+    QPointer<QWidget>& voice = voices_[next_];
     next_ = 1 - next_;
-    voice.place = focus && focus->parentWidget() ? focus->parentWidget() : QApplication::activeWindow();
-    voice.news = pending_.join(QLatin1Char(' '));
+    if (!voice || voice->parentWidget() != place) {
+        delete voice;
+        voice = new QWidget(place);
+        voice->setObjectName(QStringLiteral("announcement"));
+        voice->hide();
+    }
+    voice->setAccessibleName(pending_.join(QLatin1Char(' ')));
     pending_.clear();
     // Focus as a reader sees it; the keyboard's focus stays where it is.
-    QAccessibleEvent event(&voice, QAccessible::Focus);
+    QAccessibleEvent event(voice, QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
     if (listener)
-        listener(&voice);
+        listener(voice);
 }
 
 // The news goes with the control the focus is on, after its own description.
@@ -166,11 +144,6 @@ void setListener(std::function<void(QObject*)> listener)
 {
     if (current)
         current->listener = std::move(listener);
-}
-
-QAccessibleInterface* voiceFactory(const QString& className, QObject* object)
-{
-    return className == QLatin1String("announce::Voice") ? new VoiceAccessible(static_cast<Voice*>(object)) : nullptr;
 }
 
 } // namespace announce

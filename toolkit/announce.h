@@ -27,21 +27,9 @@
 #include <QStringList>
 #include <functional>
 
-class QAccessibleInterface;
 class QWidget;
 
 namespace announce {
-
-// One of the two hidden objects that news is said with. It belongs to the
-// announcer, never to a control; a reader finds it beside the control in
-// focus (`place`), whose surroundings it shares.
-class Voice : public QObject {
-    Q_OBJECT
-public:
-    using QObject::QObject;
-    QPointer<QWidget> place;
-    QString news;
-};
 
 // Sends the news of the run. The toolkit's services own the one there is;
 // say() reaches it.
@@ -77,7 +65,9 @@ private:
     QString own_;
     QString written_;
     QStringList news_;
-    Voice voices_[2];
+    // The two hidden controls that news is said with, beside the control in
+    // focus: a reader ignores an object its parent does not list.
+    QPointer<QWidget> voices_[2];
     int next_ = 0;
 };
 
@@ -88,8 +78,5 @@ void say(const QString& news);
 // Sets the run's announcer's listener (see Announcer::listener); an empty
 // function stops it.
 void setListener(std::function<void(QObject*)> listener);
-
-// How a reader sees a voice, for the accessibility factories.
-QAccessibleInterface* voiceFactory(const QString& className, QObject* object);
 
 } // namespace announce

@@ -17,7 +17,6 @@ ToolkitServices::ToolkitServices(const QLocale& locale)
     // would not be styled anew, and a reader may ask for a control as it is made
     QApplication::setStyle(controls::zoomStyle(QStyleFactory::create(desktopStyle_)));
     QAccessible::installFactory(accessible::factory);
-    QAccessible::installFactory(announce::voiceFactory);
     qApp->installEventFilter(&focusCues_);
     qApp->installEventFilter(&dialogTabs_);
 }
@@ -26,7 +25,6 @@ ToolkitServices::~ToolkitServices()
 {
     qApp->removeEventFilter(&dialogTabs_);
     qApp->removeEventFilter(&focusCues_);
-    QAccessible::removeFactory(announce::voiceFactory);
     QAccessible::removeFactory(accessible::factory);
     QApplication::setStyle(QStyleFactory::create(desktopStyle_));
 }
