@@ -64,6 +64,7 @@ public:
 
     // The game: both hands and the cards in play.
     war::WarDeck deck;
+    // Moves the card that slides, a step a tick.
     std::unique_ptr<Timer> tmrSlide;
 
 protected:

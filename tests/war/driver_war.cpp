@@ -287,19 +287,23 @@ private:
             }
         }
         const war::Card grizzles{d.dealervalue, d.dealersuit};
-        if (war.sliding())
-            return checkSlide(p, war, inPlay);
-        if (enabled(war.cmdStart) || !enabled(war.cmdQuit))
+        // Start and Main Menu change once Grizzle's first card has landed.
+        if (!war.sliding() && (enabled(war.cmdStart) || !enabled(war.cmdQuit)))
             p.fail(QStringLiteral("War's Start or Main Menu is wrong after the deal"));
-        // Between rounds Grizzle's card is out; once the round is settled and
-        // shown, every card is back in a hand.
+        // Between rounds Grizzle's card is out, and the player's while it
+        // slides; once the round is settled and shown, every card is back in
+        // a hand.
         const bool settled = war.cmdContinue->isVisible();
-        if (settled ? !inPlay.empty() : inPlay != std::vector<war::Card>{grizzles})
+        const bool yoursSlides = war.sliding() && war.piccard2->isVisible();
+        std::vector<war::Card> out{grizzles};
+        if (yoursSlides)
+            out.push_back({d.yourvalue, d.yoursuit});
+        if (settled ? !inPlay.empty() : !std::is_permutation(inPlay.begin(), inPlay.end(), out.begin(), out.end()))
             p.fail(QStringLiteral("%1 of the 48 cards are in neither hand %2")
                        .arg(inPlay.size())
                        .arg(settled ? QStringLiteral("after the round") : QStringLiteral("with Grizzle's card out")));
         if (!settled) {
-            if (!war.lblWinner->text().isEmpty() || war.piccard2->isVisible())
+            if (!war.lblWinner->text().isEmpty() || (war.piccard2->isVisible() && !yoursSlides))
                 p.fail(QStringLiteral("the last round's result still shows"));
             if (!war.piccard1->isVisible() ||
                 war.piccard1->picture() != images.cardpicture(qint16(grizzles.value), qint16(grizzles.suit)) ||
@@ -309,20 +313,6 @@ private:
         }
         if (!war.piccard2->isVisible() || enabled(war.picYourCards) || war.lblWinner->text().isEmpty())
             p.fail(QStringLiteral("the settled round shows \"%1\"").arg(war.lblWinner->text()));
-    }
-
-    // While a card slides, the cards out of both hands are those shown in
-    // play: Grizzle's, and the player's once played; no result shows yet.
-    static void checkSlide(randomplayer::Player& p, const frmWar& war, const std::vector<war::Card>& inPlay)
-    {
-        const war::WarDeck& d = war.deck;
-        std::vector<war::Card> shownCards{{d.dealervalue, d.dealersuit}};
-        if (war.piccard2->isVisible())
-            shownCards.push_back({d.yourvalue, d.yoursuit});
-        const auto order = [](war::Card a, war::Card b) { return std::pair(a.value, a.suit) < std::pair(b.value, b.suit); };
-        std::sort(shownCards.begin(), shownCards.end(), order);
-        if (inPlay != shownCards || !war.piccard1->isVisible() || !war.lblWinner->text().isEmpty())
-            p.fail(QStringLiteral("a card slides with %1 cards out of both hands").arg(inPlay.size()));
     }
 
     QPointer<const frmWar> war_;  // the screen before the event
