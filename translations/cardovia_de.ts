@@ -597,7 +597,7 @@
     </message>
     <message>
         <source>&amp;Main Menu</source>
-        <translation>&amp;Hauptmenü</translation>
+        <translation>Haupt&amp;menü</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
@@ -891,7 +891,7 @@
     </message>
     <message>
         <source>&amp;Main Menu</source>
-        <translation>&amp;Hauptmenü</translation>
+        <translation>Haupt&amp;menü</translation>
     </message>
     <message>
         <source>Your score</source>
@@ -984,7 +984,7 @@
     <message>
         <source>&amp;Main Menu</source>
         <extracomment>A button: leaves the game for the main menu.</extracomment>
-        <translation>&amp;Hauptmenü</translation>
+        <translation>Haupt&amp;menü</translation>
     </message>
     <message>
         <source>&amp;Click here to continue.</source>

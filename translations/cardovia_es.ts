@@ -651,7 +651,7 @@
     <message>
         <source>&amp;Okay</source>
         <extracomment>The button that starts a new game with the pattern chosen</extracomment>
-        <translation>&amp;Aceptar</translation>
+        <translation>Ac&amp;eptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -736,7 +736,7 @@
     <message>
         <source>&amp;Okay</source>
         <extracomment>A button: confirms the chosen card back and closes the dialog.</extracomment>
-        <translation>&amp;Aceptar</translation>
+        <translation>Ac&amp;eptar</translation>
     </message>
 </context>
 <context>

@@ -86,9 +86,8 @@ Drivers makeDrivers(QString* amiss = nullptr)
 {
     Drivers drivers;
     for (const games::Game& game : games::kGames) {
-        const auto make = registry().find(game.button);
-        if (make != registry().end())
-            drivers.push_back(make->second());
+        if (auto driver = makeDriver(game.button))
+            drivers.push_back(std::move(driver));
         else if (amiss)
             *amiss = QStringLiteral("the random player has no driver for %1 (see gamedriver.h)").arg(game.button);
     }
@@ -805,6 +804,12 @@ QString Driver::judge(const std::vector<std::vector<long>>&, long) const
 void registerDriver(const char* button, MakeDriver make)
 {
     registry()[button] = make;
+}
+
+std::unique_ptr<Driver> makeDriver(const char* button)
+{
+    const auto make = registry().find(button);
+    return make == registry().end() ? nullptr : make->second();
 }
 
 QStringList counters()
