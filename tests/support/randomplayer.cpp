@@ -11,6 +11,7 @@
 #include "shell/games.h"
 #include "support/bounds.h"
 #include "support/gamedriver.h"
+#include "support/logged.h"
 #include "support/screentexts.h"
 #include "support/sound.h"
 #include "support/started.h"
@@ -157,18 +158,6 @@ struct Shared {
     long samples[kMaxSamples];  // the drivers' histograms, one after the other
 };
 
-// Qt's warnings are faults too: a run fails on the first one.
-QString qtComplaint;
-
-void complain(QtMsgType type, const QMessageLogContext&, const QString& text)
-{
-    // The tests' offscreen platform cannot raise a window, as a menu asks.
-    if (text.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    if (type != QtDebugMsg && type != QtInfoMsg && qtComplaint.isEmpty())
-        qtComplaint = text;
-}
-
 // One run of the application in a child process, from the menu to its end
 // or to the last event of the run. It never returns.
 class Run final : public Player {
@@ -181,7 +170,8 @@ public:
     {
         s_.platform.reseed(runSeed ^ 0x5bd1e995u);
         s_.platform.onEnd = [this] { ended(); };
-        qInstallMessageHandler(complain);
+        // Qt's warnings are faults too: a run fails on the first one.
+        watchQtComplaints();
         if (players_ == Players::Real) {
             audio_ = std::make_unique<AudioWorker>(
                 QStringList{QCoreApplication::applicationDirPath() + QStringLiteral("/cardovia-audio.so")},
@@ -558,8 +548,8 @@ private:
 
     void check()
     {
-        if (!qtComplaint.isEmpty())
-            fail(QStringLiteral("Qt complained: %1").arg(qtComplaint));
+        if (const QString complaint = firstQtComplaint(); !complaint.isEmpty())
+            fail(QStringLiteral("Qt complained: %1").arg(complaint));
         const QStringList messages = newMessages();
         if (!options_.textsFile.isEmpty())
             readTexts(messages);

@@ -11,6 +11,7 @@
 #include "shell/games.h"
 #include "support/bounds.h"
 #include "support/gamedriver.h"
+#include "support/logged.h"
 #include "support/started.h"
 
 #include <QAbstractButton>
@@ -213,8 +214,15 @@ QString inCopy(StartedApp& s, const Look& look, const std::function<void(Stops&)
     std::fflush(nullptr);
     const pid_t child = fork();
     if (child == 0) {
+        // a translation that leaves out a placeholder, say, makes Qt complain
+        watchQtComplaints();
         Stops stops(s.platform, look);
         const auto leave = [&] {
+            if (const QString complaint = firstQtComplaint(); !complaint.isEmpty()) {
+                std::fprintf(stderr, "Qt complained: %s\n", qPrintable(complaint));
+                std::fflush(nullptr);
+                _exit(1);
+            }
             QFile out(file.fileName());
             out.open(QIODevice::WriteOnly);
             out.write(stops.kept().join(u'\n').toUtf8());
