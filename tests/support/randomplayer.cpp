@@ -12,7 +12,6 @@
 #include "support/bounds.h"
 #include "support/gamedriver.h"
 #include "support/logged.h"
-#include "support/screentexts.h"
 #include "support/sound.h"
 #include "support/started.h"
 #include "toolkit/helpview.h"
@@ -28,7 +27,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSet>
 #include <QTest>
 #include <QThreadPool>
 #include <QTimerEvent>
@@ -165,7 +163,7 @@ public:
     // `seed` is the whole play's, which replays it; `runSeed` this run's.
     Run(StartedApp& s, unsigned seed, unsigned runSeed, long first, long last, Shared& shared, const Options& options)
         : s_(s), app_(*s.app), dice_(runSeed), seed_(seed), first_(first), last_(last), shared_(shared),
-          options_(options), players_(options.players), drivers_(makeDrivers()), counters_(counterNames(drivers_)),
+          players_(options.players), drivers_(makeDrivers()), counters_(counterNames(drivers_)),
           histograms_(histogramStarts(drivers_))
     {
         s_.platform.reseed(runSeed ^ 0x5bd1e995u);
@@ -551,10 +549,8 @@ private:
         if (const QString complaint = firstQtComplaint(); !complaint.isEmpty())
             fail(QStringLiteral("Qt complained: %1").arg(complaint));
         const QStringList messages = newMessages();
-        if (!options_.textsFile.isEmpty())
-            readTexts(messages);
         for (const QString& m : messages)
-            if (!tallyMessage(m) && options_.gameRules)
+            if (!tallyMessage(m))
                 fail(QStringLiteral("a message box that is none of the games' own: \"%1\"").arg(m));
         frmMain& main = app_.main();
         if (!main.isVisible() || !main.isEnabled())
@@ -590,25 +586,8 @@ private:
 
         if (const frmHelp* help = main.help(); help && help->isVisible())
             checkHelp(*help);
-        if (!options_.gameRules)
-            return;
         for (const auto& driver : drivers_)
             driver->check(*this, driver->screen(app_), messages);
-    }
-
-    // What the screens show now, kept for the end of the run; a caption they
-    // cut off breaks a rule. The screens are read every few events, as they
-    // are drawn (settle), and after every message box.
-    void readTexts(const QStringList& messages)
-    {
-        for (const QString& m : messages)
-            texts_.insert(screentexts::line(QString(), "message", m));
-        if (event_ % 4 != 0 && messages.isEmpty())
-            return;
-        for (const QString& text : screentexts::read())
-            texts_.insert(text);
-        if (const QStringList cut = screentexts::cutOff(); !cut.isEmpty())
-            fail(QStringLiteral("a caption does not show whole: %1").arg(cut.join(QLatin1String("; "))));
     }
 
     // The help window shows one of its pages, and its list and name follow it.
@@ -637,7 +616,7 @@ private:
         const auto [driver, screen] = playing();
         if (windowGone_) {
             count(kEndedByWindow);
-        } else if (!options_.gameRules || (driver && driver->ended(*this, *screen, messages))) {
+        } else if (driver && driver->ended(*this, *screen, messages)) {
             // the game's own end, as its driver counts it
         } else if (fileMenuOpen_) {
             count(kEndedByFileQuit);
@@ -648,8 +627,6 @@ private:
         }
         for (const QString& m : messages)
             tallyMessage(m);
-        if (!options_.textsFile.isEmpty())
-            readTexts(messages);
         ++event_;
         finish();
     }
@@ -678,11 +655,6 @@ private:
     // it left behind.
     [[noreturn]] void finish()
     {
-        if (!texts_.isEmpty()) {
-            QFile file(options_.textsFile);
-            if (file.open(QIODevice::Append))
-                file.write((QStringList(texts_.values()).join(u'\n') + u'\n').toUtf8());
-        }
         s_.platform.onEnd = nullptr;
         s_.app.reset();
         StartedApp::settle();
@@ -730,8 +702,6 @@ private:
     const long first_;
     const long last_;
     Shared& shared_;
-    const Options& options_;
-    QSet<QString> texts_;  // what the screens showed, when they are read
     const Players players_;
     long event_ = 0;
     std::deque<QString> log_;
