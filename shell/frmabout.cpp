@@ -156,10 +156,11 @@ void frmAbout::showAbout()
 
 void frmAbout::cmdLicence_Click()
 {
+    // built into the program (CMakeLists.txt), so always there to read
     if (txtLicence->document()->isEmpty()) {
         QFile text(QStringLiteral(":/LICENSE"));
-        txtLicence->setPlainText(text.open(QIODevice::ReadOnly) ? QString::fromUtf8(text.readAll())
-                                                                : tr("The licence's text is missing."));
+        text.open(QIODevice::ReadOnly);
+        txtLicence->setPlainText(QString::fromUtf8(text.readAll()));
     }
     const bool show = txtLicence->isHidden();
     txtLicence->setVisible(show);

@@ -8,6 +8,8 @@
 // kept as they are.
 //   pseudotr IN.ts OUT.ts
 
+#include "pseudoletters.h"
+
 #include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
@@ -18,8 +20,8 @@ namespace {
 
 QChar accented(QChar c)
 {
-    static const QString lower = QStringLiteral("áƀçďéƒĝĥíĵķĺɱñóþʠŕšţúṽŵẋýž");
-    static const QString upper = QStringLiteral("ÁƁÇĎÉƑĜĤÍĴĶĹṀÑÓṖǪŔŠŢÚṼŴẊÝŽ");
+    static const QString lower = pseudoletters::lower();
+    static const QString upper = pseudoletters::upper();
     if (c >= u'a' && c <= u'z')
         return lower[c.unicode() - u'a'];
     if (c >= u'A' && c <= u'Z')

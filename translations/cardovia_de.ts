@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves Bingo. The game is not kept.</source>
-        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; oder Alt+H verlässt Bingo. Das Spiel wird nicht gespeichert.</translation>
+        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; oder Alt+M verlässt Bingo. Das Spiel wird nicht gespeichert.</translation>
     </message>
     <message>
         <source>Too fast? Move the bar to the right for more time.</source>
@@ -690,7 +690,7 @@
     </message>
     <message>
         <source>&amp;Main Menu</source>
-        <translation>&amp;Hauptmenü</translation>
+        <translation>Haupt&amp;menü</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
@@ -984,7 +984,7 @@
     </message>
     <message>
         <source>&amp;Main Menu</source>
-        <translation>&amp;Hauptmenü</translation>
+        <translation>Haupt&amp;menü</translation>
     </message>
     <message>
         <source>Your score</source>
@@ -1077,7 +1077,7 @@
     <message>
         <source>&amp;Main Menu</source>
         <extracomment>A button: leaves the game for the main menu.</extracomment>
-        <translation>&amp;Hauptmenü</translation>
+        <translation>Haupt&amp;menü</translation>
     </message>
     <message>
         <source>&amp;Click here to continue.</source>

@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Okay&lt;/b&gt;, or Alt+O, starts a new game with the pattern you chose.</source>
-        <translation>&lt;b&gt;Aceptar&lt;/b&gt;, o Alt+A, empieza una partida nueva con la figura que elegiste.</translation>
+        <translation>&lt;b&gt;Aceptar&lt;/b&gt;, o Alt+E, empieza una partida nueva con la figura que elegiste.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Cancel&lt;/b&gt;, or Alt+C, goes back to the same game. A new speed counts even then.</source>
@@ -744,7 +744,7 @@
     <message>
         <source>&amp;Okay</source>
         <extracomment>The button that starts a new game with the pattern chosen</extracomment>
-        <translation>&amp;Aceptar</translation>
+        <translation>Ac&amp;eptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -829,7 +829,7 @@
     <message>
         <source>&amp;Okay</source>
         <extracomment>A button: confirms the chosen card back and closes the dialog.</extracomment>
-        <translation>&amp;Aceptar</translation>
+        <translation>Ac&amp;eptar</translation>
     </message>
 </context>
 <context>

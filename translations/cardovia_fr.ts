@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Cancel&lt;/b&gt;, or Alt+C, goes back to the same game. A new speed counts even then.</source>
-        <translation>&lt;b&gt;Annuler&lt;/b&gt;, ou Alt+A, revient à la même partie. La nouvelle vitesse est quand même gardée.</translation>
+        <translation>&lt;b&gt;Annuler&lt;/b&gt;, ou Alt+N, revient à la même partie. La nouvelle vitesse est quand même gardée.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves Bingo. The game is not kept.</source>
@@ -748,7 +748,7 @@
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Annuler</translation>
+        <translation>A&amp;nnuler</translation>
     </message>
     <message>
         <source>Error on joining string</source>

@@ -123,6 +123,34 @@ public:
             checkClaims(p, *bingo);
     }
 
+    // What a game takes long to reach: every message box, and the options
+    // opened again during a game, with Cancel to go back to it.
+    std::vector<Step> visitSteps() const override
+    {
+        const Step claims = [](Form& screen, FakePlatform&, const std::function<void()>& look) {
+            frmBingo& bingo = of(screen);
+            bingo.joined(0);  // no ball has that number
+            bingo.cmdOkay_Click();
+            bingo.cmdOptions_Click();
+            look();
+            bingo.cmdCancel_Click();
+            bingo.cmdBingo_Click();  // without the pattern
+            for (std::size_t cell = 26; cell <= 50; ++cell)
+                if (!bingo.marked(int(cell)))
+                    bingo.lblNumber_Click(int(cell));
+            bingo.cmdBingo_Click();
+        };
+        const Step grizzleWins = [](Form& screen, FakePlatform& platform, const std::function<void()>&) {
+            frmBingo& bingo = of(screen);
+            bingo.cmdOkay_Click();
+            for (int ball = 0; ball < 2 * bingo::kBalls && platform.messages.isEmpty(); ++ball) {
+                tick(*bingo.tmrBall);
+                tick(*bingo.tmrGrizzle);
+            }
+        };
+        return {claims, grizzleWins};
+    }
+
 private:
     struct AtMessage {
         QString text;

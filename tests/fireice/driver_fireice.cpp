@@ -5,6 +5,7 @@
 // gunman and each call's outcome.
 
 #include "fireice/frmfireice.h"
+#include "support/fakeplatform.h"
 #include "support/gamedriver.h"
 
 #include <QPointer>
@@ -75,6 +76,21 @@ public:
                                  twips::left(guy) + twips::width(guy) > twips::width(fireice) ||
                                  twips::top(guy) + twips::height(guy) > twips::height(fireice)))
             p.fail(QStringLiteral("the gunman stands outside the screen"));
+    }
+
+    // Every card of the pack once, as play shows only some: each one
+    // shuffled, then called Fire.
+    std::vector<Step> visitSteps() const override
+    {
+        return {[](Form& screen, FakePlatform& platform, const std::function<void()>& look) {
+            FrmFireIce& fireice = of(screen);
+            for (int card = 1; card <= 52; ++card) {
+                platform.script({rndFor(card, 1, 52)});
+                fireice.cmdShuffle_Click();
+                look();
+                fireice.cmdFire_Click();
+            }
+        }};
     }
 
 private:

@@ -22,9 +22,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
+class FakePlatform;
 class QWidget;
 
 namespace randomplayer {
@@ -113,6 +115,14 @@ public:
     virtual void begin(Form* screen);
     // After: the rules that must hold; `messages` are those the event showed.
     virtual void check(Player& player, Form* screen, const QStringList& messages);
+
+    // What play reaches only by luck, such as a message box that ends the
+    // game: steps for the visit of every screen (visit.h), each taken on the
+    // screen as it opens, in a run of its own, through the screen's handlers
+    // and the fake platform. The visit looks at the windows after each step
+    // and at each message box; `look` has it look now.
+    using Step = std::function<void(Form& screen, FakePlatform& platform, const std::function<void()>& look)>;
+    virtual std::vector<Step> visitSteps() const { return {}; }
 };
 
 // A driver of the screen class `Screen`.
@@ -128,6 +138,8 @@ protected:
 
 using MakeDriver = std::unique_ptr<Driver> (*)();
 void registerDriver(const char* button, MakeDriver make);
+// The driver of the game whose menu button is `button`; none if it has none.
+std::unique_ptr<Driver> makeDriver(const char* button);
 
 template <class D>
 struct Registration {

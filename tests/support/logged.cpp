@@ -8,8 +8,27 @@
 namespace {
 
 Logged* current = nullptr;
+QString qtComplaint;
+
+void complain(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (text.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (type != QtDebugMsg && type != QtInfoMsg && qtComplaint.isEmpty())
+        qtComplaint = text;
+}
 
 } // namespace
+
+void watchQtComplaints()
+{
+    qInstallMessageHandler(complain);
+}
+
+QString firstQtComplaint()
+{
+    return qtComplaint;
+}
 
 Logged::Logged(Rules rules)
 {

@@ -30,3 +30,9 @@ private:
     mutable std::mutex mutex_;
     QStringList lines_;
 };
+
+// Qt's warnings are faults too: once watched, the first warning (or worse)
+// that Qt gave in this process. The offscreen platform's word that it cannot
+// raise a window, as a menu asks, is none.
+void watchQtComplaints();
+QString firstQtComplaint();

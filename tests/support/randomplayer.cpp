@@ -11,7 +11,7 @@
 #include "shell/games.h"
 #include "support/bounds.h"
 #include "support/gamedriver.h"
-#include "support/screentexts.h"
+#include "support/logged.h"
 #include "support/sound.h"
 #include "support/started.h"
 #include "toolkit/helpview.h"
@@ -27,7 +27,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSet>
 #include <QTest>
 #include <QThreadPool>
 #include <QTimerEvent>
@@ -86,9 +85,8 @@ Drivers makeDrivers(QString* amiss = nullptr)
 {
     Drivers drivers;
     for (const games::Game& game : games::kGames) {
-        const auto make = registry().find(game.button);
-        if (make != registry().end())
-            drivers.push_back(make->second());
+        if (auto driver = makeDriver(game.button))
+            drivers.push_back(std::move(driver));
         else if (amiss)
             *amiss = QStringLiteral("the random player has no driver for %1 (see gamedriver.h)").arg(game.button);
     }
@@ -158,18 +156,6 @@ struct Shared {
     long samples[kMaxSamples];  // the drivers' histograms, one after the other
 };
 
-// Qt's warnings are faults too: a run fails on the first one.
-QString qtComplaint;
-
-void complain(QtMsgType type, const QMessageLogContext&, const QString& text)
-{
-    // The tests' offscreen platform cannot raise a window, as a menu asks.
-    if (text.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    if (type != QtDebugMsg && type != QtInfoMsg && qtComplaint.isEmpty())
-        qtComplaint = text;
-}
-
 // One run of the application in a child process, from the menu to its end
 // or to the last event of the run. It never returns.
 class Run final : public Player {
@@ -177,12 +163,13 @@ public:
     // `seed` is the whole play's, which replays it; `runSeed` this run's.
     Run(StartedApp& s, unsigned seed, unsigned runSeed, long first, long last, Shared& shared, const Options& options)
         : s_(s), app_(*s.app), dice_(runSeed), seed_(seed), first_(first), last_(last), shared_(shared),
-          options_(options), players_(options.players), drivers_(makeDrivers()), counters_(counterNames(drivers_)),
+          players_(options.players), drivers_(makeDrivers()), counters_(counterNames(drivers_)),
           histograms_(histogramStarts(drivers_))
     {
         s_.platform.reseed(runSeed ^ 0x5bd1e995u);
         s_.platform.onEnd = [this] { ended(); };
-        qInstallMessageHandler(complain);
+        // Qt's warnings are faults too: a run fails on the first one.
+        watchQtComplaints();
         if (players_ == Players::Real) {
             audio_ = std::make_unique<AudioWorker>(
                 QStringList{QCoreApplication::applicationDirPath() + QStringLiteral("/cardovia-audio.so")},
@@ -559,13 +546,11 @@ private:
 
     void check()
     {
-        if (!qtComplaint.isEmpty())
-            fail(QStringLiteral("Qt complained: %1").arg(qtComplaint));
+        if (const QString complaint = firstQtComplaint(); !complaint.isEmpty())
+            fail(QStringLiteral("Qt complained: %1").arg(complaint));
         const QStringList messages = newMessages();
-        if (!options_.textsFile.isEmpty())
-            readTexts(messages);
         for (const QString& m : messages)
-            if (!tallyMessage(m) && options_.gameRules)
+            if (!tallyMessage(m))
                 fail(QStringLiteral("a message box that is none of the games' own: \"%1\"").arg(m));
         frmMain& main = app_.main();
         if (!main.isVisible() || !main.isEnabled())
@@ -601,25 +586,8 @@ private:
 
         if (const frmHelp* help = main.help(); help && help->isVisible())
             checkHelp(*help);
-        if (!options_.gameRules)
-            return;
         for (const auto& driver : drivers_)
             driver->check(*this, driver->screen(app_), messages);
-    }
-
-    // What the screens show now, kept for the end of the run; a caption they
-    // cut off breaks a rule. The screens are read every few events, as they
-    // are drawn (settle), and after every message box.
-    void readTexts(const QStringList& messages)
-    {
-        for (const QString& m : messages)
-            texts_.insert(screentexts::line(QString(), "message", m));
-        if (event_ % 4 != 0 && messages.isEmpty())
-            return;
-        for (const QString& text : screentexts::read())
-            texts_.insert(text);
-        if (const QStringList cut = screentexts::cutOff(); !cut.isEmpty())
-            fail(QStringLiteral("a caption does not show whole: %1").arg(cut.join(QLatin1String("; "))));
     }
 
     // The help window shows one of its pages, and its list and name follow it.
@@ -648,7 +616,7 @@ private:
         const auto [driver, screen] = playing();
         if (windowGone_) {
             count(kEndedByWindow);
-        } else if (!options_.gameRules || (driver && driver->ended(*this, *screen, messages))) {
+        } else if (driver && driver->ended(*this, *screen, messages)) {
             // the game's own end, as its driver counts it
         } else if (fileMenuOpen_) {
             count(kEndedByFileQuit);
@@ -659,8 +627,6 @@ private:
         }
         for (const QString& m : messages)
             tallyMessage(m);
-        if (!options_.textsFile.isEmpty())
-            readTexts(messages);
         ++event_;
         finish();
     }
@@ -689,11 +655,6 @@ private:
     // it left behind.
     [[noreturn]] void finish()
     {
-        if (!texts_.isEmpty()) {
-            QFile file(options_.textsFile);
-            if (file.open(QIODevice::Append))
-                file.write((QStringList(texts_.values()).join(u'\n') + u'\n').toUtf8());
-        }
         s_.platform.onEnd = nullptr;
         s_.app.reset();
         StartedApp::settle();
@@ -741,8 +702,6 @@ private:
     const long first_;
     const long last_;
     Shared& shared_;
-    const Options& options_;
-    QSet<QString> texts_;  // what the screens showed, when they are read
     const Players players_;
     long event_ = 0;
     std::deque<QString> log_;
@@ -805,6 +764,12 @@ QString Driver::judge(const std::vector<std::vector<long>>&, long) const
 void registerDriver(const char* button, MakeDriver make)
 {
     registry()[button] = make;
+}
+
+std::unique_ptr<Driver> makeDriver(const char* button)
+{
+    const auto make = registry().find(button);
+    return make == registry().end() ? nullptr : make->second();
 }
 
 QStringList counters()

@@ -54,16 +54,9 @@ struct Result {
 // command on to a real audio worker too.
 enum class Players { Recording, Real };
 
-// What else a play does: the real players, and what the language tests ask.
+// What else a play does: the real players.
 struct Options {
     Players players = Players::Recording;
-    // Where every text the screens showed (screentexts.h) is written, each
-    // run's once, as its lines; none: the texts are not read.
-    QString textsFile;
-    // The games' own rules, which read their messages in English; a play in
-    // another language keeps only the rules every screen shares, and a
-    // caption cut off breaks one of those.
-    bool gameRules = true;
 };
 
 // Plays `events` events from `seed`, in runs of the application. The same

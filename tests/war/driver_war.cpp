@@ -8,8 +8,10 @@
 
 #include "cards/frmcardimages.h"
 #include "cards/frmdeckoptions.h"
+#include "support/fakeplatform.h"
 #include "support/gamedriver.h"
 #include "war/frmwar.h"
+#include "wardraws.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -101,6 +103,30 @@ public:
                        .arg(d.yourcards.count()));
         p.count(kEndedByWar);
         return true;
+    }
+
+    // Each end of a game, which play reaches only in a deal without a king
+    // on both sides: Grizzle dealt only the card it plays and losing it, or
+    // the player left with one card that loses.
+    std::vector<Step> visitSteps() const override
+    {
+        const auto end = [](bool youWin) {
+            return [youWin](Form& screen, FakePlatform& platform, const std::function<void()>&) {
+                frmWar& war = of(screen);
+                const war::Card grizzles = youWin ? war::Card{2, 1} : war::Card{9, 2};
+                platform.script(dealing(youWin ? std::vector<war::Card>{grizzles} : std::vector<war::Card>{grizzles, {3, 1}}));
+                platform.script(drawing({grizzles}));
+                war.cmdStart_Click();
+                const war::Card yours{5, 1};
+                if (!youWin) {
+                    war.deck.yourcards = war::Hand();
+                    war.deck.yourcards.put(yours);
+                }
+                platform.script(drawing({youWin ? war::Card{9, 1} : yours}));
+                war.picYourCards_Click();
+            };
+        };
+        return {end(true), end(false)};
     }
 
 private:
