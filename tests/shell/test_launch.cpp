@@ -8,10 +8,12 @@
 #include "platform/appinfo.h"
 #include "platform/datafolders.h"
 #include "shell/display.h"
+#include "shell/games.h"
 #include "shell/launch.h"
 #include "support/xvfb.h"
 
 #include <QLocalServer>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -85,6 +87,22 @@ private:
     }
     std::vector<std::pair<const char*, QByteArray>> saved_;
 };
+
+// The file of dist/, beside the tests' folder.
+QString distFile(const QString& name)
+{
+    QFile file(QFINDTESTDATA(QStringLiteral("../../dist/") + name));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Every match of `pattern`'s first group in `text`, joined.
+QString joined(const QString& text, const QString& pattern)
+{
+    QStringList found;
+    for (const QRegularExpressionMatch& m : QRegularExpression(pattern).globalMatch(text))
+        found << m.captured(1);
+    return found.join(QLatin1Char('\n'));
+}
 
 } // namespace
 
@@ -296,6 +314,50 @@ private slots:
         const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1);
         QVERIFY2(lines.first().contains(QLatin1String("Unknown option 'deal'. Try '")), qPrintable(run.err));
+    }
+
+    // The launcher, the metainfo and the manual page name every game of the
+    // table: each language's entries by the name its catalogue gives the game
+    // ("&" may be that language's "and", as in a keyword).
+    void theDesktopsTextsNameEveryGame_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "de", "fr", "es"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    void theDesktopsTextsNameEveryGame()
+    {
+        QFETCH(QString, language);
+        const bool english = language == QLatin1String("en");
+        QTranslator catalogue;
+        if (!english)
+            QVERIFY(catalogue.load(QStringLiteral(":/i18n/cardovia_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&catalogue);
+        const QString desktop = distFile(QStringLiteral(CARDOVIA_APP_ID ".desktop"));
+        const QString metainfo = distFile(QStringLiteral(CARDOVIA_APP_ID ".metainfo.xml"))
+                                     .section(QStringLiteral("<releases>"), 0, 0)
+                                     .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        const QString key = english ? QString() : QStringLiteral("\\[%1\\]").arg(language);
+        const QString lang = english ? QString() : QStringLiteral(" xml:lang=\"%1\"").arg(language);
+        QMap<QString, QString> entries{
+            {"launcher's Comment", joined(desktop, QStringLiteral("\nComment%1=([^\n]*)").arg(key))},
+            {"launcher's Keywords", joined(desktop, QStringLiteral("\nKeywords%1=([^\n]*)").arg(key))},
+            {"metainfo's description", joined(metainfo, QStringLiteral("<li%1>([^<]*)</li>").arg(lang))},
+            {"metainfo's keywords", joined(metainfo, QStringLiteral("<keyword%1>([^<]*)</keyword>").arg(lang))}};
+        if (english) {
+            const QString manual = distFile(QStringLiteral("cardovia.6.in"));
+            entries.insert("manual page's name", joined(manual, QStringLiteral("\n\\.SH NAME\n([^\n]*)")));
+            entries.insert("manual page's games", joined(manual, QStringLiteral("\n\\.B ([^\n]*)")));
+        }
+        const QString andWord = QCoreApplication::translate("launch", "%1 and %2").arg(QString(), QString()).trimmed();
+        for (const games::Game& game : games::kGames) {
+            const QString name = games::name(game);
+            const QString spelt = QString(name).replace(QStringLiteral("&"), andWord);
+            for (auto entry = entries.cbegin(); entry != entries.cend(); ++entry)
+                QVERIFY2(entry->contains(name, Qt::CaseInsensitive) || entry->contains(spelt, Qt::CaseInsensitive),
+                         qPrintable(QStringLiteral("the %1 (%2) misses %3: %4").arg(entry.key(), language, name, *entry)));
+        }
     }
 
     // What the game says before its window is in the player's language:
