@@ -15,13 +15,21 @@
 #include "support/randomplayer.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QtTest>
 
 namespace {
 
 constexpr unsigned kSeed = 2024;
-constexpr long kEvents = 100000;
+// The play's length, and the counters it must reach: all of them. The
+// five-game build plays a short run, too short to reach every end, and names
+// what it must reach (tests/fifthgame/CMakeLists.txt).
+#ifndef CARDOVIA_RANDOM_EVENTS
+#define CARDOVIA_RANDOM_EVENTS 100000
+#define CARDOVIA_RANDOM_REACHES ""
+#endif
+constexpr long kEvents = CARDOVIA_RANDOM_EVENTS;
 // A short play whose screens reach the real players, for the smoke test.
 constexpr unsigned kRealSeed = 2;
 constexpr long kRealEvents = 200;
@@ -79,8 +87,10 @@ private slots:
         QCOMPARE(result.tally.events, kEvents);
         // every way to end, every game's messages, and whatever else its driver tallies
         const QStringList names = counters();
+        const QRegularExpression mustReach(QStringLiteral(CARDOVIA_RANDOM_REACHES));
         for (qsizetype i = 0; i < names.size(); ++i)
-            QVERIFY2(result.tally.counts[std::size_t(i)] > 0, qPrintable(names[i]));
+            QVERIFY2(result.tally.counts[std::size_t(i)] > 0 || !mustReach.match(names[i]).hasMatch(),
+                     qPrintable(names[i]));
     }
 
     // The bench's mode with the real audio worker, briefly: its run starts
