@@ -33,7 +33,8 @@ QStringList outOfReach(frmMain& main, QWidget* form)
         // a button is whole on its screen, and takes a click at its middle
         const QRect shown = global & QRect(form->mapToGlobal(QPoint(0, 0)), form->size());
         const QWidget* hit = main.childAt(main.mapFromGlobal(shown.center()));
-        const bool reachable = !qobject_cast<QAbstractButton*>(w) || (shown == global && (hit == w || w->isAncestorOf(hit)));
+        const bool reachable =
+            !qobject_cast<QAbstractButton*>(w) || (shown == global && (hit == w || w->isAncestorOf(hit)));
         if (shown.isEmpty() || !screen.contains(shown) || !inGreen.contains(shown) || !reachable)
             lost << w->objectName();
     }

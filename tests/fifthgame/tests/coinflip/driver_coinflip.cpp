@@ -31,8 +31,9 @@ public:
         // the calls as the buttons hear them, by click or by key
         if (game && game != watched_) {
             watched_ = game;
-            QObject::connect(game->cmdHeads, &QPushButton::clicked, game, [this] { calls_ << QStringLiteral("Heads"); });
-            QObject::connect(game->cmdTails, &QPushButton::clicked, game, [this] { calls_ << QStringLiteral("Tails"); });
+            for (QPushButton* call : {game->cmdHeads, game->cmdTails})
+                QObject::connect(call, &QPushButton::clicked, game,
+                                 [this, call] { calls_ << controls::plainCaption(call->text()); });
         }
     }
 
