@@ -14,6 +14,39 @@
 #include <algorithm>
 #include <vector>
 
+namespace {
+
+// The four games' buttons stood in one row at lefts 720, 2040, 3360 and 4680,
+// 1800 down: from it come the pitch from one button to the next and the
+// middle on which every row is centred. Rows above it stand 480 apart, a gap
+// of 105 between them.
+constexpr std::size_t kPerRow = 4;
+constexpr twips::Rect kFirstOfRow{720, 1800, 1215, 375};
+constexpr double kPitch = 2040 - 720;
+constexpr double kRowMiddle = kFirstOfRow.left + ((kPerRow - 1) * kPitch + kFirstOfRow.width) / 2;
+constexpr double kRowPitch = 480;
+constexpr twips::Rect kQuit{2760, 2400, 1095, 375};
+constexpr twips::Rect kTitle{1560, 240, 3855, 495};
+
+// The button of game `index` of `count`: in rows of four in the table's
+// order, the last row the one above Quit, each row centred.
+constexpr twips::Rect gamePlace(std::size_t index, std::size_t count)
+{
+    const std::size_t rows = (count + kPerRow - 1) / kPerRow;
+    const std::size_t row = index / kPerRow;
+    const std::size_t inRow = std::min(kPerRow, count - row * kPerRow);
+    const double rowWidth = double(inRow - 1) * kPitch + kFirstOfRow.width;
+    return {kRowMiddle - rowWidth / 2 + double(index % kPerRow) * kPitch,
+            kFirstOfRow.top - double(rows - 1 - row) * kRowPitch, kFirstOfRow.width, kFirstOfRow.height};
+}
+
+// As many games as the menu takes stand between the title and Quit (the
+// logo is below Quit), and no row overlaps the next.
+static_assert(gamePlace(0, frmMainMenu::kMostGames).top >= kTitle.top + kTitle.height);
+static_assert(kFirstOfRow.top + kFirstOfRow.height <= kQuit.top && kRowPitch > kFirstOfRow.height);
+
+} // namespace
+
 frmMainMenu::frmMainMenu(App& app, QWidget* parent)
     : Form(app, QStringLiteral("frmMainMenu"), tr("Main menu"), parent)
 {
@@ -22,22 +55,23 @@ frmMainMenu::frmMainMenu(App& app, QWidget* parent)
     setBackColor(QColor(0, 0, 255));
     fonts::set(this, "MS Sans Serif", 8.25, fonts::Bold);
 
-    // Each game's button, in its place and its turn of the tab order.
-    std::vector<std::pair<int, QPushButton*>> order;
-    for (const games::Game& game : games::kGames) {
-        QPushButton* button = controls::commandButton(this, game.button, games::caption(game), game.place);
-        connect(button, &QPushButton::clicked, this, [this, &game] { cmdGame_Click(game); });
-        order.emplace_back(game.tabPosition, button);
+    // Each game's button in the table's order, and in the tab order Quit
+    // after the first half of them.
+    std::vector<QPushButton*> order;
+    for (std::size_t i = 0; i < games::kGames.size(); ++i) {
+        const games::Game& game = games::kGames[i];
+        order.push_back(controls::commandButton(this, game.button, games::caption(game),
+                                                gamePlace(i, games::kGames.size())));
+        connect(order.back(), &QPushButton::clicked, this, [this, &game] { cmdGame_Click(game); });
     }
     //: a button: closes the game collection
-    cmdQuit = controls::commandButton(this, "cmdQuit", tr("Quit"), {2760, 2400, 1095, 375});
+    cmdQuit = controls::commandButton(this, "cmdQuit", tr("Quit"), kQuit);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMainMenu::cmdQuit_Click);
-    order.emplace_back(kQuitTabPosition, cmdQuit);
-    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    order.insert(order.begin() + std::ptrdiff_t((order.size() + 1) / 2), cmdQuit);
     for (std::size_t i = 0; i < order.size(); ++i) {
-        fonts::setStandard(order[i].second);
+        fonts::setStandard(order[i]);
         if (i > 0)
-            setTabOrder(order[i - 1].second, order[i].second);
+            setTabOrder(order[i - 1], order[i]);
     }
 
     // Label2 stands in front of Label1, so the two make a shadowed title.
@@ -46,7 +80,7 @@ frmMainMenu::frmMainMenu(App& app, QWidget* parent)
     fonts::set(shadow, "MS Sans Serif", 13.5, fonts::Bold | fonts::Italic);
     accessible::setDecorative(shadow);
     //: begins as "The Main Menu" does: that one is the shadow of this title
-    Label* title = controls::label(this, "Label2", tr("The Main Menu ... Thusfar"), {1560, 240, 3855, 495});
+    Label* title = controls::label(this, "Label2", tr("The Main Menu ... Thusfar"), kTitle);
     title->setForeColor(QColor(255, 255, 0));
     fonts::set(title, "MS Sans Serif", 13.5, fonts::Bold);
 

@@ -1,19 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The main menu: a button for each game, Quit, the titles and the maker's
-// note.
+// The main menu: a button for each game of the table, laid out in rows,
+// Quit, the titles and the maker's note.
 
 #include "shell/games.h"
 #include "toolkit/form.h"
+
+#include <cstddef>
 
 class QPushButton;
 
 class frmMainMenu : public Form {
     Q_OBJECT
 public:
-    // Quit's place in the tab order, among the games' (games::Game::tabPosition).
-    static constexpr int kQuitTabPosition = 2;
+    // The games the menu has room for: three rows of four.
+    static constexpr std::size_t kMostGames = 12;
 
     frmMainMenu(App& app, QWidget* parent);
 

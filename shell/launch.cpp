@@ -4,11 +4,14 @@
 
 #include "platform/appinfo.h"
 #include "platform/datafolders.h"
+#include "shell/games.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <vector>
 
 namespace launch {
 
@@ -64,7 +67,24 @@ QString musicFolder()
 
 QString summary()
 {
-    return QCoreApplication::translate("launch", "War, Bingo, Tic Tac Toe and Fire & Ice against Grizzle.");
+    std::vector<const games::Game*> listed;
+    for (const games::Game& game : games::kGames)
+        listed.push_back(&game);
+    std::sort(listed.begin(), listed.end(), [](const auto* a, const auto* b) { return a->listed < b->listed; });
+    QString list;
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        const QString name = games::name(*listed[i]);
+        if (i == 0)
+            list = name;
+        else if (i + 1 < listed.size())
+            //: Games' names in a list, "War, Bingo": %1 is the list so far, %2 the next game.
+            list = QCoreApplication::translate("launch", "%1, %2").arg(list, name);
+        else
+            //: The last game's name in a list, "War, Bingo and Fire & Ice".
+            list = QCoreApplication::translate("launch", "%1 and %2").arg(list, name);
+    }
+    //: What the game is: %1 lists its games, "War, Bingo, Tic Tac Toe and Fire & Ice".
+    return QCoreApplication::translate("launch", "%1 against Grizzle.").arg(list);
 }
 
 Request read(const QStringList& arguments)

@@ -1315,10 +1315,6 @@
         <translation>Zeigt diese Hilfe an.</translation>
     </message>
     <message>
-        <source>War, Bingo, Tic Tac Toe and Fire &amp; Ice against Grizzle.</source>
-        <translation>Krieg, Bingo, Tic Tac Toe und Feuer &amp; Eis gegen Grizzle.</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
@@ -1362,6 +1358,21 @@
     <message>
         <source>The music and the gunshot sound (1.mid to 6.mid, fire.wav) are looked for in:</source>
         <translation>Die Musik und das Schussgeräusch (1.mid bis 6.mid, fire.wav) werden hier gesucht:</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Games&apos; names in a list, &quot;War, Bingo&quot;: %1 is the list so far, %2 the next game.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last game&apos;s name in a list, &quot;War, Bingo and Fire &amp; Ice&quot;.</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 against Grizzle.</source>
+        <extracomment>What the game is: %1 lists its games, &quot;War, Bingo, Tic Tac Toe and Fire &amp; Ice&quot;.</extracomment>
+        <translation>%1 gegen Grizzle.</translation>
     </message>
 </context>
 <context>

@@ -1315,10 +1315,6 @@
         <translation>Affiche cette aide.</translation>
     </message>
     <message>
-        <source>War, Bingo, Tic Tac Toe and Fire &amp; Ice against Grizzle.</source>
-        <translation>Bataille, Bingo, Morpion et Feu &amp; Glace contre Grizzle.</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu « %1 ».</translation>
     </message>
@@ -1362,6 +1358,21 @@
     <message>
         <source>The music and the gunshot sound (1.mid to 6.mid, fire.wav) are looked for in:</source>
         <translation>La musique et le bruit du coup de feu (1.mid à 6.mid, fire.wav) sont cherchés dans :</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Games&apos; names in a list, &quot;War, Bingo&quot;: %1 is the list so far, %2 the next game.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last game&apos;s name in a list, &quot;War, Bingo and Fire &amp; Ice&quot;.</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 against Grizzle.</source>
+        <extracomment>What the game is: %1 lists its games, &quot;War, Bingo, Tic Tac Toe and Fire &amp; Ice&quot;.</extracomment>
+        <translation>%1 contre Grizzle.</translation>
     </message>
 </context>
 <context>

@@ -3,16 +3,19 @@
 // Before the window: the command line, the answers to --help and --version
 // (also from the game itself, without a display), the display the window
 // opens on (a Wayland compositor's socket here, an X server of the test's
-// own), and the word the game gives when there is none.
+// own), and the word the game gives when there is none; and the texts that
+// tell a desktop what the game is, which name every game.
 
 #include "platform/appinfo.h"
 #include "platform/datafolders.h"
 #include "shell/display.h"
+#include "shell/games.h"
 #include "shell/launch.h"
 #include "support/testmain.h"
 #include "support/xvfb.h"
 
 #include <QLocalServer>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -86,6 +89,18 @@ private:
     }
     std::vector<std::pair<const char*, QByteArray>> saved_;
 };
+
+// Every match of `pattern`'s first group in the file of dist/, joined.
+QString found(const QString& file, const QString& pattern)
+{
+    QFile dist(QFINDTESTDATA(QStringLiteral("../../dist/") + file));
+    const QString text = dist.open(QIODevice::ReadOnly) ? QString::fromUtf8(dist.readAll()) : QString();
+    QStringList all;
+    // the metainfo's releases tell what each release brought, not what the game is
+    for (const QRegularExpressionMatch& m : QRegularExpression(pattern).globalMatch(text.section("<releases>", 0, 0)))
+        all << m.captured(1).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    return all.join(QLatin1Char('\n'));
+}
 
 } // namespace
 
@@ -297,6 +312,44 @@ private slots:
         const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1);
         QVERIFY2(lines.first().contains(QLatin1String("Unknown option 'deal'. Try '")), qPrintable(run.err));
+    }
+
+    // The launcher, the metainfo, the manual page and the summary (--help,
+    // the About box) name every game of the table: in each language by the
+    // name its catalogue gives the game ("&" may be that language's "and").
+    void theDesktopsTextsNameEveryGame_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "de", "fr", "es"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    void theDesktopsTextsNameEveryGame()
+    {
+        QFETCH(QString, language);
+        const bool english = language == QLatin1String("en");
+        QTranslator catalogue;
+        QVERIFY(english || catalogue.load(QStringLiteral(":/i18n/cardovia_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&catalogue);
+        const QString desktop = QStringLiteral(CARDOVIA_APP_ID ".desktop");
+        const QString metainfo = QStringLiteral(CARDOVIA_APP_ID ".metainfo.xml");
+        const QString key = english ? QString() : QStringLiteral("\\[%1\\]").arg(language);
+        const QString lang = english ? QString() : QStringLiteral(" xml:lang=\"%1\"").arg(language);
+        QStringList entries{found(desktop, QStringLiteral("\nComment%1=([^\n]*)").arg(key)),
+                            found(desktop, QStringLiteral("\nKeywords%1=([^\n]*)").arg(key)),
+                            found(metainfo, QStringLiteral("<li%1>([^<]*)</li>").arg(lang)),
+                            found(metainfo, QStringLiteral("<keyword%1>([^<]*)</keyword>").arg(lang)),
+                            launch::summary()};
+        if (english)  // the manual page's name line and its paragraph for each game
+            entries << found("cardovia.6.in", "\n\\.SH NAME\n([^\n]*)") << found("cardovia.6.in", "\n\\.B ([^\n]*)");
+        const QString andWord = QCoreApplication::translate("launch", "%1 and %2").arg(QString(), QString()).trimmed();
+        for (const games::Game& game : games::kGames) {
+            const QString name = games::name(game);
+            const QString spelt = QString(name).replace(QStringLiteral("&"), andWord);
+            for (const QString& entry : entries)
+                QVERIFY2(entry.contains(name, Qt::CaseInsensitive) || entry.contains(spelt, Qt::CaseInsensitive),
+                         qPrintable(QStringLiteral("%1 misses %2").arg(entry, name)));
+        }
     }
 
     // What the game says before its window is in the player's language:

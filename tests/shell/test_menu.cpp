@@ -4,7 +4,6 @@
 // game opened from its button and left again, by mouse and keyboard; and
 // every screen as a screen reader reads it.
 
-#include "bingo/frmbingo.h"
 #include "cards/frmcardimages.h"
 #include "cards/frmdeckoptions.h"
 #include "fireice/frmfireice.h"
@@ -16,7 +15,6 @@
 #include "support/screenreader.h"
 #include "support/started.h"
 #include "support/testmain.h"
-#include "tictactoe/frmtictactoe.h"
 #include "toolkit/frmmusic.h"
 #include "war/frmwar.h"
 
@@ -55,31 +53,45 @@ private slots:
     {
         StartedApp s;
         frmMainMenu& menu = *s.app->existing<frmMainMenu>();
-        struct Expect { const char* name; const char* caption; twips::Rect rect; };
-        const Expect buttons[] = {
-            {"cmdFireIce", "&Fire && Ice", {720, 1800, 1215, 375}},
-            {"cmdWar", "&War", {2040, 1800, 1215, 375}},
-            {"cmdTicTacToe", "&Tic Tac Toe", {3360, 1800, 1215, 375}},
-            {"cmdBingo", "&Bingo", {4680, 1800, 1215, 375}},
-            {"cmdQuit", "Quit", {2760, 2400, 1095, 375}},
-        };
-        for (const Expect& e : buttons) {
-            auto* b = menu.findChild<QPushButton*>(e.name);
-            QVERIFY2(b, e.name);
-            QCOMPARE(b->text(), QString::fromUtf8(e.caption));
-            QCOMPARE(spokenName(b), controls::plainCaption(e.caption));
-            QCOMPARE(twips::rect(b), e.rect);
+        const twips::Rect quit = twips::rect(menu.cmdQuit);
+        const double middle = quit.left + quit.width / 2;
+        // a button for each game, in rows of at most four in the table's
+        // order above Quit, each row centred over it; the tab order is the
+        // table's, with Quit after the first half of the games
+        std::vector<std::vector<twips::Rect>> rows;
+        std::vector<QWidget*> order;
+        for (const games::Game& game : games::kGames) {
+            QPushButton* b = button(menu, game.button);
+            QVERIFY2(b, game.button);
+            QCOMPARE(b->text(), QString::fromUtf8(game.caption));
+            QCOMPARE(spokenName(b), controls::plainCaption(game.caption));
+            const twips::Rect r = twips::rect(b);
+            if (rows.empty() || r.top != rows.back().back().top)
+                rows.emplace_back();
+            else
+                QVERIFY2(r.left > rows.back().back().left, game.button);
+            rows.back().push_back(r);
+            order.push_back(b);
+            QVERIFY2(r.top + r.height < quit.top && r.height == quit.height, game.button);
+            QVERIFY2(menu.rect().contains(b->geometry()), game.button);
+            for (QWidget* other : menu.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(other == b || !other->geometry().intersects(b->geometry()),
+                         qPrintable(QStringLiteral("%1 overlaps %2").arg(game.button, other->objectName())));
         }
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            QVERIFY(rows[i].size() <= 4);
+            QVERIFY(i == 0 || rows[i].front().top > rows[i - 1].front().top);
+            QCOMPARE(rows[i].front().left + rows[i].back().left + rows[i].back().width, 2 * middle);
+        }
+        order.insert(order.begin() + std::ptrdiff_t((order.size() + 1) / 2), menu.cmdQuit);
+        for (std::size_t i = 0; i + 1 < order.size(); ++i)
+            QCOMPARE(order[i]->nextInFocusChain(), order[i + 1]);
+
         QCOMPARE(menu.findChild<QLabel*>("Label2")->text(), QStringLiteral("The Main Menu ... Thusfar"));
         QVERIFY(menu.findChild<QLabel*>("Label3")->text().startsWith(
             QStringLiteral("     This is the start to a great collection of games.  These are the game we")));
         QVERIFY(menu.findChild<QLabel*>("Label5")->text().startsWith(QStringLiteral("Or visit us at   ")));
         QCOMPARE(menu.palette().color(QPalette::Window), QColor(0, 0, 255));
-
-        // focus moves Fire & Ice, War, Quit, Tic Tac Toe, Bingo
-        const char* const order[] = {"cmdFireIce", "cmdWar", "cmdQuit", "cmdTicTacToe", "cmdBingo"};
-        for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-            QCOMPARE(button(menu, order[i])->nextInFocusChain(), button(menu, order[i + 1]));
     }
 
     // Each game from its menu button, however the button is pressed; the
@@ -112,7 +124,7 @@ private slots:
             press(QKeySequence::mnemonic(pressed->text())[0].key(), Qt::AltModifier);
             break;
         case Way::TabAndEnter:
-            for (int tabs = 0; tabs < 10 && focused() != pressed; ++tabs)
+            for (std::size_t tabs = 0; tabs <= games::kGames.size() && focused() != pressed; ++tabs)
                 press(Qt::Key_Tab);
             press(Qt::Key_Return);
             break;
@@ -145,18 +157,10 @@ private slots:
         QCOMPARE(spokenName(&s.app->form<frmMusic>()), QString());
         QVERIFY2(namedByIdentifiers(&main).isEmpty(), qPrintable(namedByIdentifiers(&main).join(", ")));
 
-        const struct {
-            const char* button;
-            const char* name;
-        } games[] = {
-            {"cmdWar", "War"},
-            {"cmdBingo", "Bingo"},
-            {"cmdTicTacToe", "Tic Tac Toe"},
-            {"cmdFireIce", "Fire & Ice"},
-        };
-        for (const auto& game : games) {
+        for (const games::Game& game : games::kGames) {
             Form* screen = &s.choose(game.button);
-            QCOMPARE(spokenName(screen), QString::fromUtf8(game.name));
+            // the game's name, as its button gives it
+            QCOMPARE(spokenName(screen), controls::plainCaption(game.caption));
             QCOMPARE(QAccessible::queryAccessibleInterface(screen)->role(), QAccessible::Pane);
             if (auto* war = qobject_cast<frmWar*>(screen)) {
                 war->cmDeckOptions_Click();
@@ -196,27 +200,12 @@ private slots:
         QVERIFY2(namedByIdentifiers(&loading).isEmpty(), qPrintable(namedByIdentifiers(&loading).join(", ")));
     }
 
-    void theKeyboardGoesFromTheMenuToAGameAndBack()
+    void theKeyboardStartsOnTheFirstGameAndAltFIsFireAndIce()
     {
         StartedApp s;
         QVERIFY(activate(&s.app->main()));
         frmMainMenu& menu = *s.app->existing<frmMainMenu>();
-        // start-up leaves the keyboard on the menu's first button
-        QCOMPARE(focused(), button(menu, "cmdFireIce"));
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        QCOMPARE(focused(), menu.cmdQuit);
-        press(Qt::Key_Tab);
-        QCOMPARE(focused(), button(menu, "cmdTicTacToe"));
-        // the game takes the focus, not the opponent panel beside it
-        press(Qt::Key_Return);
-        frmTicTacToe& game = *s.app->existing<frmTicTacToe>();
-        QVERIFY(game.isVisible() && !menu.isVisible());
-        QCOMPARE(focused(), game.cellKey[1]);  // on the board
-        press(Qt::Key_M, Qt::AltModifier);
-        QTRY_VERIFY(menu.isVisible());
-        // back on the button that opened the game
-        QCOMPARE(focused(), button(menu, "cmdTicTacToe"));
+        QCOMPARE(focused(), button(menu, games::kGames.front().button));
 
         // "&Fire && Ice" takes Alt+F from the frame's "&File"
         press(Qt::Key_F, Qt::AltModifier);

@@ -18,6 +18,7 @@
 #include "support/testmain.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QtTest>
 
@@ -25,7 +26,14 @@ namespace {
 
 // each half's
 constexpr unsigned kSeeds[] = {2024, 2025};
-constexpr long kEvents = 50000;
+// Each half's length, and the counters both together must reach: all of
+// them. The five-game build plays short halves, too short to reach every
+// end, and names what they must reach (tests/fifthgame/CMakeLists.txt).
+#ifndef CARDOVIA_RANDOM_EVENTS
+#define CARDOVIA_RANDOM_EVENTS 50000
+#define CARDOVIA_RANDOM_REACHES ""
+#endif
+constexpr long kEvents = CARDOVIA_RANDOM_EVENTS;
 // A short play whose screens reach the real players, for the smoke test.
 constexpr unsigned kRealSeed = 2;
 constexpr long kRealEvents = 200;
@@ -118,8 +126,10 @@ private slots:
                 both.counts[i] += half.counts[i];
         }
         const QStringList names = counters();
+        const QRegularExpression mustReach(QStringLiteral(CARDOVIA_RANDOM_REACHES));
         for (qsizetype i = 0; i < names.size(); ++i)
-            QVERIFY2(both.counts[std::size_t(i)] > 0, qPrintable(names[i]));
+            QVERIFY2(both.counts[std::size_t(i)] > 0 || !mustReach.match(names[i]).hasMatch(),
+                     qPrintable(names[i]));
     }
 
     // The bench's mode with the real audio worker, briefly: its run starts

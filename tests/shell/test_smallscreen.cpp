@@ -10,7 +10,7 @@
 #include "support/started.h"
 #include "support/testmain.h"
 
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QSettings>
 #include <QScreen>
 #include <QtTest>
@@ -30,10 +30,12 @@ QStringList outOfReach(frmMain& main, QWidget* form)
             continue;
         const QRect global(w->mapToGlobal(QPoint(0, 0)), w->size());
         // a label as laid out may reach past its screen's edge (the
-        // headings' shadows do): what counts is its part inside the screen
+        // headings' shadows do): what counts is its part inside the screen;
+        // a button is whole on its screen, and takes a click at its middle
         const QRect shown = global & QRect(form->mapToGlobal(QPoint(0, 0)), form->size());
         const QWidget* hit = main.childAt(main.mapFromGlobal(shown.center()));
-        const bool reachable = hit == w || w->isAncestorOf(hit) || !qobject_cast<QAbstractButton*>(w);
+        const bool reachable =
+            !qobject_cast<QAbstractButton*>(w) || (shown == global && (hit == w || w->isAncestorOf(hit)));
         if (shown.isEmpty() || !screen.contains(shown) || !inGreen.contains(shown) || !reachable)
             lost << w->objectName();
     }
@@ -77,10 +79,6 @@ private slots:
         frmMainMenu& menu = *s.app->existing<frmMainMenu>();
         QCOMPARE(outOfReach(main, &menu), QStringList());
         QCOMPARE(outOfReach(main, s.app->existing<frmGrizzley>()), QStringList());
-        // the Bingo button is clear of the panel
-        auto* bingo = menu.findChild<QPushButton*>("cmdBingo");
-        QCOMPARE(main.childAt(main.mapFromGlobal(bingo->mapToGlobal(bingo->rect().center()))),
-                 static_cast<QWidget*>(bingo));
 
         for (const games::Game& game : games::kGames) {
             Form& screen = s.choose(game.button);

@@ -10,11 +10,11 @@
 #include "fireice/frmfireice.h"
 #include "shell/frmloading.h"
 #include "shell/frmmainmenu.h"
+#include "shell/games.h"
 #include "support/logged.h"
 #include "support/screenreader.h"
 #include "support/started.h"
 #include "support/testmain.h"
-#include "tictactoe/frmtictactoe.h"
 #include "war/frmwar.h"
 
 #include <QFile>
@@ -30,29 +30,19 @@
 
 namespace {
 
-enum Screen { Menu, War, Bingo, TicTacToe, FireIce, DeckOptions };
-
-// Opens the screen as a player would reach it, War with a round in play.
-void open(StartedApp& s, Screen screen)
+// Opens a game's screen as a player would reach it, from its menu button
+// (none: the menu), War with a round in play and, if asked, its deck options.
+void open(StartedApp& s, const QByteArray& button, bool deckOptions)
 {
-    switch (screen) {
-    case Menu: break;
-    case War:
-    case DeckOptions:
-    {
-        s.choose("cmdWar");
-        frmWar& war = *s.app->existing<frmWar>();
-        war.cmdStart_Click();
-        tickOut(*war.tmrSlide);
-        war.picYourCards_Click();
-        tickOut(*war.tmrSlide);
-        if (screen == DeckOptions)
-            war.cmDeckOptions_Click();
-        break;
-    }
-    case Bingo: s.choose("cmdBingo"); break;
-    case TicTacToe: s.choose("cmdTicTacToe"); break;
-    case FireIce: s.choose("cmdFireIce"); break;
+    if (button.isEmpty())
+        return;
+    if (auto* war = qobject_cast<frmWar*>(&s.choose(button.constData()))) {
+        war->cmdStart_Click();
+        tickOut(*war->tmrSlide);
+        war->picYourCards_Click();
+        tickOut(*war->tmrSlide);
+        if (deckOptions)
+            war->cmDeckOptions_Click();
     }
 }
 
@@ -106,22 +96,22 @@ class ZoomTest : public QObject {
 private slots:
     void everyControlKeepsItsTwipsAndScalesItsPixelsAndFonts_data()
     {
-        QTest::addColumn<int>("screen");
-        QTest::newRow("menu and panel") << int(Menu);
-        QTest::newRow("War in play") << int(War);
-        QTest::newRow("Bingo with its options") << int(Bingo);
-        QTest::newRow("Tic Tac Toe") << int(TicTacToe);
-        QTest::newRow("Fire & Ice") << int(FireIce);
-        QTest::newRow("deck options over War") << int(DeckOptions);
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<bool>("deckOptions");
+        QTest::newRow("menu and panel") << QByteArray() << false;
+        for (const games::Game& game : games::kGames)
+            QTest::newRow(game.button) << QByteArray(game.button) << false;
+        QTest::newRow("deck options over War") << QByteArray("cmdWar") << true;
     }
 
     void everyControlKeepsItsTwipsAndScalesItsPixelsAndFonts()
     {
-        QFETCH(int, screen);
+        QFETCH(QByteArray, button);
+        QFETCH(bool, deckOptions);
         StartedApp s;
         frmMain& main = s.app->main();
         QVERIFY(activate(&main));
-        open(s, Screen(screen));
+        open(s, button, deckOptions);
         const std::map<QWidget*, twips::Rect> before = placed(main);
         QVERIFY(before.size() > 10);
 

@@ -152,8 +152,8 @@ void start(StartedApp& s, Stops& stop)
     StartedApp::settle();
     s.app = std::make_unique<Cardovia>(s.platform);
     s.app->start();
-    stop.see();
-    if (!QTest::qWaitFor([&] { return s.app->existing<frmLoading>() == nullptr; }, 5000 * kSlowdown))
+    StartedApp::passLoading(*s.app, s.platform, [&] { stop.see(); });
+    if (s.app->existing<frmLoading>())
         qFatal("the loading screen stays up");
 }
 

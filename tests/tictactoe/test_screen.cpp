@@ -267,7 +267,6 @@ private slots:
         QVERIFY(opened);
         frmTicTacToe& f = *opened;
         const auto key = [&f](int n) { return f.cellKey[std::size_t(n)]; };
-        QCOMPARE(spokenName(&f), QStringLiteral("Tic Tac Toe"));
         QCOMPARE(spokenName(f.Picture1), QStringLiteral("Board"));
         QCOMPARE(focused(), key(1));  // the board first
         QCOMPARE(spokenName(key(1)), QStringLiteral("Top left, empty"));
@@ -316,6 +315,10 @@ private slots:
         // the shadow of each name is not read
         QVERIFY(QAccessible::queryAccessibleInterface(f.Label12)->state().invisible);
         QVERIFY(!QAccessible::queryAccessibleInterface(f.Label17)->state().invisible);
+        // Alt+M goes back to the menu, onto the game's button
+        press(Qt::Key_M, Qt::AltModifier);
+        QTRY_VERIFY(s.app->existing<frmMainMenu>()->isVisible());
+        QCOMPARE(focused()->objectName(), QStringLiteral("cmdTicTacToe"));
     }
 
     void scoresSurviveRestartAndLastForOneVisit()

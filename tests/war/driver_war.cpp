@@ -110,23 +110,26 @@ public:
     // the player left with one card that loses.
     std::vector<Step> visitSteps() const override
     {
-        const auto end = [](bool youWin) {
-            return [youWin](Form& screen, FakePlatform& platform, const std::function<void()>&) {
+        // A round of Grizzle's card against yours; the player's hand only
+        // yours when `lastOfYours`: a win of the whole game, its loss, a tie.
+        const auto round = [](war::Card grizzles, war::Card yours, bool lastOfYours) {
+            return [=](Form& screen, FakePlatform& platform, const std::function<void()>&) {
                 frmWar& war = of(screen);
-                const war::Card grizzles = youWin ? war::Card{2, 1} : war::Card{9, 2};
-                platform.script(dealing(youWin ? std::vector<war::Card>{grizzles} : std::vector<war::Card>{grizzles, {3, 1}}));
+                platform.script(dealing(lastOfYours ? std::vector<war::Card>{grizzles, {3, 1}}
+                                                    : std::vector<war::Card>{grizzles}));
                 platform.script(drawing({grizzles}));
                 war.cmdStart_Click();
-                const war::Card yours{5, 1};
-                if (!youWin) {
+                tickOut(*war.tmrSlide);
+                if (lastOfYours) {
                     war.deck.yourcards = war::Hand();
                     war.deck.yourcards.put(yours);
                 }
-                platform.script(drawing({youWin ? war::Card{9, 1} : yours}));
+                platform.script(drawing({yours}));
                 war.picYourCards_Click();
+                tickOut(*war.tmrSlide);
             };
         };
-        return {end(true), end(false)};
+        return {round({2, 1}, {9, 1}, false), round({9, 2}, {5, 1}, true), round({7, 1}, {7, 2}, false)};
     }
 
 private:

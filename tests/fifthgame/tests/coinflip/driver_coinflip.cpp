@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The random player's Coin Flip (see support/gamedriver.h): calls Heads or
+// Tails, and checks that each call shows a side and gives one point to
+// whoever the coin proves right.
+
+#include "coinflip/frmcoinflip.h"
+#include "support/gamedriver.h"
+
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+class CoinFlipDriver : public randomplayer::ScreenDriver<frmCoinFlip> {
+public:
+    QStringList counters() const override { return {QStringLiteral("a right call"), QStringLiteral("a wrong call")}; }
+
+    void act(randomplayer::Player& p, Form& screen) override
+    {
+        frmCoinFlip& game = of(screen);
+        const int r = p.roll(100);
+        p.click(r < 5 ? game.cmdQuit : r < 55 ? game.cmdHeads : game.cmdTails);
+    }
+
+    void begin(Form* screen) override
+    {
+        frmCoinFlip* game = of(screen);
+        calls_.clear();
+        before_ = game ? game->score : coinflip::Score{};
+        // the calls as the buttons hear them, by click or by key
+        if (game && game != watched_) {
+            watched_ = game;
+            for (QPushButton* call : {game->cmdHeads, game->cmdTails})
+                QObject::connect(call, &QPushButton::clicked, game,
+                                 [this, call] { calls_ << controls::plainCaption(call->text()); });
+        }
+    }
+
+    void check(randomplayer::Player& p, Form* screen, const QStringList&) override
+    {
+        const frmCoinFlip* game = of(screen);
+        if (!game || calls_.isEmpty())
+            return;
+        if (calls_.size() > 1)
+            p.fail(QStringLiteral("%1 tosses for one event").arg(calls_.size()));
+        const bool right = game->imgCoin->picture().description() == calls_.front();
+        p.count(right ? QStringLiteral("a right call") : QStringLiteral("a wrong call"));
+        const coinflip::Score expected{before_.yours + right, before_.grizzles + !right};
+        const QString shown = QStringLiteral("You %1, Grizzle %2").arg(expected.yours).arg(expected.grizzles);
+        if (game->score != expected || game->lblScore->text() != shown)
+            p.fail(QStringLiteral("%1 on a coin showing %2 scores %3").arg(calls_.front(),
+                       game->imgCoin->picture().description(), game->lblScore->text()));
+    }
+
+private:
+    QPointer<frmCoinFlip> watched_;  // the screen whose calls are heard
+    QStringList calls_;              // the calls of this event
+    coinflip::Score before_;         // before the event: the score
+};
+
+const randomplayer::Registration<CoinFlipDriver> registered("cmdCoinFlip");
+
+} // namespace
