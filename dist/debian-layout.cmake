@@ -32,7 +32,7 @@ if(failed)
     message(FATAL_ERROR "cannot make the changelog from ${CPACK_CARDOVIA_NEWS}")
 endif()
 
-file(GLOB_RECURSE pages "${usr}/share/man/man*/*.[0-9]")
+file(GLOB_RECURSE pages "${usr}/share/man/*.[0-9]")
 foreach(file ${pages} "${doc}/changelog")
     execute_process(COMMAND gzip -9nf ${file} RESULT_VARIABLE failed)
     if(failed)

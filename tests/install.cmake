@@ -5,7 +5,7 @@
 # desktop's own validators read them, the manual page, and the installed game
 # finding its music from an empty folder. Run by CTest:
 #   cmake -DBUILD=<build dir> -DAPP_ID=<id> -DVERSION=<version> -DMODULE_DIR=<audio module folder>
-#         "-DICON_SIZES=16;22;..." -P install.cmake
+#         "-DICON_SIZES=16;22;..." "-DMAN_LANGUAGES=<the manual page's languages>" -P install.cmake
 cmake_minimum_required(VERSION 3.25)
 
 set(stage ${BUILD}/install-test)
@@ -37,6 +37,9 @@ foreach(file 1.mid 2.mid 3.mid 4.mid 5.mid 6.mid fire.wav)
 endforeach()
 foreach(size ${ICON_SIZES})
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+foreach(language ${MAN_LANGUAGES})
+    list(APPEND expected share/man/${language}/man6/cardovia.6)
 endforeach()
 file(GLOB_RECURSE installed RELATIVE ${usr} ${usr}/*)
 foreach(file ${expected})
@@ -91,7 +94,12 @@ endfunction()
 validate(desktop-file-validate desktop-file-validate ${usr}/share/applications/${APP_ID}.desktop)
 validate(appstreamcli appstreamcli validate --no-net ${usr}/share/metainfo/${APP_ID}.metainfo.xml)
 # groff's warnings are the manual page's faults
-validate(groff groff -man -ww -z ${usr}/share/man/man6/cardovia.6)
+foreach(page man6 ${MAN_LANGUAGES})
+    if(NOT page STREQUAL "man6")
+        set(page ${page}/man6)
+    endif()
+    validate(groff groff -man -ww -z -K utf-8 ${usr}/share/man/${page}/cardovia.6)
+endforeach()
 
 # The launcher, the icon and the metainfo name one another; the newest release is this version.
 file(READ ${usr}/share/applications/${APP_ID}.desktop desktop)
