@@ -7,4 +7,6 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 "$root/tools/setup.sh" test
-ctest --test-dir "$root/build-test" --output-on-failure -j "$(nproc)"
+# Twice as many cases as cores: some wait on the clock (the SDL players play
+# their music in real time), and the others use the cores meanwhile.
+ctest --test-dir "$root/build-test" --output-on-failure -j "$(($(nproc) * 2))"

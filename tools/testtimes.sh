@@ -38,9 +38,11 @@ timed "configure" "$root/tools/setup.sh" test configure
 timed "build: the music" cmake --build "$build" -j "$(nproc)" --target cardovia-data
 timed "build: ThreadSanitizer's" cmake --build "$build" -j "$(nproc)" --target cardovia-tsan-tests
 timed "build: the rest" cmake --build "$build" -j "$(nproc)"
-timed "ctest -j $(nproc) (every case)" ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+# as many cases at once as ./test.sh runs
+jobs=$(($(nproc) * 2))
+timed "ctest -j $jobs (every case)" ctest --test-dir "$build" --output-on-failure -j "$jobs"
 
-ctest_out="$log/ctest -j $(nproc) (every case).out"
+ctest_out="$log/ctest -j $jobs (every case).out"
 printf '%-44s %8s %8s\n' "phase" "wall s" "cpu s"
 printf '%s\n' "${rows[@]}"
 printf '%s\n' "${rows[@]}" | awk '{ w += $(NF-1); c += $NF } END { printf "%-44s %8.1f %8.1f\n", "total", w, c }'
