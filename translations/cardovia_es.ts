@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>N has 31 to 45, G has 46 to 60, and O has 61 to 75.</source>
-        <translation>La N tiene del 31 al 45, la G del 46 al 60 y la O del 61 al 75.</translation>
+        <translation>La N, del 31 al 45. La G, del 46 al 60. La O, del 61 al 75.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Okay&lt;/b&gt;. A ball is called every few seconds. It shows on the big ball, like B7.</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>Complete the pattern on your card first, and claim it with &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
-        <translation>Primero completa la figura en tu cartón, y luego canta bingo con &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
+        <translation>Completa la figura en tu cartón y luego canta bingo con &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
     </message>
 </context>
 <context>
@@ -1674,7 +1674,7 @@
     </message>
     <message>
         <source>But a game often goes on until you leave it. A King can only win or tie, so it never leaves its hand.</source>
-        <translation>Pero muchas veces la partida sigue hasta que la dejas tú. Un rey solo puede ganar o empatar, así que nunca sale de la mano de su dueño.</translation>
+        <translation>Pero muchas veces la partida sigue hasta que la dejas tú. Un rey solo puede ganar o empatar, así que nunca cambia de mano.</translation>
     </message>
     <message>
         <source>Both sides usually hold a King, so neither runs out. Press &lt;b&gt;Main Menu&lt;/b&gt; when you have had enough.</source>
@@ -1711,7 +1711,7 @@
     </message>
     <message>
         <source>The back you choose in Deck Options stays until Corvane&apos;s Cardovia closes.</source>
-        <translation>El reverso que elijas en Opciones de la baraja se queda hasta que se cierre Corvane&apos;s Cardovia.</translation>
+        <translation>El reverso que elijas en Opciones de la baraja dura hasta que cierres Corvane&apos;s Cardovia.</translation>
     </message>
     <message>
         <source>Win all of Grizzle&apos;s cards, one round at a time.</source>
