@@ -112,7 +112,7 @@
     <message>
         <source>%1: every cell, the free space too.</source>
         <extracomment>%1 is the pattern&apos;s name, &quot;Blackout Bingo&quot;</extracomment>
-        <translation>%1: todas las casillas, también la casilla libre.</translation>
+        <translation>%1: todas las casillas, incluida la casilla libre.</translation>
     </message>
     <message>
         <source>%1: both diagonals. The free space does not count.</source>
@@ -161,7 +161,7 @@
     <message>
         <source>The balls never run out without a winner. By the last of the %1 balls, Grizzle&apos;s card is full. So if nobody claims, Grizzle wins then at the latest.</source>
         <extracomment>%1 is the number of balls, 75.</extracomment>
-        <translation>Las bolas nunca se acaban sin que haya un ganador. Cuando sale la última de las %1 bolas, el cartón de Grizzle ya está lleno. Así que, si nadie canta bingo, Grizzle gana entonces como muy tarde.</translation>
+        <translation>Las bolas nunca se acaban sin que haya un ganador. Cuando sale la última de las %1 bolas, el cartón de Grizzle ya está lleno. Así que, si nadie canta bingo, Grizzle gana como muy tarde con esa bola.</translation>
     </message>
     <message>
         <source>After a win, press OK. New cards are dealt, and the game waits. Press &lt;b&gt;Restart&lt;/b&gt; to play again.</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>&lt;b&gt;Okay&lt;/b&gt;, or Alt+O, starts a new game with the pattern you chose.</source>
-        <translation>&lt;b&gt;Aceptar&lt;/b&gt;, o Alt+E, empieza una partida nueva con la figura que elegiste.</translation>
+        <translation>&lt;b&gt;Aceptar&lt;/b&gt;, o Alt+E, empieza una partida nueva con la figura que has elegido.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Cancel&lt;/b&gt;, or Alt+C, goes back to the same game. A new speed counts even then.</source>
-        <translation>&lt;b&gt;Cancelar&lt;/b&gt;, o Alt+C, vuelve a la misma partida. Si cambiaste la velocidad, la nueva vale igualmente.</translation>
+        <translation>&lt;b&gt;Cancelar&lt;/b&gt;, o Alt+C, vuelve a la misma partida. Si has cambiado la velocidad, la nueva vale igualmente.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves Bingo. The game is not kept.</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Blackout and Field Goal need the free space. Did you unmark it? Mark it again before you claim.</source>
-        <translation>Cartón lleno y Bingo portería necesitan la casilla libre. ¿Le quitaste la marca? Vuelve a marcarla antes de cantar bingo.</translation>
+        <translation>Cartón lleno y Bingo portería necesitan la casilla libre. ¿Le has quitado la marca? Vuelve a marcarla antes de cantar bingo.</translation>
     </message>
     <message>
         <source>Each column has its own numbers. B has 1 to 15, and I has 16 to 30.</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>N has 31 to 45, G has 46 to 60, and O has 61 to 75.</source>
-        <translation>La N tiene del 31 al 45; la G, del 46 al 60, y la O, del 61 al 75.</translation>
+        <translation>La N, del 31 al 45. La G, del 46 al 60. La O, del 61 al 75.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Okay&lt;/b&gt;. A ball is called every few seconds. It shows on the big ball, like B7.</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>Complete the pattern on your card first, and claim it with &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
-        <translation>Primero completa la figura en tu cartón, y luego canta bingo con &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
+        <translation>Completa la figura en tu cartón y luego canta bingo con &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
     </message>
 </context>
 <context>
@@ -593,11 +593,11 @@
     </message>
     <message>
         <source>&lt;b&gt;Fire&lt;/b&gt;, or Alt+F, calls red. Here Alt+F does not open the File menu.</source>
-        <translation>&lt;b&gt;Fuego&lt;/b&gt;, o Alt+F, elige rojo.</translation>
+        <translation>&lt;b&gt;Fuego&lt;/b&gt;, o Alt+F, elige el rojo. El menú Archivo se abre con Alt+A.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Ice&lt;/b&gt;, or Alt+I, calls black.</source>
-        <translation>&lt;b&gt;Hielo&lt;/b&gt;, o Alt+H, elige negro.</translation>
+        <translation>&lt;b&gt;Hielo&lt;/b&gt;, o Alt+H, elige el negro.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt; leaves Fire &amp; Ice. Click it, or Tab to it and press Space.</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>Tab moves between the buttons. Space or Enter presses one.</source>
-        <translation>Tab pasa de un botón a otro. Espacio o Intro pulsa el botón.</translation>
+        <translation>Tab pasa de un botón a otro. Espacio o Intro pulsa el que tiene el foco.</translation>
     </message>
     <message>
         <source>Look at the card before you call. Its colour shows the whole time.</source>
@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>After a shuffle the keyboard is on &lt;b&gt;Fire&lt;/b&gt;. After a call it is on &lt;b&gt;Shuffle Those Card!&lt;/b&gt;</source>
-        <translation>Después de barajar, el teclado se queda en &lt;b&gt;Fuego&lt;/b&gt;. Después de elegir, se queda en &lt;b&gt;¡Baraja las cartas!&lt;/b&gt;</translation>
+        <translation>Después de barajar, el foco está en &lt;b&gt;Fuego&lt;/b&gt;. Después de elegir, está en &lt;b&gt;¡Baraja las cartas!&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Want to see the gunman? Call Fire on a red card.</source>
@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Note: Hitting Okay will cause the game to restart.</source>
-        <translation>Nota: Aceptar hace empezar la partida de nuevo.</translation>
+        <translation>Nota: Aceptar reinicia la partida.</translation>
     </message>
     <message>
         <source>Call Speed</source>
@@ -761,7 +761,7 @@
     <message>
         <source>%1, marked</source>
         <extracomment>A cell of a bingo card the player has marked: &quot;N 40, marked&quot;</extracomment>
-        <translation>%1, marcado</translation>
+        <translation>%1, marcada</translation>
     </message>
     <message>
         <source>%1, not marked.</source>
@@ -795,11 +795,11 @@
     <message>
         <source>Card Type:</source>
         <extracomment>Above the choice of card backs.</extracomment>
-        <translation>Reverso:</translation>
+        <translation>Tipo de carta:</translation>
     </message>
     <message>
         <source>Card Type</source>
-        <translation>Reverso</translation>
+        <translation>Tipo de carta</translation>
     </message>
     <message>
         <source>Mossgrave</source>
@@ -837,7 +837,7 @@
     <message>
         <source>Opponent</source>
         <extracomment>the name of the panel beside every game</extracomment>
-        <translation>Oponente</translation>
+        <translation>Rival</translation>
     </message>
     <message>
         <source>Grizzle&apos;s picture</source>
@@ -1059,7 +1059,7 @@
     </message>
     <message>
         <source>Grizzle&apos;s card</source>
-        <translation>La carta de Grizzle</translation>
+        <translation>Carta de Grizzle</translation>
     </message>
     <message>
         <source>Your card</source>
@@ -1097,18 +1097,18 @@
     <message numerus="yes">
         <source>Grizzle&apos;s pile, %n cards</source>
         <translation>
-            <numerusform>El montón de Grizzle, %n carta</numerusform>
-            <numerusform>El montón de Grizzle, %n cartas</numerusform>
+            <numerusform>Montón de Grizzle, %n carta</numerusform>
+            <numerusform>Montón de Grizzle, %n cartas</numerusform>
         </translation>
     </message>
     <message>
         <source>Grizzle&apos;s pile</source>
-        <translation>El montón de Grizzle</translation>
+        <translation>Montón de Grizzle</translation>
     </message>
     <message>
         <source>Grizzle plays %1.</source>
         <extracomment>%1 is a card&apos;s name, e.g. &quot;Queen of Hearts&quot;.</extracomment>
-        <translation>Grizzle juega %1.</translation>
+        <translation>Grizzle juega: %1.</translation>
     </message>
     <message>
         <source>You!</source>
@@ -1141,7 +1141,7 @@
     <message>
         <source>You play %1.</source>
         <extracomment>%1 is a card&apos;s name, e.g. &quot;Queen of Hearts&quot;.</extracomment>
-        <translation>Juegas %1.</translation>
+        <translation>Juegas: %1.</translation>
     </message>
 </context>
 <context>
@@ -1206,7 +1206,7 @@
     </message>
     <message>
         <source>Press a game&apos;s button to play it.</source>
-        <translation>Pulsa el botón de un juego para jugar.</translation>
+        <translation>Pulsa el botón de un juego para empezar a jugar.</translation>
     </message>
     <message>
         <source>In each game, &lt;b&gt;Main Menu&lt;/b&gt; brings you back here. The game you leave is not kept.</source>
@@ -1230,7 +1230,7 @@
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; stops it.</source>
         <extracomment>%1 is the Stop button&apos;s caption.</extracomment>
-        <translation>&lt;b&gt;%1&lt;/b&gt; la para.</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt; la detiene.</translation>
     </message>
     <message>
         <source>Choosing another track changes nothing until you press Play again.</source>
@@ -1484,12 +1484,12 @@
     <message>
         <source>Your O on %1 and Grizzle&apos;s X on %2. Grizzle blocks your row on %3.</source>
         <extracomment>%1, %2 and %3 are places on the board, &quot;the top left and top centre&quot;</extracomment>
-        <translation>Tus O están %1, y la X de Grizzle, %2. Grizzle bloquea tu fila poniendo su X %3.</translation>
+        <translation>Tus O: %1. La X de Grizzle: %2. Grizzle bloquea tu fila poniendo su X %3.</translation>
     </message>
     <message>
         <source>Your O on %1 and Grizzle&apos;s X on %2. You have two lines to finish. Grizzle blocks on %3, and %4 wins for you.</source>
         <extracomment>%1 to %4 are places on the board, &quot;the top left and top centre&quot;</extracomment>
-        <translation>Tus O están %1, y las X de Grizzle, %2. Tienes dos líneas por completar. Grizzle bloquea poniendo su X %3, y tú ganas poniendo tu O %4.</translation>
+        <translation>Tus O: %1. Las X de Grizzle: %2. Tienes dos líneas por completar. Grizzle bloquea poniendo su X %3, y tú ganas poniendo tu O %4.</translation>
     </message>
     <message>
         <source>Grizzle only defends. It never tries to make a line of its own.</source>
@@ -1641,7 +1641,7 @@
     <message>
         <source>Under &lt;i&gt;And the winner is...&lt;/i&gt; you read &lt;b&gt;You!&lt;/b&gt;, &lt;b&gt;Grizzle!&lt;/b&gt; or &lt;b&gt;Both of you!&lt;/b&gt;</source>
         <extracomment>The labels as the screen shows them.</extracomment>
-        <translation>Bajo &lt;i&gt;Y el ganador es...&lt;/i&gt; lees &lt;b&gt;¡Tú!&lt;/b&gt;, &lt;b&gt;¡Grizzle!&lt;/b&gt; o &lt;b&gt;¡Los dos!&lt;/b&gt;</translation>
+        <translation>Bajo &lt;i&gt;Y el ganador es...&lt;/i&gt; aparece &lt;b&gt;¡Tú!&lt;/b&gt;, &lt;b&gt;¡Grizzle!&lt;/b&gt; o &lt;b&gt;¡Los dos!&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Click here to continue.&lt;/b&gt; for the next round.</source>
@@ -1674,7 +1674,7 @@
     </message>
     <message>
         <source>But a game often goes on until you leave it. A King can only win or tie, so it never leaves its hand.</source>
-        <translation>Pero muchas veces la partida sigue hasta que la dejas tú. Un rey solo puede ganar o empatar, así que nunca sale de la mano de su dueño.</translation>
+        <translation>Pero muchas veces la partida sigue hasta que la dejas tú. Un rey solo puede ganar o empatar, así que nunca cambia de mano.</translation>
     </message>
     <message>
         <source>Both sides usually hold a King, so neither runs out. Press &lt;b&gt;Main Menu&lt;/b&gt; when you have had enough.</source>
@@ -1695,7 +1695,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Deck Options&lt;/b&gt;, or Alt+D, changes the back of the cards at any time. Choose one and press &lt;b&gt;Okay&lt;/b&gt;, or Alt+O.</source>
-        <translation>&lt;b&gt;Opciones de la baraja&lt;/b&gt;, o Alt+O, cambia el reverso de las cartas cuando quieras. Elige uno y pulsa &lt;b&gt;Aceptar&lt;/b&gt;, o Alt+A.</translation>
+        <translation>&lt;b&gt;Opciones de la baraja&lt;/b&gt;, o Alt+O, cambia el reverso de las cartas cuando quieras. Elige uno y pulsa &lt;b&gt;Aceptar&lt;/b&gt;, o Alt+E.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves War once the cards are dealt. The game is not kept.</source>
@@ -1711,7 +1711,7 @@
     </message>
     <message>
         <source>The back you choose in Deck Options stays until Corvane&apos;s Cardovia closes.</source>
-        <translation>El reverso que elijas en Opciones de la baraja se queda hasta que se cierre Corvane&apos;s Cardovia.</translation>
+        <translation>El reverso que elijas en Opciones de la baraja dura hasta que cierres Corvane&apos;s Cardovia.</translation>
     </message>
     <message>
         <source>Win all of Grizzle&apos;s cards, one round at a time.</source>
