@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>N has 31 to 45, G has 46 to 60, and O has 61 to 75.</source>
-        <translation>N va de 31 à 45, G de 46 à 60, et O de 61 à 75.</translation>
+        <translation>N va de 31 à 45, G de 46 à 60, O de 61 à 75.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Okay&lt;/b&gt;. A ball is called every few seconds. It shows on the big ball, like B7.</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>Complete the pattern on your card first, and claim it with &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
-        <translation>Remplis le motif sur ta carte avant Grizzle, et annonce ta victoire avec &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
+        <translation>Remplis ton motif avant Grizzle et annonce ta victoire avec &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
     </message>
 </context>
 <context>
@@ -1501,7 +1501,7 @@
     </message>
     <message>
         <source>Grizzle checks the rows from the top first, then the columns from the left.</source>
-        <translation>Grizzle regarde d&apos;abord les rangées, en partant du haut, puis les colonnes, en partant de la gauche.</translation>
+        <translation>Grizzle regarde d&apos;abord les rangées depuis le haut, puis les colonnes depuis la gauche.</translation>
     </message>
     <message>
         <source>With nothing to block, Grizzle picks a free square at random.</source>
