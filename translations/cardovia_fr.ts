@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>Grizzle&apos;s card</source>
-        <translation>Carte de Grizzle</translation>
+        <translation>La carte de Grizzle</translation>
     </message>
     <message>
         <source>Your card</source>
