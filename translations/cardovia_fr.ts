@@ -1312,7 +1312,7 @@
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation>Affiche cette aide.</translation>
+        <translation>Afficher cette aide.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
