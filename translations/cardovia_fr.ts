@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Fire it is! The gunman appears.</source>
-        <translation>C&apos;est Feu ! Le tireur apparaît.</translation>
+        <translation>C&apos;est bien Feu ! Le tireur apparaît.</translation>
     </message>
 </context>
 <context>
@@ -127,7 +127,7 @@
     <message>
         <source>You and Grizzle each have a card of %1 cells. Grizzle&apos;s card is on the left, yours on the right.</source>
         <extracomment>%1 is the number of cells on a card.</extracomment>
-        <translation>Toi et Grizzle, vous avez chacun une carte de %1 cases. La carte de Grizzle est à gauche, la tienne à droite.</translation>
+        <translation>Grizzle a une carte de %1 cases, et toi aussi. La carte de Grizzle est à gauche, la tienne à droite.</translation>
     </message>
     <message>
         <source>The middle cell is the free space, %1. It is marked from the start.</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Tab takes you to your card. The arrow keys move between its cells. Space or Enter marks one.</source>
-        <translation>Tab t&apos;amène sur ta carte. Les flèches passent d&apos;une case à l&apos;autre. Espace ou Entrée marque une case.</translation>
+        <translation>Tab t&apos;amène sur ta carte. Les touches fléchées passent d&apos;une case à l&apos;autre. Espace ou Entrée marque une case.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Restart&lt;/b&gt;, or Alt+R, deals new cards. The first ball comes at once, with the same pattern.</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>On the panel, the arrow keys choose a pattern and move the speed bar.</source>
-        <translation>Sur le panneau, les flèches choisissent un motif et déplacent la barre de vitesse.</translation>
+        <translation>Sur le panneau, les touches fléchées choisissent un motif et déplacent la barre de vitesse.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Okay&lt;/b&gt;, or Alt+O, starts a new game with the pattern you chose.</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Blackout and Field Goal need the free space. Did you unmark it? Mark it again before you claim.</source>
-        <translation>Le Carton plein et le Bingo poteaux ont besoin de la case libre. Tu l&apos;as démarquée ? Marque-la de nouveau avant d&apos;annoncer ta victoire.</translation>
+        <translation>Le Carton plein et le Bingo poteaux ont besoin de la case libre. Tu as enlevé sa marque ? Marque-la de nouveau avant d&apos;annoncer ta victoire.</translation>
     </message>
     <message>
         <source>Each column has its own numbers. B has 1 to 15, and I has 16 to 30.</source>
@@ -225,11 +225,11 @@
     </message>
     <message>
         <source>N has 31 to 45, G has 46 to 60, and O has 61 to 75.</source>
-        <translation>N va de 31 à 45, G de 46 à 60, et O de 61 à 75.</translation>
+        <translation>N va de 31 à 45, G de 46 à 60, O de 61 à 75.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Okay&lt;/b&gt;. A ball is called every few seconds. It shows on the big ball, like B7.</source>
-        <translation>Appuie sur &lt;b&gt;OK&lt;/b&gt;. Une boule est tirée toutes les quelques secondes. Elle s&apos;affiche sur la grosse boule, par exemple B7.</translation>
+        <translation>Appuie sur &lt;b&gt;OK&lt;/b&gt;. Une boule est tirée à intervalles de quelques secondes. Elle s&apos;affiche sur la grosse boule, par exemple B7.</translation>
     </message>
     <message>
         <source>Fill the pattern on your card, then press &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>Complete the pattern on your card first, and claim it with &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
-        <translation>Remplis le motif sur ta carte avant Grizzle, et annonce ta victoire avec &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
+        <translation>Remplis le motif de ta carte avant Grizzle et annonce-le avec &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
     </message>
 </context>
 <context>
@@ -516,19 +516,19 @@
     <message>
         <source>spades</source>
         <extracomment>Suits&apos; names in running text, in the order of the cards&apos; faces.</extracomment>
-        <translation>pique</translation>
+        <translation>les piques</translation>
     </message>
     <message>
         <source>hearts</source>
-        <translation>cœur</translation>
+        <translation>les cœurs</translation>
     </message>
     <message>
         <source>diamonds</source>
-        <translation>carreau</translation>
+        <translation>les carreaux</translation>
     </message>
     <message>
         <source>clubs</source>
-        <translation>trèfle</translation>
+        <translation>les trèfles</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -559,7 +559,7 @@
     <message>
         <source>Fire wins on %1, the red suits. Ice wins on %2, the black ones.</source>
         <extracomment>%1 and %2 are suits&apos; names in running text, &quot;hearts and diamonds&quot;.</extracomment>
-        <translation>Feu gagne sur %1, les couleurs rouges. Glace gagne sur %2, les noires.</translation>
+        <translation>Feu gagne avec %1, les couleurs rouges. Glace gagne avec %2, les couleurs noires.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Shuffle Those Card!&lt;/b&gt; A new card slides back and forth.</source>
@@ -580,7 +580,7 @@
     <message>
         <source>Grizzle deals one card from a whole pack of %1, aces too.</source>
         <extracomment>%1 is the number of cards in a pack.</extracomment>
-        <translation>Grizzle tire une carte d&apos;un jeu complet de %1 cartes, as compris.</translation>
+        <translation>Grizzle tire une carte d&apos;un paquet complet de %1 cartes, as compris.</translation>
     </message>
     <message>
         <source>Every card has the same chance. Red and black come up just as often.</source>
@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>Grizzle&apos;s card</source>
-        <translation>Carte de Grizzle</translation>
+        <translation>La carte de Grizzle</translation>
     </message>
     <message>
         <source>Your card</source>
@@ -734,7 +734,7 @@
     </message>
     <message>
         <source>Seconds between calls: faster to the left, slower to the right</source>
-        <translation>Secondes entre deux boules : plus vite à gauche, plus lent à droite</translation>
+        <translation>Secondes entre deux boules : plus rapide à gauche, plus lent à droite</translation>
     </message>
     <message>
         <source>Faster............Slower</source>
@@ -761,12 +761,12 @@
     <message>
         <source>%1, marked</source>
         <extracomment>A cell of a bingo card the player has marked: &quot;N 40, marked&quot;</extracomment>
-        <translation>%1, marqué</translation>
+        <translation>%1, marquée</translation>
     </message>
     <message>
         <source>%1, not marked.</source>
         <extracomment>Said when the player unmarks a cell: &quot;N 40, not marked.&quot;</extracomment>
-        <translation>%1, pas marqué.</translation>
+        <translation>%1, non marquée.</translation>
     </message>
     <message>
         <source>Grizzle Wins! Hit okay to play again.</source>
@@ -956,7 +956,7 @@
     </message>
     <message>
         <source>     This is the start to a great collection of games.  These are the game we have made so far.  If you have any ideas on an addition to this, send them to us.</source>
-        <translation>     Voici le début d&apos;une grande collection de jeux.  Voici les jeux que nous avons faits jusqu&apos;ici.  Si tu as une idée pour en ajouter un, envoie-la-nous.</translation>
+        <translation>     Voici le début d&apos;une grande collection de jeux.  Voilà les jeux que nous avons faits jusqu&apos;ici.  Si tu as une idée pour en ajouter un, envoie-la-nous.</translation>
     </message>
     <message>
         <source>Send it to us at %1 </source>
@@ -1108,7 +1108,7 @@
     <message>
         <source>Grizzle plays %1.</source>
         <extracomment>%1 is a card&apos;s name, e.g. &quot;Queen of Hearts&quot;.</extracomment>
-        <translation>Grizzle joue %1.</translation>
+        <translation>Grizzle joue : %1.</translation>
     </message>
     <message>
         <source>You!</source>
@@ -1123,7 +1123,7 @@
     <message>
         <source>Both of you!</source>
         <extracomment>The round&apos;s result on equal cards, under &quot;And the winner is...&quot;.</extracomment>
-        <translation>Vous deux !</translation>
+        <translation>Les deux !</translation>
     </message>
     <message>
         <source>%1 %2 %3. %4.</source>
@@ -1141,7 +1141,7 @@
     <message>
         <source>You play %1.</source>
         <extracomment>%1 is a card&apos;s name, e.g. &quot;Queen of Hearts&quot;.</extracomment>
-        <translation>Tu joues %1.</translation>
+        <translation>Tu joues : %1.</translation>
     </message>
 </context>
 <context>
@@ -1182,7 +1182,7 @@
     <message>
         <source>Choose a track, 1 to 6, under &lt;i&gt;%1&lt;/i&gt;.</source>
         <extracomment>%1 is the label over the track buttons, &quot;Track #&quot;.</extracomment>
-        <translation>Choisis un morceau, de 1 à 6, sous &lt;i&gt;%1&lt;/i&gt;.</translation>
+        <translation>Choisis une piste, de 1 à 6, sous &lt;i&gt;%1&lt;/i&gt;.</translation>
     </message>
     <message>
         <source>Tab and Shift+Tab move between the controls. Space or Enter presses the one with the focus.</source>
@@ -1220,12 +1220,12 @@
     <message>
         <source>The grey panel on the right is Grizzle&apos;s corner. It plays music beside every game. Six tunes come with %1.</source>
         <extracomment>%1 is the collection&apos;s name.</extracomment>
-        <translation>Le panneau gris à droite, c&apos;est le coin de Grizzle. Il joue de la musique à côté de chaque jeu. %1 est livré avec six morceaux.</translation>
+        <translation>Le panneau gris à droite, c&apos;est le coin de Grizzle. Il joue de la musique à côté de chaque jeu. %1 est livré avec six pistes de musique.</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;%1&lt;/b&gt; The track plays once, from the start.</source>
         <extracomment>%1 is the Play button&apos;s caption.</extracomment>
-        <translation>Appuie sur &lt;b&gt;%1&lt;/b&gt; Le morceau est joué une fois, depuis le début.</translation>
+        <translation>Appuie sur &lt;b&gt;%1&lt;/b&gt; La piste est jouée une fois, depuis le début.</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt; stops it.</source>
@@ -1234,11 +1234,11 @@
     </message>
     <message>
         <source>Choosing another track changes nothing until you press Play again.</source>
-        <translation>Choisir un autre morceau ne change rien tant que tu n&apos;appuies pas de nouveau sur Jouer.</translation>
+        <translation>Choisir une autre piste ne change rien tant que tu n&apos;appuies pas de nouveau sur Jouer.</translation>
     </message>
     <message>
         <source>Play while music plays starts the chosen track from the start.</source>
-        <translation>Jouer, pendant que la musique joue, relance le morceau choisi depuis le début.</translation>
+        <translation>Jouer, pendant que la musique joue, relance la piste choisie depuis le début.</translation>
     </message>
     <message>
         <source>The music goes on while you change games.</source>
@@ -1246,7 +1246,7 @@
     </message>
     <message>
         <source>Tab moves through Play, the six tracks and Stop. Space chooses the track with the focus.</source>
-        <translation>Tab passe par Jouer, les six morceaux et Arrêter. Espace choisit le morceau qui a le focus.</translation>
+        <translation>Tab passe par Jouer, les six pistes et Arrêter. Espace choisit la piste qui a le focus.</translation>
     </message>
     <message>
         <source>No sound card, or no music files? The buttons still work, and all stays quiet.</source>
@@ -1272,12 +1272,12 @@
     <message>
         <source>How Grizzle plays</source>
         <extracomment>A heading of every game&apos;s help page: what the computer opponent does.</extracomment>
-        <translation>Comment Grizzle joue</translation>
+        <translation>Comment joue Grizzle</translation>
     </message>
     <message>
         <source>How it ends</source>
         <extracomment>A heading of every game&apos;s help page: how a game ends, and what then.</extracomment>
-        <translation>Comment ça se termine</translation>
+        <translation>Fin de la partie</translation>
     </message>
     <message>
         <source>Buttons and keys</source>
@@ -1312,7 +1312,7 @@
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation>Affiche cette aide.</translation>
+        <translation>Afficher cette aide.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -1324,7 +1324,7 @@
     </message>
     <message>
         <source>%1  (found here)</source>
-        <translation>%1  (trouvés ici)</translation>
+        <translation>%1  (musique trouvée ici)</translation>
     </message>
     <message>
         <source>music and sound: not found (see --help)</source>
@@ -1501,7 +1501,7 @@
     </message>
     <message>
         <source>Grizzle checks the rows from the top first, then the columns from the left.</source>
-        <translation>Grizzle regarde d&apos;abord les rangées, en partant du haut, puis les colonnes, en partant de la gauche.</translation>
+        <translation>Grizzle regarde d&apos;abord les rangées depuis le haut, puis les colonnes depuis la gauche.</translation>
     </message>
     <message>
         <source>With nothing to block, Grizzle picks a free square at random.</source>
@@ -1550,7 +1550,7 @@
     <message>
         <source>Tab takes you to the board. The arrow keys move between the squares. Space or Enter puts your O.</source>
         <extracomment>Alt+R and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
-        <translation>Tab t&apos;amène sur la grille. Les flèches passent d&apos;une case à l&apos;autre. Espace ou Entrée pose ton O.</translation>
+        <translation>Tab t&apos;amène sur la grille. Les touches fléchées passent d&apos;une case à l&apos;autre. Espace ou Entrée pose ton O.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Restart&lt;/b&gt;, or Alt+R, clears the board. The scores stay, and you move first.</source>
@@ -1615,7 +1615,7 @@
     <message>
         <source>The deck has %1 cards, from the 2 to the King. There are no aces.</source>
         <extracomment>%1 is the number of cards in War&apos;s deck.</extracomment>
-        <translation>Le jeu a %1 cartes, du 2 au roi. Il n&apos;y a pas d&apos;as.</translation>
+        <translation>Le paquet a %1 cartes, du 2 au roi. Il n&apos;y a pas d&apos;as.</translation>
     </message>
     <message>
         <source>The King is the highest card and the 2 the lowest. Suits do not count.</source>
@@ -1641,7 +1641,7 @@
     <message>
         <source>Under &lt;i&gt;And the winner is...&lt;/i&gt; you read &lt;b&gt;You!&lt;/b&gt;, &lt;b&gt;Grizzle!&lt;/b&gt; or &lt;b&gt;Both of you!&lt;/b&gt;</source>
         <extracomment>The labels as the screen shows them.</extracomment>
-        <translation>Sous &lt;i&gt;Et le gagnant est...&lt;/i&gt; tu lis &lt;b&gt;Toi !&lt;/b&gt;, &lt;b&gt;Grizzle !&lt;/b&gt; ou &lt;b&gt;Vous deux !&lt;/b&gt;</translation>
+        <translation>Sous &lt;i&gt;Et le gagnant est...&lt;/i&gt; tu lis &lt;b&gt;Toi !&lt;/b&gt;, &lt;b&gt;Grizzle !&lt;/b&gt; ou &lt;b&gt;Les deux !&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Press &lt;b&gt;Click here to continue.&lt;/b&gt; for the next round.</source>
@@ -1654,7 +1654,7 @@
     <message>
         <source>The deal is not even. Grizzle gets %1 cards at most, usually about 20. You get all the others.</source>
         <extracomment>%1 is the number of cards Grizzle is dealt at most.</extracomment>
-        <translation>Le partage n&apos;est pas égal. Grizzle reçoit %1 cartes au plus, souvent une vingtaine. Tu reçois toutes les autres.</translation>
+        <translation>La distribution n&apos;est pas égale. Grizzle reçoit %1 cartes au plus, souvent une vingtaine. Tu reçois toutes les autres.</translation>
     </message>
     <message>
         <source>Grizzle does not choose. Its next card is picked at random from its hand. So is yours.</source>
@@ -1683,7 +1683,7 @@
     <message>
         <source>&lt;b&gt;Start&lt;/b&gt;, or Alt+S, deals the cards. It works once each time you open War.</source>
         <extracomment>Alt+S and the other keys as this language&apos;s keyboards name them, with the buttons&apos; access keys.</extracomment>
-        <translation>&lt;b&gt;Distribuer&lt;/b&gt;, ou Alt+D, distribue les cartes. Il ne marche qu&apos;une fois à chaque ouverture de la Bataille.</translation>
+        <translation>&lt;b&gt;Distribuer&lt;/b&gt;, ou Alt+D, distribue les cartes. Ce bouton ne marche qu&apos;une fois à chaque ouverture de la Bataille.</translation>
     </message>
     <message>
         <source>Tab moves between your pile, the buttons and the cards. Space or Enter plays your card or presses a button.</source>
@@ -1715,7 +1715,7 @@
     </message>
     <message>
         <source>Win all of Grizzle&apos;s cards, one round at a time.</source>
-        <translation>Gagne toutes les cartes de Grizzle, un tour après l&apos;autre.</translation>
+        <translation>Gagne toutes les cartes de Grizzle, tour après tour.</translation>
     </message>
     <message>
         <source>If both cards are equal, each goes back to its own hand.</source>
