@@ -1234,11 +1234,11 @@
     </message>
     <message>
         <source>Choosing another track changes nothing until you press Play again.</source>
-        <translation>Ein anderes Stück zu wählen ändert noch nichts. Drück dafür wieder auf &lt;b&gt;Musik spielen.&lt;/b&gt;</translation>
+        <translation>Ein anderes Stück zu wählen ändert noch nichts. Drück dafür wieder auf „Musik spielen.“</translation>
     </message>
     <message>
         <source>Play while music plays starts the chosen track from the start.</source>
-        <translation>Drück während der Musik noch mal auf &lt;b&gt;Musik spielen.&lt;/b&gt; Dann beginnt das gewählte Stück von vorn.</translation>
+        <translation>Drück während der Musik noch mal auf „Musik spielen.“ Dann beginnt das gewählte Stück von vorn.</translation>
     </message>
     <message>
         <source>The music goes on while you change games.</source>
@@ -1645,7 +1645,7 @@
     </message>
     <message>
         <source>Press &lt;b&gt;Click here to continue.&lt;/b&gt; for the next round.</source>
-        <translation>Drück &lt;b&gt;Weiterspielen&lt;/b&gt; für die nächste Runde.</translation>
+        <translation>Drück für die nächste Runde auf &lt;b&gt;Weiterspielen&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Cards you win go into your hand. They can come up again in the very next round.</source>
@@ -1711,7 +1711,7 @@
     </message>
     <message>
         <source>The back you choose in Deck Options stays until Corvane&apos;s Cardovia closes.</source>
-        <translation>Die Rückseite, die du in &lt;b&gt;Kartenoptionen&lt;/b&gt; wählst, bleibt, bis Corvane&apos;s Cardovia geschlossen wird.</translation>
+        <translation>Die Rückseite, die du in den Kartenoptionen wählst, bleibt, bis Corvane&apos;s Cardovia geschlossen wird.</translation>
     </message>
     <message>
         <source>Win all of Grizzle&apos;s cards, one round at a time.</source>
