@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>No ball is called twice in a game. The game trusts your marks, so mark only the balls called.</source>
-        <translation>In einem Spiel wird keine Kugel zweimal gezogen. Das Spiel verlässt sich auf deine Markierungen. Markiere also nur Zahlen, die gezogen wurden.</translation>
+        <translation>In einem Spiel wird keine Kugel zweimal gezogen. Das Spiel verlässt sich auf deine Markierungen. Markiere also nur die Zahlen gezogener Kugeln.</translation>
     </message>
     <message>
         <source>These are the four patterns:</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>Complete the pattern on your card first, and claim it with &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
-        <translation>Mach das Muster auf deiner Karte vor Grizzle voll und melde es mit &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
+        <translation>Fülle das Muster deiner Karte als Erster und melde es mit &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</translation>
     </message>
 </context>
 <context>
@@ -546,11 +546,11 @@
     </message>
     <message>
         <source>Ice on a black card: Grizzle says &lt;i&gt;You got lucky punk, Try again, I dare you.&lt;/i&gt;</source>
-        <translation>Eis bei einer schwarzen Karte: Grizzle sagt &lt;i&gt;Glück gehabt, du Frechdachs. Versuch&apos;s noch mal, wenn du dich traust.&lt;/i&gt;</translation>
+        <translation>Eis bei einer schwarzen Karte: Grizzle sagt: &lt;i&gt;Glück gehabt, du Frechdachs. Versuch&apos;s noch mal, wenn du dich traust.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>A wrong call, Fire or Ice: Grizzle says &lt;i&gt;Ya big liar!&lt;/i&gt;</source>
-        <translation>Falsche Ansage, ob Feuer oder Eis: Grizzle sagt &lt;i&gt;Du alter Lügner!&lt;/i&gt;</translation>
+        <translation>Falsche Ansage, ob Feuer oder Eis: Grizzle sagt: &lt;i&gt;Du alter Lügner!&lt;/i&gt;</translation>
     </message>
     <message>
         <source>There is no score and no end. Shuffle as often as you like.</source>
@@ -593,7 +593,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Fire&lt;/b&gt;, or Alt+F, calls red. Here Alt+F does not open the File menu.</source>
-        <translation>&lt;b&gt;Feuer&lt;/b&gt; oder Alt+F sagt Rot an.</translation>
+        <translation>&lt;b&gt;Feuer&lt;/b&gt; oder Alt+F sagt Rot an. Das Menü Datei öffnest du mit Alt+D.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Ice&lt;/b&gt;, or Alt+I, calls black.</source>
@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>After a shuffle the keyboard is on &lt;b&gt;Fire&lt;/b&gt;. After a call it is on &lt;b&gt;Shuffle Those Card!&lt;/b&gt;</source>
-        <translation>Nach dem Mischen ist die Tastatur auf &lt;b&gt;Feuer&lt;/b&gt;. Nach einer Ansage ist sie auf &lt;b&gt;Karten mischen!&lt;/b&gt;</translation>
+        <translation>Nach dem Mischen wirkt die Tastatur auf &lt;b&gt;Feuer&lt;/b&gt;. Nach einer Ansage wirkt sie auf &lt;b&gt;Karten mischen!&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Want to see the gunman? Call Fire on a red card.</source>
@@ -644,7 +644,7 @@
     </message>
     <message>
         <source>Free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It comes with no warranty.</source>
-        <translation>Freie Software: Du darfst sie unter der GNU General Public License, Version 3 oder jeder späteren Version (GPL-3.0-or-later), weitergeben und verändern. Sie kommt ohne jede Garantie.</translation>
+        <translation>Freie Software: Du darfst sie unter der GNU General Public License, Version 3 oder jeder späteren Version (GPL-3.0-or-later), weitergeben und verändern. Sie kommt ohne jede Gewährleistung.</translation>
     </message>
     <message>
         <source>Show the &amp;licence</source>
@@ -657,7 +657,7 @@
     </message>
     <message>
         <source>The artwork, the music and the sounds are %1&apos;s own: they were drawn and composed in its code by its developers and come under the same licence.</source>
-        <translation>Die Bilder, die Musik und die Klänge gehören %1 selbst: Seine Entwickler haben sie im Code gezeichnet und komponiert, und sie stehen unter derselben Lizenz.</translation>
+        <translation>Die Bilder, die Musik und die Töne gehören %1 selbst: Seine Entwickler haben sie im Code gezeichnet und komponiert, und sie stehen unter derselben Lizenz.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -671,7 +671,7 @@
     </message>
     <message>
         <source>SDL2_mixer and FluidSynth not loaded yet, as no music or sound has played</source>
-        <translation>SDL2_mixer und FluidSynth noch nicht geladen, weil noch keine Musik und kein Klang gespielt hat</translation>
+        <translation>SDL2_mixer und FluidSynth noch nicht geladen, weil noch keine Musik und kein Ton abgespielt wurde</translation>
     </message>
     <message>
         <source>The licence&apos;s text is missing.</source>
@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Note: Hitting Okay will cause the game to restart.</source>
-        <translation>Hinweis: Mit OK beginnt das Spiel von vorn.</translation>
+        <translation>Hinweis: Mit OK wird das Spiel neu gestartet.</translation>
     </message>
     <message>
         <source>Call Speed</source>
@@ -1182,7 +1182,7 @@
     <message>
         <source>Choose a track, 1 to 6, under &lt;i&gt;%1&lt;/i&gt;.</source>
         <extracomment>%1 is the label over the track buttons, &quot;Track #&quot;.</extracomment>
-        <translation>Wähle unter &lt;i&gt;%1&lt;/i&gt; ein Stück, 1 bis 6.</translation>
+        <translation>Wähle unter &lt;i&gt;%1&lt;/i&gt; eines der Stücke 1 bis 6.</translation>
     </message>
     <message>
         <source>Tab and Shift+Tab move between the controls. Space or Enter presses the one with the focus.</source>
@@ -1234,11 +1234,11 @@
     </message>
     <message>
         <source>Choosing another track changes nothing until you press Play again.</source>
-        <translation>Ein anderes Stück zu wählen ändert noch nichts. Drück dafür wieder auf &lt;b&gt;Musik spielen.&lt;/b&gt;</translation>
+        <translation>Ein anderes Stück zu wählen ändert noch nichts. Drück dafür wieder auf „Musik spielen.“</translation>
     </message>
     <message>
         <source>Play while music plays starts the chosen track from the start.</source>
-        <translation>Drück während der Musik noch mal auf &lt;b&gt;Musik spielen.&lt;/b&gt; Dann beginnt das gewählte Stück von vorn.</translation>
+        <translation>Drück während der Musik noch mal auf „Musik spielen.“ Dann beginnt das gewählte Stück von vorn.</translation>
     </message>
     <message>
         <source>The music goes on while you change games.</source>
@@ -1308,7 +1308,7 @@
     <name>launch</name>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos;.</source>
-        <translation>%1: %2 Siehe „%1 --help“.</translation>
+        <translation>%1: %2 Mehr dazu mit „%1 --help“.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
@@ -1320,7 +1320,7 @@
     </message>
     <message>
         <source>Qt&apos;s own options, such as -platform and -display, are understood too.</source>
-        <translation>Qts eigene Optionen wie -platform und -display werden auch verstanden.</translation>
+        <translation>Die eigenen Optionen von Qt wie -platform und -display werden auch verstanden.</translation>
     </message>
     <message>
         <source>%1  (found here)</source>
@@ -1328,19 +1328,19 @@
     </message>
     <message>
         <source>music and sound: not found (see --help)</source>
-        <translation>Musik und Klang: nicht gefunden (siehe --help)</translation>
+        <translation>Musik und Ton: nicht gefunden (siehe --help)</translation>
     </message>
     <message>
         <source>music and sound: %1</source>
-        <translation>Musik und Klang: %1</translation>
+        <translation>Musik und Ton: %1</translation>
     </message>
     <message>
         <source>%1 needs a display; without one, run it as: xvfb-run -a %2</source>
-        <translation>%1 braucht einen Bildschirm; ohne Bildschirm starte es so: xvfb-run -a %2</translation>
+        <translation>%1 braucht ein Display; ohne Display starte es so: xvfb-run -a %2</translation>
     </message>
     <message>
         <source>%1 cannot find Qt&apos;s Wayland plugin (qt6-wayland) for the display %2.</source>
-        <translation>%1 findet das Wayland-Plugin von Qt (qt6-wayland) für den Bildschirm %2 nicht.</translation>
+        <translation>%1 findet das Wayland-Plugin von Qt (qt6-wayland) für das Display %2 nicht.</translation>
     </message>
     <message>
         <source>%1 cannot find Qt&apos;s platform plugin &quot;%2&quot;.</source>
@@ -1348,12 +1348,12 @@
     </message>
     <message>
         <source>%1 cannot reach the display %2; without one, run it as: xvfb-run -a %3</source>
-        <translation>%1 erreicht den Bildschirm %2 nicht; ohne Bildschirm starte es so: xvfb-run -a %3</translation>
+        <translation>%1 erreicht das Display %2 nicht; ohne Display starte es so: xvfb-run -a %3</translation>
     </message>
     <message>
         <source>%1 cannot reach any of the displays %2; without one, run it as: xvfb-run -a %3</source>
         <extracomment>%2 lists the displays, such as &quot;:1, wayland-0&quot;</extracomment>
-        <translation>%1 erreicht keinen der Bildschirme %2; ohne Bildschirm starte es so: xvfb-run -a %3</translation>
+        <translation>%1 erreicht keins der Displays %2; ohne Display starte es so: xvfb-run -a %3</translation>
     </message>
     <message>
         <source>The music and the gunshot sound (1.mid to 6.mid, fire.wav) are looked for in:</source>
@@ -1529,7 +1529,7 @@
     </message>
     <message>
         <source>A message says &lt;i&gt;You win.&lt;/i&gt;, &lt;i&gt;Grizzley wins.&lt;/i&gt; or, for a full board, &lt;i&gt;Cat&apos;s tail. Nobody wins.&lt;/i&gt;</source>
-        <translation>In einer Meldung steht &lt;i&gt;Du gewinnst.&lt;/i&gt;, &lt;i&gt;Grizzle gewinnt.&lt;/i&gt; oder bei vollem Spielfeld &lt;i&gt;Unentschieden. Keiner gewinnt.&lt;/i&gt;</translation>
+        <translation>In einer Meldung steht: &lt;i&gt;Du gewinnst.&lt;/i&gt;, &lt;i&gt;Grizzle gewinnt.&lt;/i&gt; oder bei vollem Spielfeld &lt;i&gt;Unentschieden. Keiner gewinnt.&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Press OK. The board is cleared, and the winner&apos;s score goes up by one.</source>
@@ -1558,7 +1558,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves Tic Tac Toe. Next time the scores start at 0.</source>
-        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; oder Alt+H verlässt Tic Tac Toe. Beim nächsten Mal beginnen die Punkte wieder bei 0.</translation>
+        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; oder Alt+M verlässt Tic Tac Toe. Beim nächsten Mal beginnen die Punkte wieder bei 0.</translation>
     </message>
     <message>
         <source>Set up two lines at once. Grizzle can block only one of them.</source>
@@ -1610,7 +1610,7 @@
     <message>
         <source>Grizzle&apos;s %1 and your %2. A tie, so each seven goes back to its hand.</source>
         <extracomment>%1 and %2 are cards&apos; names, e.g. &quot;7 of Spades&quot; and &quot;7 of Hearts&quot;.</extracomment>
-        <translation>Grizzles %1 und deine %2. Unentschieden, also bekommt jeder seine Sieben zurück.</translation>
+        <translation>Grizzles %1 und deine %2. Unentschieden, also nimmt jeder seine Sieben zurück auf die Hand.</translation>
     </message>
     <message>
         <source>The deck has %1 cards, from the 2 to the King. There are no aces.</source>
@@ -1645,7 +1645,7 @@
     </message>
     <message>
         <source>Press &lt;b&gt;Click here to continue.&lt;/b&gt; for the next round.</source>
-        <translation>Drück &lt;b&gt;Weiterspielen&lt;/b&gt; für die nächste Runde.</translation>
+        <translation>Drück für die nächste Runde auf &lt;b&gt;Weiterspielen&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Cards you win go into your hand. They can come up again in the very next round.</source>
@@ -1666,7 +1666,7 @@
     </message>
     <message>
         <source>A message says &lt;i&gt;Grizzle is out of cards, You win!&lt;/i&gt; or &lt;i&gt;You&apos;re out of cards, Grizzle wins!&lt;/i&gt;</source>
-        <translation>In einer Meldung steht &lt;i&gt;Grizzle hat keine Karten mehr. Du gewinnst!&lt;/i&gt; oder &lt;i&gt;Du hast keine Karten mehr. Grizzle gewinnt!&lt;/i&gt;</translation>
+        <translation>In einer Meldung steht: &lt;i&gt;Grizzle hat keine Karten mehr. Du gewinnst!&lt;/i&gt; oder &lt;i&gt;Du hast keine Karten mehr. Grizzle gewinnt!&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Press OK, and Corvane&apos;s Cardovia closes.</source>
@@ -1674,7 +1674,7 @@
     </message>
     <message>
         <source>But a game often goes on until you leave it. A King can only win or tie, so it never leaves its hand.</source>
-        <translation>Aber oft geht ein Spiel weiter, bis du es verlässt. Ein König gewinnt immer oder spielt unentschieden. Darum verliert man ihn nie.</translation>
+        <translation>Aber oft geht ein Spiel weiter, bis du es verlässt. Ein König kann nur gewinnen oder unentschieden spielen. Darum wechselt er nie die Hand.</translation>
     </message>
     <message>
         <source>Both sides usually hold a King, so neither runs out. Press &lt;b&gt;Main Menu&lt;/b&gt; when you have had enough.</source>
@@ -1695,11 +1695,11 @@
     </message>
     <message>
         <source>&lt;b&gt;Deck Options&lt;/b&gt;, or Alt+D, changes the back of the cards at any time. Choose one and press &lt;b&gt;Okay&lt;/b&gt;, or Alt+O.</source>
-        <translation>&lt;b&gt;Kartenoptionen&lt;/b&gt; oder Alt+K ändert jederzeit die Rückseite der Karten. Wähl eine aus und drück &lt;b&gt;OK&lt;/b&gt; oder Alt+O.</translation>
+        <translation>&lt;b&gt;Kartenoptionen&lt;/b&gt; oder Alt+K ändert jederzeit die Rückseite der Karten. Wähle eine aus und drück &lt;b&gt;OK&lt;/b&gt; oder Alt+O.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Main Menu&lt;/b&gt;, or Alt+M, leaves War once the cards are dealt. The game is not kept.</source>
-        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; oder Alt+H verlässt Krieg, sobald die Karten verteilt sind. Das Spiel wird nicht gespeichert.</translation>
+        <translation>&lt;b&gt;Hauptmenü&lt;/b&gt; oder Alt+M verlässt Krieg, sobald die Karten verteilt sind. Das Spiel wird nicht gespeichert.</translation>
     </message>
     <message>
         <source>War is all luck, so sit back and enjoy the rounds.</source>
@@ -1711,7 +1711,7 @@
     </message>
     <message>
         <source>The back you choose in Deck Options stays until Corvane&apos;s Cardovia closes.</source>
-        <translation>Die Rückseite, die du in &lt;b&gt;Kartenoptionen&lt;/b&gt; wählst, bleibt, bis Corvane&apos;s Cardovia geschlossen wird.</translation>
+        <translation>Die Rückseite, die du in den Kartenoptionen wählst, bleibt, bis Corvane&apos;s Cardovia geschlossen wird.</translation>
     </message>
     <message>
         <source>Win all of Grizzle&apos;s cards, one round at a time.</source>
@@ -1719,7 +1719,7 @@
     </message>
     <message>
         <source>If both cards are equal, each goes back to its own hand.</source>
-        <translation>Sind beide Karten gleich, bekommt jeder seine Karte zurück.</translation>
+        <translation>Sind beide Karten gleich, nimmt jeder seine Karte zurück auf die Hand.</translation>
     </message>
 </context>
 </TS>
