@@ -314,7 +314,7 @@ private slots:
         QVERIFY2(lines.first().contains(QLatin1String("Unknown option 'deal'. Try '")), qPrintable(run.err));
     }
 
-    // The launcher, the metainfo, the manual page and the summary (--help,
+    // The launcher, the metainfo, the manual pages and the summary (--help,
     // the About box) name every game of the table: in each language by the
     // name its catalogue gives the game ("&" may be that language's "and").
     void theDesktopsTextsNameEveryGame_data()
@@ -340,8 +340,12 @@ private slots:
                             found(metainfo, QStringLiteral("<li%1>([^<]*)</li>").arg(lang)),
                             found(metainfo, QStringLiteral("<keyword%1>([^<]*)</keyword>").arg(lang)),
                             launch::summary()};
-        if (english)  // the manual page's name line and its paragraph for each game
-            entries << found("cardovia.6.in", "\n\\.SH NAME\n([^\n]*)") << found("cardovia.6.in", "\n\\.B ([^\n]*)");
+        // the manual page's name line (under its first heading) and its paragraph for each game,
+        // each language's page its own
+        const QString page =
+            english ? QStringLiteral("cardovia.6.in") : QStringLiteral("cardovia.%1.6.in").arg(language);
+        entries << found(page, QStringLiteral("\\.TH [^\n]*\n(?:[^\n]*\n)*?\\.SH [^\n]+\n([^\n]*)"))
+                << found(page, QStringLiteral("\n\\.B ([^\n]*)"));
         const QString andWord = QCoreApplication::translate("launch", "%1 and %2").arg(QString(), QString()).trimmed();
         for (const games::Game& game : games::kGames) {
             const QString name = games::name(game);
