@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Press &lt;b&gt;Okay&lt;/b&gt;. A ball is called every few seconds. It shows on the big ball, like B7.</source>
-        <translation>Pulsa &lt;b&gt;Aceptar&lt;/b&gt;. Cada pocos segundos sale una bola. Se ve en la bola grande, por ejemplo B7.</translation>
+        <translation>Pulsa &lt;b&gt;Aceptar&lt;/b&gt;. Cada pocos segundos sale una bola. Se ve en la bola grande, por ejemplo, B7.</translation>
     </message>
     <message>
         <source>Fill the pattern on your card, then press &lt;b&gt;&lt;nobr&gt;B I N G O&lt;/nobr&gt;&lt;/b&gt;.</source>
