@@ -314,9 +314,10 @@ private slots:
         QVERIFY2(lines.first().contains(QLatin1String("Unknown option 'deal'. Try '")), qPrintable(run.err));
     }
 
-    // The launcher, the metainfo, the manual pages and the summary (--help,
-    // the About box) name every game of the table: in each language by the
-    // name its catalogue gives the game ("&" may be that language's "and").
+    // The launcher, the metainfo, the manual pages, the package, the README
+    // and the summary (--help, the About box) name every game of the table:
+    // in each language by the name its catalogue gives the game ("&" may be
+    // that language's "and").
     void theDesktopsTextsNameEveryGame_data()
     {
         QTest::addColumn<QString>("language");
@@ -346,6 +347,9 @@ private slots:
             english ? QStringLiteral("cardovia.6.in") : QStringLiteral("cardovia.%1.6.in").arg(language);
         entries << found(page, QStringLiteral("\\.TH [^\n]*\n(?:[^\n]*\n)*?\\.SH [^\n]+\n([^\n]*)"))
                 << found(page, QStringLiteral("\n\\.B ([^\n]*)"));
+        if (english)  // the package's description and the README's first paragraph
+            entries << found("CMakeLists.txt", "\nset\\(CPACK_PACKAGE_DESCRIPTION\n([^)]*)\\)").simplified()
+                    << found("../README.md", "\\A# [^\n]*\n\n([^#]*?)\n\n").remove(u'*').simplified();
         const QString andWord = QCoreApplication::translate("launch", "%1 and %2").arg(QString(), QString()).trimmed();
         for (const games::Game& game : games::kGames) {
             const QString name = games::name(game);
