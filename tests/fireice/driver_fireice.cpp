@@ -18,12 +18,15 @@
 namespace {
 
 using fireicemodel::Model;
+
+const QString kTurned = QStringLiteral("Fire & Ice: the card turned at an edge");
 using screenstate::Press;
 using screenstate::State;
 
 class FireIceDriver : public randomplayer::ScreenDriver<FrmFireIce> {
 public:
     QStringList messages() const override { return Model::messages(); }
+    QStringList counters() const override { return {kTurned}; }
     std::vector<randomplayer::Histogram> histograms() const override { return Model::histograms(); }
     QString judge(const std::vector<std::vector<long>>& counts, long) const override { return Model::judge(counts); }
 
@@ -33,9 +36,11 @@ public:
         const int r = p.roll(100);
         if (fireice.cmdShuffle->isEnabled())
             return p.click(r < 8 ? fireice.cmdReturn : fireice.cmdShuffle);
-        if (r < 50 && p.passTime())
-            return;
-        p.click(r < 75 ? fireice.cmdFire : fireice.cmdIce);
+        // now and then the player watches the card to an edge and back
+        for (int watch = r < 6 ? 40 : r < 50 ? 1 : 0; watch > 0 && p.passTime(); --watch)
+            ++ticks_;
+        if (ticks_ == 0)
+            p.click(r < 75 ? fireice.cmdFire : fireice.cmdIce);
     }
 
     std::vector<randomplayer::NamedTimer> timers(Form& screen) const override
@@ -45,6 +50,7 @@ public:
 
     void begin(Form* screen) override
     {
+        ticks_ = 0;
         // The screen as it is when a message box opens: the call is not over yet.
         if (screen)
             steps_.begin(screen == visit_ ? screen : nullptr, screen->app().platform());
@@ -61,8 +67,10 @@ public:
             play(p, *fireice, press);
         if (const QString wrong = steps_.unheard(messages); !wrong.isEmpty())
             p.fail(QStringLiteral("Fire & Ice: %1").arg(wrong));
-        if (p.lastTick() == fireice->tmrMovement.get())
-            model_.tick(twips::width(fireice));
+        // the ticks the player watched, or time's passing by itself
+        for (int tick = ticks_ ? ticks_ : p.lastTick() == fireice->tmrMovement.get(); tick > 0; --tick)
+            if (model_.tick(twips::width(fireice)))
+                p.count(kTurned);
         compare(p, screenstate::read(*fireice), QStringLiteral("after the event"));
         // what must stop has stopped: no tick moves a card that stands
         if (fireice->tmrMovement->isEnabled() != model_.moving())
@@ -129,6 +137,7 @@ private:
     QPointer<FrmFireIce> visit_;  // the screen the model follows, gone when it ends
     Model model_;
     screenstate::Steps steps_;    // the event's presses
+    int ticks_ = 0;               // the movement's ticks the player watched in the event
 };
 
 const randomplayer::Registration<FireIceDriver> registered("cmdFireIce");

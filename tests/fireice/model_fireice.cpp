@@ -120,17 +120,19 @@ void Model::endCall()
     setCalling(false);
 }
 
-void Model::tick(double width)
+bool Model::tick(double width)
 {
     if (!moving_)
-        return;
+        return false;
     // the turn is tested after the move, so the card may pass an edge by a step
     double& left = shown_[kCard].left;
     left += step_;
-    if (left >= width - kCardWidth || left < 0)
+    const bool turns = left >= width - kCardWidth || left < 0;
+    if (turns)
         step_ = -step_;
     if (stopping_)
         moving_ = stopping_ = false;
+    return turns;
 }
 
 QStringList Model::messages()

@@ -34,8 +34,9 @@ public:
     QString place(randomplayer::Player& player, const screenstate::Control& shows, double width, double height);
     // After the call's message: Shuffle and no other call.
     void endCall();
-    // One tick of the movement timer on a screen `width` twips wide.
-    void tick(double width);
+    // One tick of the movement timer on a screen `width` twips wide; true
+    // when the card turned.
+    bool tick(double width);
 
     // The game's two messages.
     static QStringList messages();

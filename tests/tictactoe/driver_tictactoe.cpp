@@ -113,7 +113,9 @@ private:
             const State& seen = heard < click.messages.size() ? click.messages[heard].state : click.state;
             const std::vector<int> xs = model_.newMarks(seen);
             if (xs.size() != 1)
-                p.fail(QStringLiteral("Grizzle made %1 marks in reply to the O on cell %2").arg(xs.size()).arg(click.what));
+                p.fail(QStringLiteral("Grizzle made %1 marks in reply to the O on cell %2")
+                           .arg(xs.size())
+                           .arg(click.what));
             if (const QString wrong = model_.reply(p, xs.front()); !wrong.isEmpty())
                 p.fail(wrong);
             model_.mark(xs.front(), tictactoemodel::X);
