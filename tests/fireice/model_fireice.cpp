@@ -38,8 +38,8 @@ const QString kGunman = QStringLiteral("picGuy");
 // The gunman's place, by tenths of the room across and then down.
 const QString kFaces = QStringLiteral("Fire & Ice: faces shuffled");
 const QString kPlaces = QStringLiteral("Fire & Ice: the gunman's place by tenths, across then down");
-// Rooms narrower than this are not counted: in one at least this wide, a
-// tenth holds a share of the places within 1/1000 of a tenth of all.
+// Rooms narrower than this are not counted: in one at least this wide, each
+// tenth holds a share of the places within 1/1000 of a tenth.
 constexpr double kLeastRoom = 1000;
 
 } // namespace
@@ -158,8 +158,8 @@ QString Model::judge(const std::vector<std::vector<long>>& counts)
     const std::vector<long>& places = counts[1];
     const long gunmen = std::accumulate(places.begin(), places.begin() + 10, 0L);
     for (std::size_t b = 0; b < places.size(); ++b)
-        if (!chances::likely(places[b], gunmen, 0.1, double(gunmen) / kLeastRoom))
-            return QStringLiteral("%1 of %2 gunmen stood in the %3 tenth %4")
+        if (!chances::likely(places[b], gunmen, 0.1, 1 / kLeastRoom))
+            return QStringLiteral("%1 of %2 gunmen stood in tenth %3 %4")
                 .arg(places[b]).arg(gunmen).arg(b % 10 + 1)
                 .arg(b < 10 ? QStringLiteral("across") : QStringLiteral("down"));
     return {};
