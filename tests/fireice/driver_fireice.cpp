@@ -130,8 +130,7 @@ private:
 
     void compare(randomplayer::Player& p, const State& actual, const QString& when) const
     {
-        if (const QString wrong = screenstate::diff(model_.shown(), actual); !wrong.isEmpty())
-            p.fail(QStringLiteral("Fire & Ice %1 is not as its rules say:\n%2").arg(when, wrong));
+        screenstate::compare(p, model_.shown(), actual, QStringLiteral("Fire & Ice ") + when);
     }
 
     QPointer<FrmFireIce> visit_;  // the screen the model follows, gone when it ends

@@ -7,6 +7,7 @@
 // with the screen after it and the boxes it opened.
 
 #include "support/fakeplatform.h"
+#include "support/gamedriver.h"
 #include "support/screenstate.h"
 
 #include <QPointer>
@@ -75,5 +76,13 @@ private:
     std::vector<Press> presses_;
     std::vector<Heard> heard_;  // not yet followed by their press
 };
+
+// Fails the run when the screen is not what the model says it must be,
+// `when` telling which step of the event it was, with both side by side.
+inline void compare(randomplayer::Player& player, const State& expected, const State& actual, const QString& when)
+{
+    if (const QString wrong = diff(expected, actual); !wrong.isEmpty())
+        player.fail(QStringLiteral("%1 is not as its rules say:\n%2").arg(when, wrong));
+}
 
 } // namespace screenstate
