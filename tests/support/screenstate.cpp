@@ -30,8 +30,13 @@ Control control(const QWidget& w)
     } else if (const auto* group = qobject_cast<const QGroupBox*>(&w)) {
         c.text = group->title();
     }
-    if (const auto* box = qobject_cast<const PictureBox*>(&w))
+    if (const auto* box = qobject_cast<const PictureBox*>(&w)) {
         c.picture = box->picture().key();
+        if (box->backColor().isValid())
+            c.back = box->backColor().name();
+    } else if (w.autoFillBackground()) {
+        c.back = w.palette().color(w.backgroundRole()).name();
+    }
     c.name = spokenName(const_cast<QWidget*>(&w));
     if (twips::isPlaced(&w)) {
         c.left = twips::left(&w);
@@ -42,10 +47,10 @@ Control control(const QWidget& w)
 
 QString describe(const Control& c)
 {
-    return QStringLiteral("%1%2 \"%3\"%4%5 \"%6\" at %7,%8")
+    return QStringLiteral("%1%2 \"%3\"%4%5%6 \"%7\" at %8,%9")
         .arg(c.shown ? "shown" : "hidden", c.enabled ? "" : " disabled", c.text,
              c.picture.isEmpty() ? QString() : QStringLiteral(" picture %1").arg(c.picture),
-             c.checked ? " checked" : "", c.name)
+             c.back.isEmpty() ? QString() : QStringLiteral(" on %1").arg(c.back), c.checked ? " checked" : "", c.name)
         .arg(c.left)
         .arg(c.top);
 }

@@ -19,6 +19,7 @@ struct Control {
     bool enabled = false;  // it takes clicks and keys
     QString text;          // its caption, a label's text, a scroll bar's value
     QString picture;       // the key of the artwork it shows: which card, which back, which mark
+    QString back;          // the colour filling it (#rrggbb); empty where what is behind shows through
     QString name;          // what a screen reader calls it
     bool checked = false;  // an option button's or check box's
     double left = 0;       // its place in twips, in its parent
