@@ -5,6 +5,9 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <set>
+#include <utility>
 
 namespace bingomodel {
 
@@ -38,14 +41,16 @@ constexpr std::array<std::array<const char*, 5>, 4> kPatterns{{
     {"X...X", "X...X", "XXXXX", "..X..", "..X.."},  // Field Goal: a goal post
 }};
 
-const QString kYellow = QStringLiteral("#ffff00");  // a marked cell's background
+const QColor kYellow(255, 255, 0);  // a marked cell's background
 
 // What the counts over a whole play are about.
 const QString kCardNumbers = QStringLiteral("Bingo: a card's number by its row");
-const QString kEarlyBalls = QStringLiteral("Bingo: the first balls of a game");
-// Only a game's first calls are counted: a game ends sooner or later by
-// what its balls were, so the later ones lean towards the winning numbers.
-constexpr std::size_t kCountedCalls = 4;
+const QString kCalls = QStringLiteral("Bingo: the balls called");
+const QString kEarlyCalls = QStringLiteral("Bingo: the first balls of a game");
+// A game ends sooner or later by what its balls were, and so the balls of
+// the columns its pattern needs come up more often in all: the columns'
+// shares are counted on each game's first calls only, which no game outlives.
+constexpr int kEarly = 4;
 
 int column(int cell) { return (cell - 1) % 5; }
 int row(int cell) { return (cell - 1) % kCells / 5; }
@@ -213,7 +218,8 @@ void Bingo::message(Player& p, const QString& text, State& expected)
 // ball still shows. Restart is enabled.
 void Bingo::restart(State& expected)
 {
-    called_.clear();
+    called_.fill(false);
+    calls_ = 0;
     ballPending_ = false;
     dealPending_ = true;
     for (int cell = 1; cell <= 2 * kCells; ++cell)
@@ -224,7 +230,7 @@ void Bingo::restart(State& expected)
 // A ball not called before in this game; none once all have been.
 void Bingo::call()
 {
-    if (int(called_.size()) + int(ballPending_) < kBalls)
+    if (calls_ + int(ballPending_) < kBalls)
         ballPending_ = true;
 }
 
@@ -272,7 +278,7 @@ void Bingo::writeCell(int cell, State& expected) const
     const QString name = freeSpace(cell) ? QStringLiteral("Free space")
                                          : QStringLiteral("%1 %2").arg(QString(kColumns[column(cell)].letter), c.text);
     c.name = marked(cell) ? name + QStringLiteral(", marked") : name;
-    c.back = marked(cell) ? kYellow : QString();
+    c.back = marked(cell) ? kYellow : QColor();
 }
 
 void Bingo::adopt(Player& p, const State& shown, State& expected)
@@ -326,11 +332,12 @@ void Bingo::readBall(Player& p, const State& shown, State& expected)
     const int ball = digits.match(text).captured(1).toInt();
     if (ball < 1 || ball > kBalls)
         p.fail(QStringLiteral("the ball called reads \"%1\"").arg(text));
-    if (!called_.insert(ball).second)
+    if (std::exchange(called_[std::size_t(ball)], true))
         p.fail(QStringLiteral("ball %1 is called a second time in one game").arg(ball));
     curball_ = ball;
-    if (called_.size() <= kCountedCalls)
-        p.sample(kEarlyBalls, ball - 1);
+    p.sample(kCalls, ball - 1);
+    if (++calls_ <= kEarly)
+        p.sample(kEarlyCalls, ball - 1);
     screenstate::Control& c = expected[QStringLiteral("lblBall")];
     c.text = ballText(ball);
     c.name = c.text;
@@ -338,41 +345,47 @@ void Bingo::readBall(Player& p, const State& shown, State& expected)
 
 std::vector<randomplayer::Histogram> Bingo::histograms()
 {
-    return {{kCardNumbers, kBalls * 5}, {kEarlyBalls, kBalls}};
+    return {{kCardNumbers, kBalls * 5}, {kCalls, kBalls}, {kEarlyCalls, kBalls}};
 }
 
-// Each cell of a card shows each number of its column alike, one time in
-// fifteen (N's centre none), and each of a game's first balls is any of the
-// 75 alike. A count n·q with q ≤ 1 has a standard deviation under
-// sqrt(n·q): a bin off by more than six of them, plus six for the short
-// plays' small counts, comes by chance about once in 10^9 per bin, so never
-// among the 450 bins, even at a million events.
+// What the rules' chances make the counts: each cell of a card holds each
+// number of its column alike, one time in fifteen (N's centre none); nothing
+// tells the balls of one column apart, so over all calls each comes up as
+// often as the others of its column; and each of a game's first balls is any
+// of the 75 alike, a fifth of them of each column. A count n·q has a
+// standard deviation under sqrt(n·q): one off by more than six of them, plus
+// six for the small counts of short plays, comes by chance about once in
+// 10^9, so never among these 455 counts, even at a million events.
 QString Bingo::judge(const std::vector<std::vector<long>>& counts)
 {
     const auto off = [](long count, double expected) {
         return std::abs(double(count) - expected) > 6 * std::sqrt(expected) + 6;
     };
+    const auto sum = [](const std::vector<long>& bins, int from, int to) {
+        return double(std::accumulate(bins.begin() + from, bins.begin() + to, 0L));
+    };
     const std::vector<long>& numbers = counts[0];
-    long cells = 0;
-    for (long n : numbers)
-        cells += n;
-    const double cards = double(cells) / (kCells - 1);
+    const double cards = sum(numbers, 0, int(numbers.size())) / (kCells - 1);
     for (int bin = 0; bin < int(numbers.size()); ++bin) {
         const int n = bin / 5 + 1;
-        const int r = bin % 5;
-        const double expected = n >= kColumns[2].low && n <= kColumns[2].high && r == 2 ? 0 : cards / 15;
-        if (off(numbers[std::size_t(bin)], expected))
-            return QStringLiteral("%1 shows in row %2 of %3 cards: %4 times, where the rules make it about %5")
-                .arg(n).arg(r + 1).arg(cards).arg(numbers[std::size_t(bin)]).arg(expected);
+        const bool centre = n >= kColumns[2].low && n <= kColumns[2].high && bin % 5 == 2;
+        if (off(numbers[std::size_t(bin)], centre ? 0 : cards / 15))
+            return QStringLiteral("%1 shows in row %2 of %3 cards %4 times, where the rules make it about %5 times")
+                .arg(n).arg(bin % 5 + 1).arg(cards).arg(numbers[std::size_t(bin)]).arg(centre ? 0 : cards / 15);
     }
-    const std::vector<long>& balls = counts[1];
-    long calls = 0;
-    for (long n : balls)
-        calls += n;
-    for (int ball = 1; ball <= kBalls; ++ball)
-        if (off(balls[std::size_t(ball - 1)], double(calls) / kBalls))
-            return QStringLiteral("ball %1 is among a game's first %2 balls %3 times in %4, where the rules make it about %5")
-                .arg(ball).arg(kCountedCalls).arg(balls[std::size_t(ball - 1)]).arg(calls).arg(double(calls) / kBalls);
+    const std::vector<long>& calls = counts[1];
+    const std::vector<long>& early = counts[2];
+    for (const Column& c : kColumns) {
+        const double ofColumn = sum(calls, c.low - 1, c.high) / 15;
+        for (int ball = c.low; ball <= c.high; ++ball)
+            if (off(calls[std::size_t(ball - 1)], ofColumn))
+                return QStringLiteral("ball %1 is called %2 times, the other balls of %3 about %4 times")
+                    .arg(ball).arg(calls[std::size_t(ball - 1)]).arg(c.letter).arg(ofColumn);
+        const double fifth = sum(early, 0, kBalls) / 5;
+        if (off(long(sum(early, c.low - 1, c.high)), fifth))
+            return QStringLiteral("%1 of a game's first %2 balls are %3s, where the rules make it about %4")
+                .arg(sum(early, c.low - 1, c.high)).arg(kEarly).arg(c.letter).arg(fifth);
+    }
     return {};
 }
 

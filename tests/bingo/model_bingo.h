@@ -15,7 +15,6 @@
 
 #include <array>
 #include <deque>
-#include <set>
 #include <vector>
 
 namespace bingomodel {
@@ -60,7 +59,9 @@ public:
     Phase phase() const { return phase_; }
     int gametype() const { return gametype_; }
     int curball() const { return curball_; }
-    const std::set<int>& called() const { return called_; }
+    // Whether ball `ball` was called in this game; how many were.
+    bool called(int ball) const { return called_[std::size_t(ball)]; }
+    int calls() const { return calls_; }
     // Cells 1 to 25 are Grizzle's card, 26 to 50 the player's.
     int number(int cell) const { return numbers_[std::size_t(cell)]; }
     bool marked(int cell) const { return marks_[std::size_t(cell)]; }
@@ -91,7 +92,8 @@ private:
     bool cancelable_ = false;  // Cancel is enabled once Okay has been pressed
     std::array<bool, 5> options_{};  // Option1 to Option4 checked, from [1]
     int curball_ = 0;
-    std::set<int> called_;  // in this game
+    std::array<bool, 76> called_{};  // by ball, in this game
+    int calls_ = 0;
     std::array<int, 51> numbers_{};  // by cell; 0 for the free spaces
     std::array<int, 51> dealtBefore_{};
     std::array<bool, 51> marks_{};
