@@ -89,7 +89,7 @@ void Bingo::load(Player& p, const State& shown, const QStringList& panel)
         expected[QStringLiteral("Option%1").arg(option)].checked = options_[std::size_t(option)];
     setPhase(Phase::Setup, expected);
     if (const QString wrong = screenstate::diff(expected, shown); !wrong.isEmpty())
-        p.fail(QStringLiteral("Bingo loads unlike its rules:\n%1").arg(wrong));
+        p.fail(QStringLiteral("Bingo loads unlike its rules: %1").arg(wrong.trimmed()));
 }
 
 void Bingo::play(Player& p, const std::vector<Input>& inputs, std::deque<AtMessage> messages, State& expected,
@@ -211,7 +211,7 @@ void Bingo::message(Player& p, const QString& text, State& expected)
         p.fail(QStringLiteral("a timer runs while \"%1\" shows").arg(text.left(40)));
     adopt(p, m.shown, expected);
     if (const QString wrong = screenstate::diff(expected, m.shown); !wrong.isEmpty())
-        p.fail(QStringLiteral("while \"%1\" shows, the screen is not as the rules have it:\n%2").arg(text.left(40), wrong));
+        p.fail(QStringLiteral("while \"%1\" shows, the screen is not as the rules have it: %2").arg(text.left(40), wrong.trimmed()));
 }
 
 // New cards, marked at their centres only, and no ball called; the last
@@ -254,9 +254,18 @@ void Bingo::lookForGrizzle(State& expected)
 
 bool Bingo::hasPattern(int offset) const
 {
-    const auto& pattern = kPatterns[std::size_t(gametype_ - 1)];
+    std::array<bool, kCells + 1> card{};
+    std::copy_n(marks_.begin() + offset + 1, kCells, card.begin() + 1);
+    return complete(gametype_, card);
+}
+
+bool Bingo::complete(int gametype, const std::array<bool, 26>& marked)
+{
+    if (gametype < 1 || gametype > int(kPatterns.size()))
+        return false;
+    const auto& pattern = kPatterns[std::size_t(gametype - 1)];
     for (int cell = 1; cell <= kCells; ++cell)
-        if (pattern[std::size_t(row(cell))][column(cell)] == 'X' && !marked(offset + cell))
+        if (pattern[std::size_t(row(cell))][column(cell)] == 'X' && !marked[std::size_t(cell)])
             return false;
     return true;
 }

@@ -62,16 +62,18 @@ public:
     // Whether ball `ball` was called in this game; how many were.
     bool called(int ball) const { return called_[std::size_t(ball)]; }
     int calls() const { return calls_; }
-    // Cells 1 to 25 are Grizzle's card, 26 to 50 the player's.
-    int number(int cell) const { return numbers_[std::size_t(cell)]; }
-    bool marked(int cell) const { return marks_[std::size_t(cell)]; }
-    // Whether the card after cell `offset` (0 or 25) shows the pattern in play.
-    bool hasPattern(int offset) const;
+    // Whether a card marked so (by cell, 1 to 25) shows pattern `gametype`.
+    static bool complete(int gametype, const std::array<bool, 26>& marked);
 
     static std::vector<randomplayer::Histogram> histograms();
     static QString judge(const std::vector<std::vector<long>>& counts);
 
 private:
+    // Cells 1 to 25 are Grizzle's card, 26 to 50 the player's.
+    int number(int cell) const { return numbers_[std::size_t(cell)]; }
+    bool marked(int cell) const { return marks_[std::size_t(cell)]; }
+    // Whether the card after cell `offset` (0 or 25) shows the pattern in play.
+    bool hasPattern(int offset) const;
     void step(randomplayer::Player& p, const Input& input, screenstate::State& expected, const Sizes& sizes);
     void guard(randomplayer::Player& p, bool allowed, const char* what) const;
     void setPhase(Phase phase, screenstate::State& expected);
