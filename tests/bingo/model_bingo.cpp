@@ -56,6 +56,11 @@ int column(int cell) { return (cell - 1) % 5; }
 int row(int cell) { return (cell - 1) % kCells / 5; }
 bool freeSpace(int cell) { return (cell - 1) % kCells + 1 == kFreeSpace; }
 QString cellName(int cell) { return QStringLiteral("lblNumber(%1)").arg(cell); }
+QString textOf(const State& shown, const QString& name)
+{
+    const auto it = shown.find(name);
+    return it == shown.end() ? QString() : it->second.text;
+}
 
 QString ballText(int ball)
 {
@@ -65,11 +70,6 @@ QString ballText(int ball)
     return {};
 }
 
-const char* named(Phase phase)
-{
-    static const char* names[] = {"set up", "running", "paused", "over"};
-    return names[int(phase)];
-}
 
 } // namespace
 
@@ -107,7 +107,8 @@ void Bingo::play(Player& p, const std::vector<Input>& inputs, std::deque<AtMessa
 void Bingo::guard(Player& p, bool allowed, const char* what) const
 {
     if (!allowed)
-        p.fail(QStringLiteral("%1 while the game is %2").arg(QLatin1String(what), QLatin1String(named(phase_))));
+        p.fail(QStringLiteral("%1 while the game is %2")
+                   .arg(QLatin1String(what), QStringList{"set up", "running", "paused", "over"}[int(phase_)]));
 }
 
 void Bingo::step(Player& p, const Input& input, State& expected, const Sizes& sizes)
@@ -309,8 +310,7 @@ void Bingo::readCard(Player& p, const State& shown, int offset)
 {
     std::array<std::set<int>, 5> columns;
     for (int cell = offset + 1; cell <= offset + kCells; ++cell) {
-        const auto it = shown.find(cellName(cell));
-        const QString caption = it == shown.end() ? QString() : it->second.text;
+        const QString caption = textOf(shown, cellName(cell));
         if (freeSpace(cell)) {
             numbers_[std::size_t(cell)] = 0;
             if (caption != QLatin1String("FS"))
@@ -335,8 +335,7 @@ void Bingo::readCard(Player& p, const State& shown, int offset)
 void Bingo::readBall(Player& p, const State& shown, State& expected)
 {
     ballPending_ = false;
-    const auto it = shown.find(QStringLiteral("lblBall"));
-    const QString text = it == shown.end() ? QString() : it->second.text;
+    const QString text = textOf(shown, QStringLiteral("lblBall"));
     static const QRegularExpression digits(QStringLiteral("(\\d+)$"));
     const int ball = digits.match(text).captured(1).toInt();
     if (ball < 1 || ball > kBalls)
@@ -378,9 +377,9 @@ QString Bingo::judge(const std::vector<std::vector<long>>& counts)
     for (int bin = 0; bin < int(numbers.size()); ++bin) {
         const int n = bin / 5 + 1;
         const bool centre = n >= kColumns[2].low && n <= kColumns[2].high && bin % 5 == 2;
-        if (off(numbers[std::size_t(bin)], centre ? 0 : cards / 15))
+        if (const double expected = centre ? 0 : cards / 15; off(numbers[std::size_t(bin)], expected))
             return QStringLiteral("%1 shows in row %2 of %3 cards %4 times, where the rules make it about %5 times")
-                .arg(n).arg(bin % 5 + 1).arg(cards).arg(numbers[std::size_t(bin)]).arg(centre ? 0 : cards / 15);
+                .arg(n).arg(bin % 5 + 1).arg(cards).arg(numbers[std::size_t(bin)]).arg(expected);
     }
     const std::vector<long>& calls = counts[1];
     const std::vector<long>& early = counts[2];
