@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <utility>
 
 namespace {
 
@@ -99,7 +100,7 @@ public:
     {
         inputs_.clear();
         atMessages_.clear();
-        ticked_ = false;
+        ticked_ = moved_ = false;
         frmBingo* bingo = of(screen);
         if (!bingo || bingo != bingo_)
             return;
@@ -169,8 +170,10 @@ private:
         for (int option = 1; option <= 4; ++option)
             QObject::connect(options[option - 1], &QAbstractButton::toggled, options[option - 1],
                              [this, option](bool on) { inputs_.push_back({Input::Option, option, on}); });
+        // the bar moves by the player's hand (an action) or by no one's
+        QObject::connect(bingo.scrSpeed, &QAbstractSlider::actionTriggered, bingo.scrSpeed, [this] { moved_ = true; });
         QObject::connect(bingo.scrSpeed, &QAbstractSlider::valueChanged, bingo.scrSpeed,
-                         [this](int value) { inputs_.push_back({Input::Speed, value}); });
+                         [this](int value) { inputs_.push_back({Input::Speed, value, std::exchange(moved_, false)}); });
     }
 
     void heardTick(const frmBingo& bingo, const Timer* timer)
@@ -226,6 +229,7 @@ private:
     std::vector<Input> inputs_;  // of this event
     std::deque<bingomodel::AtMessage> atMessages_;
     bool ticked_ = false;  // act let time pass, and heard each tick
+    bool moved_ = false;   // the player moved the call speed bar
 };
 
 const randomplayer::Registration<BingoDriver> registered("cmdBingo");

@@ -167,8 +167,9 @@ void Bingo::step(Player& p, const Input& input, State& expected, const Sizes& si
         return;
     case Input::Speed:
         guard(p, panel, "the call speed changes");
-        if (input.value < 2000 || input.value > 10000)
-            p.fail(QStringLiteral("the call speed is set to %1 ms, outside 2000 to 10000").arg(input.value));
+        if (!input.on || input.value < 2000 || input.value > 10000)
+            p.fail(QStringLiteral("the call speed is set to %1 ms, %2").arg(input.value)
+                       .arg(input.on ? "outside 2000 to 10000" : "with no one moving the bar"));
         expected[QStringLiteral("scrSpeed")].text = QString::number(input.value);
         return;
     }

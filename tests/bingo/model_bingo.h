@@ -28,7 +28,7 @@ struct Input {
     enum Kind { BallTick, GrizzleTick, Start, Options, Okay, Cancel, Claim, Cell, Option, Speed };
     Kind kind;
     int value = 0;    // the cell (1 to 50), the option (1 to 4), the bar's value
-    bool on = false;  // the option is checked now
+    bool on = false;  // the option is checked now; the player moved the bar
 };
 
 // The screen as it was while a message box showed.
