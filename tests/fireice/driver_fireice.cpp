@@ -80,7 +80,7 @@ public:
     }
 
     // Every card of the pack once, as play shows only some: each one
-    // shuffled, then called Fire.
+    // shuffled, then called Fire, which a red card answers with the gunman.
     std::vector<Step> visitSteps() const override
     {
         return {[](Form& screen, FakePlatform& platform, const std::function<void()>& look) {
@@ -90,6 +90,7 @@ public:
                 fireice.cmdShuffle_Click();
                 look();
                 fireice.cmdFire_Click();
+                look();
             }
         }};
     }

@@ -56,6 +56,14 @@ QString describe(const Control& c)
         .arg(c.top);
 }
 
+// The announcer's voices (toolkit/announce.h): hidden controls that carry
+// news for a screen reader beside whatever has the focus, made and moved as
+// the focus goes; what a game shows is on its own controls.
+bool seen(const QWidget& w)
+{
+    return !w.objectName().isEmpty() && w.objectName() != QLatin1String("announcement");
+}
+
 } // namespace
 
 State read(const QWidget& screen)
@@ -63,7 +71,7 @@ State read(const QWidget& screen)
     State state;
     state.insert_or_assign(screen.objectName(), control(screen));
     for (const QWidget* w : screen.findChildren<QWidget*>())
-        if (!w->objectName().isEmpty())
+        if (seen(*w))
             state.insert_or_assign(w->objectName(), control(*w));
     return state;
 }
@@ -87,7 +95,7 @@ void Reader::read(const QWidget& screen, State& into)
     found_ = std::move(found);
     named_ = {&screen};
     for (const QWidget* w : found_)
-        if (!w->objectName().isEmpty())
+        if (seen(*w))
             named_.push_back(w);
     std::sort(named_.begin(), named_.end(),
               [](const QWidget* a, const QWidget* b) { return a->objectName() < b->objectName(); });
