@@ -12,6 +12,7 @@
 
 #include <QPointer>
 #include <QStringList>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -31,6 +32,17 @@ struct Press {
     std::vector<Heard> messages;
 };
 
+// Hands each message box the fake platform shows, with `screen` as it
+// shows then, to `heard`; none once the screen is gone.
+inline void hear(QWidget* screen, Platform& platform, std::function<void(Heard)> heard)
+{
+    if (auto* fake = dynamic_cast<FakePlatform*>(&platform); fake && screen)
+        fake->onMessage = [heard = std::move(heard), seen = QPointer<QWidget>(screen)](const QString& text) {
+            if (seen)
+                heard({text, read(*seen)});
+        };
+}
+
 class Steps {
 public:
     // A new event on `screen` (none: no screen followed), whose message
@@ -40,11 +52,7 @@ public:
         presses_.clear();
         heard_.clear();
         screen_ = screen;
-        if (auto* fake = dynamic_cast<FakePlatform*>(&platform); fake && screen)
-            fake->onMessage = [this, seen = QPointer<QWidget>(screen)](const QString& text) {
-                if (seen)
-                    heard_.push_back({text, read(*seen)});
-            };
+        hear(screen, platform, [this](Heard heard) { heard_.push_back(std::move(heard)); });
     }
 
     // `what` was pressed: called from a slot connected after the screen's
