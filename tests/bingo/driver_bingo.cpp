@@ -11,6 +11,7 @@
 #include "model_bingo.h"
 #include "support/fakeplatform.h"
 #include "support/gamedriver.h"
+#include "support/screensteps.h"
 #include "toolkit/twips.h"
 #include "toolkit/widgets.h"
 
@@ -109,12 +110,11 @@ public:
             listen(*bingo);
         }
         // The screen as each message box shows over it.
-        if (auto* fake = dynamic_cast<FakePlatform*>(&bingo->app().platform()); fake && bingo->isVisible())
-            fake->onMessage = [this, seen = QPointer<const frmBingo>(bingo)](const QString& text) {
-                if (seen)
-                    atMessages_.push_back({text, screenstate::read(*seen),
-                                           seen->tmrBall->isEnabled() || seen->tmrGrizzle->isEnabled()});
-            };
+        if (bingo->isVisible())
+            screenstate::hear(bingo, bingo->app().platform(), [this, bingo](screenstate::Heard heard) {
+                atMessages_.push_back({std::move(heard.text), std::move(heard.state),
+                                       bingo->tmrBall->isEnabled() || bingo->tmrGrizzle->isEnabled()});
+            });
     }
 
     void check(randomplayer::Player& p, Form* screen, const QStringList& messages) override
@@ -142,8 +142,7 @@ public:
                                       twips::height(bingo->Frame1)};
         // What showed before, changed as the rules change it, is what must show now.
         model_.play(p, inputs_, atMessages_, shown_, after_, sizes);
-        if (const QString wrong = screenstate::diff(shown_, after_); !wrong.isEmpty())
-            p.fail(QStringLiteral("Bingo shows what its rules do not: %1").arg(wrong.trimmed()));
+        screenstate::compare(p, shown_, after_, QStringLiteral("Bingo after the event"));
         std::swap(shown_, after_);
         for (const QString& m : messages)
             if (m == bingomodel::kGrizzleWins || m == bingomodel::kYouWin)

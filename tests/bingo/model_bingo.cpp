@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model_bingo.h"
 
+#include "support/chances.h"
+#include "support/screensteps.h"
+
 #include <QRegularExpression>
 #include <algorithm>
-#include <cmath>
 #include <numeric>
 #include <set>
 #include <utility>
@@ -88,8 +90,7 @@ void Bingo::load(Player& p, const State& shown, const QStringList& panel)
     for (int option = 1; option <= 4; ++option)
         expected[QStringLiteral("Option%1").arg(option)].checked = options_[std::size_t(option)];
     setPhase(Phase::Setup, expected);
-    if (const QString wrong = screenstate::diff(expected, shown); !wrong.isEmpty())
-        p.fail(QStringLiteral("Bingo loads unlike its rules: %1").arg(wrong.trimmed()));
+    screenstate::compare(p, expected, shown, QStringLiteral("Bingo as it loads"));
 }
 
 void Bingo::play(Player& p, const std::vector<Input>& inputs, std::deque<AtMessage> messages, State& expected,
@@ -212,8 +213,7 @@ void Bingo::message(Player& p, const QString& text, State& expected)
     if (m.timers)
         p.fail(QStringLiteral("a timer runs while \"%1\" shows").arg(text.left(40)));
     adopt(p, m.shown, expected);
-    if (const QString wrong = screenstate::diff(expected, m.shown); !wrong.isEmpty())
-        p.fail(QStringLiteral("while \"%1\" shows, the screen is not as the rules have it: %2").arg(text.left(40), wrong.trimmed()));
+    screenstate::compare(p, expected, m.shown, QStringLiteral("Bingo while \"%1\" shows").arg(text.left(40)));
 }
 
 // New cards, marked at their centres only, and no ball called; the last
@@ -357,43 +357,38 @@ std::vector<randomplayer::Histogram> Bingo::histograms()
     return {{kCardNumbers, kBalls * 5}, {kCalls, kBalls}, {kEarlyCalls, kBalls}};
 }
 
-// What the rules' chances make the counts: each cell of a card holds each
-// number of its column alike, one time in fifteen (N's centre none); nothing
-// tells the balls of one column apart, so over all calls each comes up as
-// often as the others of its column; and each of a game's first balls is any
-// of the 75 alike, a fifth of them of each column. A count n·q has a
-// standard deviation under sqrt(n·q): one off by more than six of them, plus
-// six for the small counts of short plays, comes by chance about once in
-// 10^9, so never among these 455 counts, even at a million events.
+// What the rules' chances make the counts, judged by chances::likely (a tail
+// of one in a thousand million at the count seen, so never by chance): each
+// cell of a card holds each number of its column alike, one time in fifteen
+// (N's centre none); nothing tells the balls of one column apart, so each
+// is one in fifteen of its column's calls; and each of a game's first balls
+// is any of the 75 alike, a fifth of them of each column. The calls of one
+// game are drawn without putting back, which only narrows their spread.
 QString Bingo::judge(const std::vector<std::vector<long>>& counts)
 {
-    const auto off = [](long count, double expected) {
-        return std::abs(double(count) - expected) > 6 * std::sqrt(expected) + 6;
-    };
     const auto sum = [](const std::vector<long>& bins, int from, int to) {
-        return double(std::accumulate(bins.begin() + from, bins.begin() + to, 0L));
+        return std::accumulate(bins.begin() + from, bins.begin() + to, 0L);
     };
     const std::vector<long>& numbers = counts[0];
-    const double cards = sum(numbers, 0, int(numbers.size())) / (kCells - 1);
+    const long cards = sum(numbers, 0, int(numbers.size())) / (kCells - 1);
     for (int bin = 0; bin < int(numbers.size()); ++bin) {
         const int n = bin / 5 + 1;
         const bool centre = n >= kColumns[2].low && n <= kColumns[2].high && bin % 5 == 2;
-        if (const double expected = centre ? 0 : cards / 15; off(numbers[std::size_t(bin)], expected))
-            return QStringLiteral("%1 shows in row %2 of %3 cards %4 times, where the rules make it about %5 times")
-                .arg(n).arg(bin % 5 + 1).arg(cards).arg(numbers[std::size_t(bin)]).arg(expected);
+        if (!chances::likely(numbers[std::size_t(bin)], cards, centre ? 0 : 1.0 / 15))
+            return QStringLiteral("%1 shows in row %2 of %3 cards %4 times").arg(n).arg(bin % 5 + 1).arg(cards)
+                .arg(numbers[std::size_t(bin)]);
     }
     const std::vector<long>& calls = counts[1];
     const std::vector<long>& early = counts[2];
     for (const Column& c : kColumns) {
-        const double ofColumn = sum(calls, c.low - 1, c.high) / 15;
+        const long ofColumn = sum(calls, c.low - 1, c.high);
         for (int ball = c.low; ball <= c.high; ++ball)
-            if (off(calls[std::size_t(ball - 1)], ofColumn))
-                return QStringLiteral("ball %1 is called %2 times, the other balls of %3 about %4 times")
-                    .arg(ball).arg(calls[std::size_t(ball - 1)]).arg(c.letter).arg(ofColumn);
-        const double fifth = sum(early, 0, kBalls) / 5;
-        if (off(long(sum(early, c.low - 1, c.high)), fifth))
-            return QStringLiteral("%1 of a game's first %2 balls are %3s, where the rules make it about %4")
-                .arg(sum(early, c.low - 1, c.high)).arg(kEarly).arg(c.letter).arg(fifth);
+            if (!chances::likely(calls[std::size_t(ball - 1)], ofColumn, 1.0 / 15))
+                return QStringLiteral("ball %1 is %2 of the %3 calls of %4").arg(ball)
+                    .arg(calls[std::size_t(ball - 1)]).arg(ofColumn).arg(c.letter);
+        if (!chances::likely(sum(early, c.low - 1, c.high), sum(early, 0, kBalls), 0.2))
+            return QStringLiteral("%1 of %2 of a game's first %3 balls are %4s").arg(sum(early, c.low - 1, c.high))
+                .arg(sum(early, 0, kBalls)).arg(kEarly).arg(c.letter);
     }
     return {};
 }
