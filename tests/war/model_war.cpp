@@ -4,6 +4,7 @@
 
 #include "support/chances.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -47,6 +48,12 @@ constexpr int kSteps = 40;
 const QString kDealtCards = QStringLiteral("War: the cards of Grizzle's deals");
 const QString kDealtSizes = QStringLiteral("War: Grizzle's deals by their number of cards");
 const QString kDrawn = QStringLiteral("War: a card drawn by its tenth of its hand, by the hand's size");
+// A card whose next lower one (by value, then suit) is not in the hand is as
+// likely as any other: draws by twentieths of the hand's cards that are such,
+// and those that drew one.
+const QString kAfterGap = QStringLiteral("War: draws by the share of the hand's cards below a gap");
+const QString kDrewAfterGap = QStringLiteral("War: draws of a card below a gap");
+constexpr int kShares = 20;
 
 } // namespace
 
@@ -175,6 +182,13 @@ void War::play(Player& p, Slide side, const State& after)
     const int size = count(hand);
     const int at = int(std::count(hand.begin(), hand.begin() + card, true));
     p.sample(kDrawn, (size - 1) * 10 + at * 10 / size);
+    int afterGaps = 0;
+    for (int c = 1; c < kCards; ++c)
+        afterGaps += hand[std::size_t(c)] && !hand[std::size_t(c - 1)];
+    const int share = std::min(kShares - 1, afterGaps * kShares / size);
+    p.sample(kAfterGap, share);
+    if (card > 0 && !hand[std::size_t(card - 1)])
+        p.sample(kDrewAfterGap, share);
     hand[std::size_t(card)] = false;
     inPlay_[side == Grizzles ? 0 : 1] = card;
     screenstate::Control& c = shown_[QLatin1String(place.card)];
@@ -263,7 +277,8 @@ QStringList War::messages()
 
 std::vector<randomplayer::Histogram> War::histograms()
 {
-    return {{kDealtCards, kCards}, {kDealtSizes, kDealDraws + 1}, {kDrawn, (kCards - 1) * 10}};
+    return {{kDealtCards, kCards}, {kDealtSizes, kDealDraws + 1}, {kDrawn, (kCards - 1) * 10}, {kAfterGap, kShares},
+            {kDrewAfterGap, kShares}};
 }
 
 // What the rules' chances make the counts, judged by chances::likely (a tail
@@ -271,7 +286,8 @@ std::vector<randomplayer::Histogram> War::histograms()
 // card is among Grizzle's in a share 1 - (47/48)^26 of the deals; his deal
 // holds d different cards as often as 26 draws from 48 make it; and a card
 // drawn from a hand of n is any of the n alike, so in each tenth of the hand
-// as often as that tenth holds of its places.
+// as often as that tenth holds of its places, and below a gap in the hand as
+// often as the share of such cards (known to a twentieth) says.
 QString War::judge(const std::vector<std::vector<long>>& counts)
 {
     const std::vector<long>& sizes = counts[1];
@@ -305,6 +321,12 @@ QString War::judge(const std::vector<std::vector<long>>& counts)
                     .arg(from[tenth]).arg(draws).arg(size).arg(tenth + 1);
         }
     }
+    for (int share = 0; share < kShares; ++share)
+        if (!chances::likely(counts[4][std::size_t(share)], counts[3][std::size_t(share)], (share + 0.5) / kShares,
+                             0.5 / kShares))
+            return QStringLiteral("%1 of %2 draws from hands with %3 to %4 of a hundred cards below a gap drew one")
+                .arg(counts[4][std::size_t(share)]).arg(counts[3][std::size_t(share)])
+                .arg(share * 100 / kShares).arg((share + 1) * 100 / kShares);
     return {};
 }
 
