@@ -51,8 +51,8 @@ const QString kDrawn = QStringLiteral("War: a card drawn by its tenth of its han
 // A card whose next lower one (by value, then suit) is not in the hand is as
 // likely as any other: draws by twentieths of the hand's cards that are such,
 // and those that drew one.
-const QString kAfterGap = QStringLiteral("War: draws by the share of the hand's cards below a gap");
-const QString kDrewAfterGap = QStringLiteral("War: draws of a card below a gap");
+const QString kAfterGap = QStringLiteral("War: draws by the share of the hand's cards above a gap");
+const QString kDrewAfterGap = QStringLiteral("War: draws of a card above a gap");
 constexpr int kShares = 20;
 
 } // namespace
@@ -286,7 +286,7 @@ std::vector<randomplayer::Histogram> War::histograms()
 // card is among Grizzle's in a share 1 - (47/48)^26 of the deals; his deal
 // holds d different cards as often as 26 draws from 48 make it; and a card
 // drawn from a hand of n is any of the n alike, so in each tenth of the hand
-// as often as that tenth holds of its places, and below a gap in the hand as
+// as often as that tenth holds of its places, and above a gap in the hand as
 // often as the share of such cards (known to a twentieth) says.
 QString War::judge(const std::vector<std::vector<long>>& counts)
 {
@@ -324,7 +324,7 @@ QString War::judge(const std::vector<std::vector<long>>& counts)
     for (int share = 0; share < kShares; ++share)
         if (!chances::likely(counts[4][std::size_t(share)], counts[3][std::size_t(share)], (share + 0.5) / kShares,
                              0.5 / kShares))
-            return QStringLiteral("%1 of %2 draws from hands with %3 to %4 of a hundred cards below a gap drew one")
+            return QStringLiteral("%1 of %2 draws from hands with %3 to %4 of a hundred cards above a gap drew one")
                 .arg(counts[4][std::size_t(share)]).arg(counts[3][std::size_t(share)])
                 .arg(share * 100 / kShares).arg((share + 1) * 100 / kShares);
     return {};
