@@ -72,8 +72,12 @@ void War::start(Player& p, const State& fresh)
     set("cmDeckOptions", true, true);
     set("picYourCards", true, true);
     winner({});
-    for (const Place& place : kPlaces)
-        shown_[QLatin1String(place.pile)].picture = QStringLiteral("back %1").arg(back_);
+    for (const Place& place : kPlaces) {
+        screenstate::Control& pile = shown_[QLatin1String(place.pile)];
+        pile.picture = QStringLiteral("back %1").arg(back_);
+        pile.left = place.left;
+        pile.top = place.top;
+    }
     namePiles();
     screenstate::compare(p, shown(), fresh, QStringLiteral("War as it loads"));
 }
