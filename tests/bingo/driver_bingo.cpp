@@ -1,38 +1,48 @@
 // SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The random player's Bingo (see support/gamedriver.h): chooses options,
-// marks the balls called, claims bingo rightly and wrongly, and checks the
-// balls, both cards and the screen's four states.
+// marks the balls called, claims bingo rightly and wrongly, and after every
+// event holds the whole screen against the rules' model (model_bingo.h):
+// what the controls heard and the timers that ticked, played on the model,
+// must leave the screen, its message boxes and the game's own counts as the
+// model has them.
 
-#include "bingo/bingorules.h"
 #include "bingo/frmbingo.h"
+#include "model_bingo.h"
 #include "support/fakeplatform.h"
 #include "support/gamedriver.h"
+#include "support/screensteps.h"
+#include "toolkit/twips.h"
+#include "toolkit/widgets.h"
 
 #include <QGroupBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <algorithm>
-#include <set>
-#include <vector>
+#include <utility>
 
 namespace {
 
-const QString kGrizzleWins = QStringLiteral("Grizzle Wins! Hit okay to play again.");
-const QString kYouWin = QStringLiteral("You Win! Hit okay to play again.");
-const QString kNoCheating = QStringLiteral(
-    "Heh, no cheating.  You don't have bingo. You know the rules, if you yell bingo and you don't really have it, "
-    "you have to start over.  Hit okay to start over.");
+using bingomodel::Input;
+using bingomodel::Phase;
+
 // by gametype, 1 to 4
 const QStringList kWonBy = {QStringLiteral("Bingo won by Blackout"), QStringLiteral("Bingo won by X-out"),
                             QStringLiteral("Bingo won by 4 Corners"), QStringLiteral("Bingo won by Field Goal")};
 
 class BingoDriver : public randomplayer::ScreenDriver<frmBingo> {
 public:
-    QStringList messages() const override { return {kGrizzleWins, kYouWin, kNoCheating}; }
+    QStringList messages() const override
+    {
+        return {bingomodel::kGrizzleWins, bingomodel::kYouWin, bingomodel::kNoCheating};
+    }
     QStringList counters() const override { return kWonBy; }
+    std::vector<randomplayer::Histogram> histograms() const override { return bingomodel::Bingo::histograms(); }
+    QString judge(const std::vector<std::vector<long>>& counts, long) const override
+    {
+        return bingomodel::Bingo::judge(counts);
+    }
 
     // A game under way.
     bool intent(Form& screen) const override { return of(screen).tmrBall->isEnabled(); }
@@ -63,17 +73,21 @@ public:
             return p.click(bingo.cmdStart);
         if (r < 60)
             return p.click(bingo.cmdBingo);  // without looking: mostly a false claim
-        if (playerHasPattern(bingo))
+        // as the player sees the card, whether or not the model follows
+        std::array<bool, 26> yours{};
+        for (int cell = 1; cell <= 25; ++cell)
+            yours[std::size_t(cell)] = bingo.lblNumber[std::size_t(25 + cell)]->isOpaque();
+        if (bingomodel::Bingo::complete(bingo.gametype, yours))
             return p.click(bingo.cmdBingo);
         if (r < 3000) {
-            for (int cell = 26; cell <= 50; ++cell)
-                if (!bingo.marked(cell) && bingo.lblNumber[std::size_t(cell)]->text().toInt() == bingo.curball)
-                    return p.click(bingo.lblNumber[std::size_t(cell)]);
+            for (int cell = 1; cell <= 25; ++cell)
+                if (!yours[std::size_t(cell)] && bingo.lblNumber[std::size_t(25 + cell)]->text().toInt() == bingo.curball)
+                    return p.click(bingo.lblNumber[std::size_t(25 + cell)]);
         }
         if (r < 3300)
             return p.click(bingo.lblNumber[std::size_t(26 + p.roll(25))]);
         // the next ball, or only Grizzle's next look
-        if (!p.passTime(r < 7000 ? bingo.tmrBall.get() : nullptr))
+        if (!passTime(p, bingo, r < 7000))
             p.click(bingo.cmdStart);
     }
 
@@ -85,42 +99,55 @@ public:
 
     void begin(Form* screen) override
     {
+        inputs_.clear();
         atMessages_.clear();
-        buttons_.clear();
+        ticked_ = moved_ = false;
         frmBingo* bingo = of(screen);
         if (!bingo || bingo != bingo_)
             return;
-        balls_ = bingo->balls;
-        curball_ = bingo->curball;
-        gametype_ = bingo->gametype;
-        if (watched_ != bingo) {
-            // The panel's buttons as they are pressed, by click or by key.
-            watched_ = bingo;
-            QObject::connect(bingo->cmdOkay, &QPushButton::clicked, bingo, [this] { buttons_.push_back(true); });
-            QObject::connect(bingo->cmdCancel, &QPushButton::clicked, bingo, [this] { buttons_.push_back(false); });
+        if (heard_ != bingo) {
+            heard_ = bingo;
+            listen(*bingo);
         }
-        // Both cards as they stand when a message box opens: the game clears
-        // them once the box is closed.
-        if (auto* fake = dynamic_cast<FakePlatform*>(&bingo->app().platform()); fake && bingo->isVisible())
-            fake->onMessage = [this, seen = QPointer<const frmBingo>(bingo)](const QString& text) {
-                if (seen)
-                    atMessages_.push_back({text, pattern(*seen, 0), pattern(*seen, 25)});
-            };
+        // The screen as each message box shows over it.
+        if (bingo->isVisible())
+            screenstate::hear(bingo, bingo->app().platform(), [this, bingo](screenstate::Heard heard) {
+                atMessages_.push_back({std::move(heard.text), std::move(heard.state),
+                                       bingo->tmrBall->isEnabled() || bingo->tmrGrizzle->isEnabled()});
+            });
     }
 
     void check(randomplayer::Player& p, Form* screen, const QStringList& messages) override
     {
         const frmBingo* bingo = of(screen);
-        if (!bingo)
+        if (!bingo) {
+            bingo_ = nullptr;
             return;
+        }
+        if (bingo_ != bingo) {
+            // a new visit, as loaded
+            bingo_ = bingo;
+            shown_ = screenstate::read(*bingo);
+            QStringList panel;
+            for (const QWidget* w : bingo->Frame1->findChildren<QWidget*>())
+                if (!w->objectName().isEmpty())
+                    panel << w->objectName();
+            model_.load(p, shown_, panel);
+            return checkGame(p, *bingo);
+        }
+        if (p.lastTick() && !ticked_)
+            heardTick(*bingo, p.lastTick());
+        reader_.read(*bingo, after_);
+        const bingomodel::Sizes sizes{twips::width(bingo), twips::height(bingo), twips::width(bingo->Frame1),
+                                      twips::height(bingo->Frame1)};
+        // What showed before, changed as the rules change it, is what must show now.
+        model_.play(p, inputs_, atMessages_, shown_, after_, sizes);
+        screenstate::compare(p, shown_, after_, QStringLiteral("Bingo after the event"));
+        std::swap(shown_, after_);
         for (const QString& m : messages)
-            if (m == kGrizzleWins || m == kYouWin)
-                p.count(kWonBy[bingo->gametype - 1]);
-        checkBingo(p, *bingo);
-        if (p.lastTick() == bingo->tmrGrizzle.get() && !messages.contains(kGrizzleWins))
-            checkGrizzleMarked(p, *bingo);
-        if (bingo == watched_)
-            checkClaims(p, *bingo);
+            if (m == bingomodel::kGrizzleWins || m == bingomodel::kYouWin)
+                p.count(kWonBy[model_.gametype() - 1]);
+        checkGame(p, *bingo);
     }
 
     // What a game takes long to reach: every message box, and the options
@@ -152,154 +179,84 @@ public:
     }
 
 private:
-    struct AtMessage {
-        QString text;
-        bool grizzles, yours;  // each card holds the pattern
-    };
-
-    static bool pattern(const frmBingo& bingo, int offset)
+    // Each click the screen's controls hear, in order; Quit ends the visit.
+    void listen(frmBingo& bingo)
     {
-        std::array<bool, bingo::kCardCells> marks{};
-        for (int cell = 1; cell <= bingo::kCardCells; ++cell)
-            marks[std::size_t(cell - 1)] = bingo.marked(offset + cell);
-        return bingo::hasPattern(bingo.gametype, marks);
-    }
-
-    // A claim wins with the pattern and is refused without it; Grizzle wins
-    // with the pattern, on the look that completes it; Okay plays the chosen
-    // pattern, Cancel keeps the last.
-    void checkClaims(randomplayer::Player& p, const frmBingo& bingo) const
-    {
-        for (const AtMessage& m : atMessages_) {
-            const bool right = m.text == kYouWin       ? m.yours
-                               : m.text == kNoCheating ? !m.yours
-                                                       : m.grizzles;
-            if (!right)
-                p.fail(QStringLiteral("\"%1\" with the pattern on %2").arg(m.text.left(20),
-                       m.yours ? QStringLiteral("the player's card") : QStringLiteral("no player's card")));
-        }
-        if (pattern(bingo, 0))
-            p.fail(QStringLiteral("Grizzle's card holds the pattern, and Grizzle has not won"));
-        if (buttons_.size() > 1)
-            p.fail(QStringLiteral("the options closed %1 times in one event").arg(buttons_.size()));
-        if (buttons_.empty())
-            return;
+        const auto heard = [this](QAbstractButton* button, Input::Kind kind) {
+            QObject::connect(button, &QAbstractButton::clicked, button, [this, kind] { inputs_.push_back({kind}); });
+        };
+        heard(bingo.cmdStart, Input::Start);
+        heard(bingo.cmdOptions, Input::Options);
+        heard(bingo.cmdOkay, Input::Okay);
+        heard(bingo.cmdCancel, Input::Cancel);
+        heard(bingo.cmdBingo, Input::Claim);
+        for (int cell = 1; cell <= 50; ++cell)
+            QObject::connect(bingo.lblNumber[std::size_t(cell)], &Label::clicked, bingo.lblNumber[std::size_t(cell)],
+                             [this, cell] { inputs_.push_back({Input::Cell, cell}); });
         const QRadioButton* options[] = {bingo.Option1, bingo.Option2, bingo.Option3, bingo.Option4};
-        const qint16 chosen = buttons_.front() ? qint16(std::find_if(std::begin(options), std::end(options),
-                                                                     [](const QRadioButton* o) { return o->isChecked(); }) -
-                                                        std::begin(options) + 1)
-                                               : gametype_;
-        if (bingo.gametype != chosen)
-            p.fail(QStringLiteral("%1 leaves pattern %2, not %3")
-                       .arg(buttons_.front() ? QStringLiteral("Okay") : QStringLiteral("Cancel"))
-                       .arg(bingo.gametype)
-                       .arg(chosen));
+        for (int option = 1; option <= 4; ++option)
+            QObject::connect(options[option - 1], &QAbstractButton::toggled, options[option - 1],
+                             [this, option](bool on) { inputs_.push_back({Input::Option, option, on}); });
+        // the bar moves by the player's hand (an action) or by no one's
+        QObject::connect(bingo.scrSpeed, &QAbstractSlider::actionTriggered, bingo.scrSpeed, [this] { moved_ = true; });
+        QObject::connect(bingo.scrSpeed, &QAbstractSlider::valueChanged, bingo.scrSpeed,
+                         [this](int value) { inputs_.push_back({Input::Speed, value, std::exchange(moved_, false)}); });
     }
 
-    // Grizzle's look marks the ball that shows wherever it is on his card.
-    static void checkGrizzleMarked(randomplayer::Player& p, const frmBingo& bingo)
+    void heardTick(const frmBingo& bingo, const Timer* timer)
     {
-        for (int cell = 1; cell <= bingo::kCardCells; ++cell)
-            if (bingo.lblNumber[std::size_t(cell)]->text() == QString::number(bingo.curball) && !bingo.marked(cell))
-                p.fail(QStringLiteral("Grizzle looked and left ball %1 unmarked on his card").arg(bingo.curball));
+        inputs_.push_back({timer == bingo.tmrBall.get() ? Input::BallTick : Input::GrizzleTick});
     }
 
-    static bool playerHasPattern(const frmBingo& bingo)
+    // Time passes a tick at a time, so that the model follows each: to the
+    // next ball, or to the next tick.
+    bool passTime(randomplayer::Player& p, const frmBingo& bingo, bool toBall)
     {
-        std::array<bool, bingo::kCardCells> marks{};
-        for (int cell = 1; cell <= bingo::kCardCells; ++cell)
-            marks[std::size_t(cell - 1)] = bingo.marked(25 + cell);
-        return bingo::hasPattern(bingo.gametype, marks);
+        bool any = false;
+        for (int ticks = 0; ticks < 100 && p.passTime(); ++ticks) {
+            any = ticked_ = true;
+            heardTick(bingo, p.lastTick());
+            if (!toBall || p.lastTick() == bingo.tmrBall.get())
+                break;
+        }
+        return any;
     }
 
-    void checkBingo(randomplayer::Player& p, const frmBingo& bingo)
+    // What the screen keeps out of sight agrees with the model: the pattern
+    // in play, the balls called and counted, the last ball, the timers
+    // running only in a game under way, at the bar's speed.
+    void checkGame(randomplayer::Player& p, const frmBingo& bingo) const
     {
-        if (bingo_ != &bingo) {
-            // a new visit, as loaded
-            bingo_ = &bingo;
-            balls_ = bingo.balls;
-            curball_ = bingo.curball;
-            carried_ = 0;
-            shown_.clear();
-        }
-        const bool timers = bingo.tmrBall->isEnabled() && bingo.tmrGrizzle->isEnabled();
-        const bool noTimers = !bingo.tmrBall->isEnabled() && !bingo.tmrGrizzle->isEnabled();
-        const bool play = bingo.cmdOptions->isEnabled() && bingo.cmdBingo->isEnabled();
-        const bool noPlay = !bingo.cmdOptions->isEnabled() && !bingo.cmdBingo->isEnabled();
-        const bool panel = bingo.Frame1->isVisible();
-        const bool start = bingo.cmdStart->isEnabled();
-        const bool known = (noTimers && noPlay && !start && panel) || (timers && play && start && !panel) ||
-                           (noTimers && noPlay && start && !panel);
-        if (!known)
-            p.fail(QStringLiteral("Bingo is in none of its four states"));
-
-        const bingo::BallBag& bag = bingo.balls;
-        std::set<int> called, before;
-        for (int b = 1; b <= bingo::kBalls; ++b) {
-            if (!bag.ballfree[std::size_t(b)])
-                called.insert(b);
-            if (!balls_.ballfree[std::size_t(b)])
-                before.insert(b);
-        }
-        if (int(called.size()) != bag.ballcount)
-            p.fail(QStringLiteral("%1 balls counted, %2 called").arg(bag.ballcount).arg(called.size()));
-        if (!std::includes(called.begin(), called.end(), before.begin(), before.end())) {
-            carried_ = curball_;  // a new game: the last ball of the old one still shows
-            shown_.clear();
-        }
-        // Each ball that shows is a new one of this game, and counted.
-        if (bingo.curball != curball_) {
-            if (!shown_.insert(bingo.curball).second)
-                p.fail(QStringLiteral("ball %1 shows a second time in one game").arg(bingo.curball));
-            if (bag.ballcount < int(shown_.size()))
-                p.fail(QStringLiteral("%1 balls shown in this game, %2 counted").arg(shown_.size()).arg(bag.ballcount));
-        }
-        if (bingo.curball != curball_ && !called.count(bingo.curball))
-            p.fail(QStringLiteral("ball %1 shows but was not called").arg(bingo.curball));
-        if (bingo.curball && bingo.lblBall->text() != bingo::ballText(bingo.curball))
-            p.fail(QStringLiteral("the ball reads %1 for %2").arg(bingo.lblBall->text()).arg(bingo.curball));
-
-        // Grizzle marks only what was called: in this game, or the last ball
-        // of the game before, which still shows when a new one starts.
-        if (!bingo.marked(bingo::kCentre))
-            p.fail(QStringLiteral("Grizzle's free space is not marked"));
-        for (int cell = 1; cell <= bingo::kCardCells; ++cell) {
-            if (cell == bingo::kCentre || !bingo.marked(cell))
-                continue;
-            const int n = bingo.lblNumber[std::size_t(cell)]->text().toInt();
-            if (!called.count(n) && n != bingo.curball && n != carried_)
-                p.fail(QStringLiteral("Grizzle marked %1, which was not called").arg(n));
-        }
-        for (int offset : {0, 25}) {
-            for (int column = 0; column < 5; ++column) {
-                std::set<int> numbers;
-                for (int row = 0; row < 5; ++row) {
-                    const QString caption = bingo.lblNumber[std::size_t(offset + 5 * row + column + 1)]->text();
-                    if (column == 2 && row == 2) {
-                        if (caption != QLatin1String("FS"))
-                            p.fail(QStringLiteral("a centre reads %1").arg(caption));
-                        continue;
-                    }
-                    const int n = caption.toInt();
-                    if (n < 15 * column + 1 || n > 15 * column + 15 || !numbers.insert(n).second)
-                        p.fail(QStringLiteral("a card's column holds %1").arg(caption));
-                }
-            }
-        }
-        if (!bingo.lblBlocker->isVisible())
-            p.fail(QStringLiteral("Grizzle's card is open to clicks"));
+        if (bingo.gametype != model_.gametype())
+            p.fail(QStringLiteral("the game plays pattern %1, the options chose %2").arg(bingo.gametype).arg(model_.gametype()));
+        if (bingo.curball != model_.curball())
+            p.fail(QStringLiteral("the game's last ball is %1, the screen showed %2").arg(bingo.curball).arg(model_.curball()));
+        for (int ball = 1; ball <= 75; ++ball)
+            if (bingo.balls.ballfree[std::size_t(ball)] == model_.called(ball))
+                p.fail(QStringLiteral("ball %1 is %2 in the game's bag").arg(ball).arg(model_.called(ball) ? "free" : "called"));
+        if (bingo.balls.ballcount != model_.calls())
+            p.fail(QStringLiteral("%1 balls counted, %2 called").arg(bingo.balls.ballcount).arg(model_.calls()));
+        const bool running = model_.phase() == Phase::Running;
+        if (bingo.tmrBall->isEnabled() != running || bingo.tmrGrizzle->isEnabled() != running)
+            p.fail(QStringLiteral("the timers are %1 while the game is %2")
+                       .arg(bingo.tmrBall->isEnabled() || bingo.tmrGrizzle->isEnabled() ? "on" : "off",
+                            running ? "running" : "stopped"));
+        if (bingo.tmrBall->interval() != bingo.scrSpeed->value())
+            p.fail(QStringLiteral("a ball every %1 ms, at a call speed of %2").arg(bingo.tmrBall->interval()).arg(bingo.scrSpeed->value()));
     }
 
-    // The visit the rules follow, gone when it ends, and what they compare with.
+    bingomodel::Bingo model_;
+    // The visit the model follows, gone when it ends, and its screen as it
+    // was after the last event.
     QPointer<const frmBingo> bingo_;
-    bingo::BallBag balls_;
-    qint16 curball_ = 0;
-    int carried_ = 0;
-    qint16 gametype_ = 0;
-    QPointer<frmBingo> watched_;      // the screen whose buttons are heard
-    std::vector<bool> buttons_;       // Okay (true) and Cancel of this event
-    std::vector<AtMessage> atMessages_;
-    std::set<int> shown_;  // the balls shown in this game
+    screenstate::State shown_;
+    screenstate::State after_;  // what it shows after the event
+    screenstate::Reader reader_;
+    QPointer<frmBingo> heard_;  // the screen whose controls are heard
+    std::vector<Input> inputs_;  // of this event
+    std::deque<bingomodel::AtMessage> atMessages_;
+    bool ticked_ = false;  // act let time pass, and heard each tick
+    bool moved_ = false;   // the player moved the call speed bar
 };
 
 const randomplayer::Registration<BingoDriver> registered("cmdBingo");

@@ -1,28 +1,35 @@
 // SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The random player's Fire & Ice (see support/gamedriver.h): shuffles, lets
-// the card slide, calls Fire or Ice, and checks the buttons, the card, the
-// gunman and each call's outcome.
+// the card slide, calls Fire or Ice, with the game's model
+// (model_fireice.h) played beside the screen. After every press, at every
+// message box and after every event, the whole screen must be what the
+// model says; the cards shuffled and the gunman's places are counted for
+// their chances.
 
 #include "fireice/frmfireice.h"
+#include "model_fireice.h"
 #include "support/fakeplatform.h"
 #include "support/gamedriver.h"
+#include "support/screensteps.h"
 
 #include <QPointer>
 #include <QPushButton>
-#include <vector>
 
 namespace {
 
-const QString kLucky = QStringLiteral("You got lucky punk, Try again, I dare you.");
-const QString kLiar = QStringLiteral("Ya big liar!");
+using fireicemodel::Model;
+
+const QString kTurned = QStringLiteral("Fire & Ice: the card turned at an edge");
+using screenstate::Press;
+using screenstate::State;
 
 class FireIceDriver : public randomplayer::ScreenDriver<FrmFireIce> {
 public:
-    QStringList messages() const override
-    {
-        return {kLucky, kLiar};
-    }
+    QStringList messages() const override { return Model::messages(); }
+    QStringList counters() const override { return {kTurned}; }
+    std::vector<randomplayer::Histogram> histograms() const override { return Model::histograms(); }
+    QString judge(const std::vector<std::vector<long>>& counts, long) const override { return Model::judge(counts); }
 
     void act(randomplayer::Player& p, Form& screen) override
     {
@@ -30,23 +37,11 @@ public:
         const int r = p.roll(100);
         if (fireice.cmdShuffle->isEnabled())
             return p.click(r < 8 ? fireice.cmdReturn : fireice.cmdShuffle);
-        if (r < 50 && p.passTime())
-            return;
-        p.click(r < 75 ? fireice.cmdFire : fireice.cmdIce);
-    }
-
-    void begin(Form* screen) override
-    {
-        FrmFireIce* fireice = of(screen);
-        calls_.clear();
-        calling_ = fireice && fireice->cmdFire->isEnabled();
-        card_ = fireice ? fireice->imgCard->picture().description() : QString();
-        // The calls as the buttons hear them, by click or by key.
-        if (fireice && fireice != watched_) {
-            watched_ = fireice;
-            QObject::connect(fireice->cmdFire, &QPushButton::clicked, fireice, [this] { calls_.push_back(true); });
-            QObject::connect(fireice->cmdIce, &QPushButton::clicked, fireice, [this] { calls_.push_back(false); });
-        }
+        // now and then the player watches the card to an edge and back
+        for (int watch = r < 6 ? 40 : r < 50 ? 1 : 0; watch > 0 && p.passTime(); --watch)
+            ++ticks_;
+        if (ticks_ == 0)
+            p.click(r < 75 ? fireice.cmdFire : fireice.cmdIce);
     }
 
     std::vector<randomplayer::NamedTimer> timers(Form& screen) const override
@@ -54,32 +49,38 @@ public:
         return {{of(screen).tmrMovement.get(), "tmrMovement"}};
     }
 
+    void begin(Form* screen) override
+    {
+        ticks_ = 0;
+        // The screen as it is when a message box opens: the call is not over yet.
+        if (screen)
+            steps_.begin(screen == visit_ ? screen : nullptr, screen->app().platform());
+    }
+
     void check(randomplayer::Player& p, Form* screen, const QStringList& messages) override
     {
-        const FrmFireIce* fireice = of(screen);
+        FrmFireIce* fireice = of(screen);
         if (!fireice)
             return;
-        const bool calling = fireice->cmdFire->isEnabled();
-        if (calls_.size() > 1)
-            p.fail(QStringLiteral("%1 calls on one card").arg(calls_.size()));
-        if (calling_ && !calls_.empty())
-            checkCall(p, *fireice, calls_.front(), messages);
-        if (fireice->cmdIce->isEnabled() != calling || fireice->cmdShuffle->isEnabled() == calling)
-            p.fail(QStringLiteral("Fire & Ice's buttons disagree"));
-        if (calling && !fireice->tmrMovement->isEnabled())
-            p.fail(QStringLiteral("a call is open but the card stands still"));
-        const double left = twips::left(fireice->imgCard);
-        if (left < -200 || left >= twips::width(fireice))
-            p.fail(QStringLiteral("the card has left the screen at %1").arg(left));
-        const QWidget* guy = fireice->picGuy;
-        if (guy->isVisible() && (twips::left(guy) < 0 || twips::top(guy) < 0 ||
-                                 twips::left(guy) + twips::width(guy) > twips::width(fireice) ||
-                                 twips::top(guy) + twips::height(guy) > twips::height(fireice)))
-            p.fail(QStringLiteral("the gunman stands outside the screen"));
+        if (fireice != visit_)
+            return startVisit(p, *fireice);
+        for (const Press& press : steps_.presses())
+            play(p, *fireice, press);
+        if (const QString wrong = steps_.unheard(messages); !wrong.isEmpty())
+            p.fail(QStringLiteral("Fire & Ice: %1").arg(wrong));
+        // the ticks the player watched, or time's passing by itself
+        for (int tick = ticks_ ? ticks_ : p.lastTick() == fireice->tmrMovement.get(); tick > 0; --tick)
+            if (model_.tick(twips::width(fireice)))
+                p.count(kTurned);
+        compare(p, screenstate::read(*fireice), QStringLiteral("after the event"));
+        // what must stop has stopped: no tick moves a card that stands
+        if (fireice->tmrMovement->isEnabled() != model_.moving())
+            p.fail(model_.moving() ? QStringLiteral("the card stands still while it should slide")
+                                   : QStringLiteral("the card's timer runs on after its stop"));
     }
 
     // Every card of the pack once, as play shows only some: each one
-    // shuffled, then called Fire.
+    // shuffled, then called Fire, which a red card answers with the gunman.
     std::vector<Step> visitSteps() const override
     {
         return {[](Form& screen, FakePlatform& platform, const std::function<void()>& look) {
@@ -89,31 +90,70 @@ public:
                 fireice.cmdShuffle_Click();
                 look();
                 fireice.cmdFire_Click();
+                look();
             }
         }};
     }
 
 private:
-    // The call just made against the card it was made on, as its picture
-    // names it: Fire for hearts and diamonds, Ice for clubs and spades.
-    void checkCall(randomplayer::Player& p, const FrmFireIce& fireice, bool fire, const QStringList& messages) const
+    enum Button { Shuffle, Fire, Ice };
+
+    void startVisit(randomplayer::Player& p, FrmFireIce& fireice)
     {
-        if (fireice.imgCard->picture().description() != card_)
-            p.fail(QStringLiteral("the %1 turned into the %2 on a call")
-                       .arg(card_, fireice.imgCard->picture().description()));
-        const QString suit = card_.section(QLatin1Char(' '), -1);
-        const bool red = suit == QLatin1String("Hearts") || suit == QLatin1String("Diamonds");
-        const QStringList expected = fire == red ? (fire ? QStringList() : QStringList{kLucky}) : QStringList{kLiar};
-        if (fireice.cmdFire->isEnabled() || messages != expected || fireice.picGuy->isVisible() != (fire && red))
-            p.fail(QStringLiteral("%1 on the %2 says \"%3\"%4")
-                       .arg(fire ? QStringLiteral("Fire") : QStringLiteral("Ice"), card_, messages.join(u'|'),
-                            fireice.picGuy->isVisible() ? QStringLiteral(" with the gunman") : QString()));
+        visit_ = &fireice;
+        // Connected after the screen's own handlers, so each hears the press's doing.
+        QObject::connect(fireice.cmdShuffle, &QPushButton::clicked, &fireice, [this] { steps_.press(Shuffle); });
+        QObject::connect(fireice.cmdFire, &QPushButton::clicked, &fireice, [this] { steps_.press(Fire); });
+        QObject::connect(fireice.cmdIce, &QPushButton::clicked, &fireice, [this] { steps_.press(Ice); });
+        if (const QString wrong = model_.start(screenstate::read(fireice)); !wrong.isEmpty())
+            p.fail(QStringLiteral("Fire & Ice opens wrong: %1").arg(wrong));
     }
 
-    QPointer<FrmFireIce> watched_;  // the screen whose calls are heard
-    std::vector<bool> calls_;       // the calls of this event, true for Fire
-    bool calling_ = false;          // before the event: a call is open
-    QString card_;                  // before the event: the card shown
+    // A press of Shuffle, Fire or Ice played on the model: a new card, or a
+    // call with its answer.
+    void play(randomplayer::Player& p, const FrmFireIce& fireice, const Press& press)
+    {
+        const bool shuffle = press.what == Shuffle;
+        const QString pressed = shuffle               ? QStringLiteral("Shuffle")
+                                : press.what == Fire ? QStringLiteral("Fire")
+                                                     : QStringLiteral("Ice");
+        if (shuffle == model_.calling())
+            p.fail(QStringLiteral("%1 took a press while its rules disable it").arg(pressed));
+        QString message;  // the rules' answer to a call
+        bool gunman = false;
+        if (shuffle) {
+            if (const QString wrong = model_.shuffle(p, press.state.at(QStringLiteral("imgCard"))); !wrong.isEmpty())
+                p.fail(wrong);
+        } else {
+            message = model_.call(press.what == Fire, &gunman);
+        }
+        QStringList shown;
+        for (const screenstate::Heard& heard : press.messages)
+            shown << heard.text;
+        if (shown != (message.isEmpty() ? QStringList() : QStringList{message}))
+            p.fail(QStringLiteral("%1 on the %2 shows \"%3\", the rules \"%4\"")
+                       .arg(pressed, model_.shown().at(QStringLiteral("imgCard")).name, shown.join(u'|'), message));
+        if (!message.isEmpty())
+            compare(p, press.messages.front().state, QStringLiteral("while \"%1\" shows").arg(message));
+        if (gunman)
+            if (const QString wrong = model_.place(p, press.state.at(QStringLiteral("picGuy")), twips::width(&fireice),
+                                                   twips::height(&fireice));
+                !wrong.isEmpty())
+                p.fail(wrong);
+        if (!shuffle)
+            model_.endCall();
+        compare(p, press.state, QStringLiteral("after %1").arg(pressed));
+    }
+
+    void compare(randomplayer::Player& p, const State& actual, const QString& when) const
+    {
+        screenstate::compare(p, model_.shown(), actual, QStringLiteral("Fire & Ice ") + when);
+    }
+
+    QPointer<FrmFireIce> visit_;  // the screen the model follows, gone when it ends
+    Model model_;
+    screenstate::Steps steps_;    // the event's presses
+    int ticks_ = 0;               // the movement's ticks the player watched in the event
 };
 
 const randomplayer::Registration<FireIceDriver> registered("cmdFireIce");

@@ -10,6 +10,7 @@
 #include <QAbstractSlider>
 #include <QGroupBox>
 #include <QLabel>
+#include <algorithm>
 
 namespace screenstate {
 
@@ -30,24 +31,37 @@ Control control(const QWidget& w)
     } else if (const auto* group = qobject_cast<const QGroupBox*>(&w)) {
         c.text = group->title();
     }
-    if (const auto* box = qobject_cast<const PictureBox*>(&w))
+    if (const auto* box = qobject_cast<const PictureBox*>(&w)) {
         c.picture = box->picture().key();
+        c.back = box->backColor();
+    } else if (w.autoFillBackground()) {
+        c.back = w.palette().color(w.backgroundRole());
+    }
     c.name = spokenName(const_cast<QWidget*>(&w));
     if (twips::isPlaced(&w)) {
-        c.left = twips::left(&w);
-        c.top = twips::top(&w);
+        const twips::Rect place = twips::rect(&w);
+        c.left = place.left;
+        c.top = place.top;
     }
     return c;
 }
 
 QString describe(const Control& c)
 {
-    return QStringLiteral("%1%2 \"%3\"%4%5 \"%6\" at %7,%8")
+    return QStringLiteral("%1%2 \"%3\"%4%5%6 \"%7\" at %8,%9")
         .arg(c.shown ? "shown" : "hidden", c.enabled ? "" : " disabled", c.text,
              c.picture.isEmpty() ? QString() : QStringLiteral(" picture %1").arg(c.picture),
-             c.checked ? " checked" : "", c.name)
+             c.back.isValid() ? QStringLiteral(" on %1").arg(c.back.name()) : QString(), c.checked ? " checked" : "", c.name)
         .arg(c.left)
         .arg(c.top);
+}
+
+// The announcer's voices (toolkit/announce.h): hidden controls that carry
+// news for a screen reader beside whatever has the focus, made and moved as
+// the focus goes; what a game shows is on its own controls.
+bool seen(const QWidget& w)
+{
+    return !w.objectName().isEmpty() && w.objectName() != QLatin1String("announcement");
 }
 
 } // namespace
@@ -55,11 +69,36 @@ QString describe(const Control& c)
 State read(const QWidget& screen)
 {
     State state;
-    state[screen.objectName()] = control(screen);
+    state.insert_or_assign(screen.objectName(), control(screen));
     for (const QWidget* w : screen.findChildren<QWidget*>())
-        if (!w->objectName().isEmpty())
-            state[w->objectName()] = control(*w);
+        if (seen(*w))
+            state.insert_or_assign(w->objectName(), control(*w));
     return state;
+}
+
+void Reader::read(const QWidget& screen, State& into)
+{
+    QList<QWidget*> found = screen.findChildren<QWidget*>();
+    if (found == found_ && into.size() == named_.size()) {
+        auto entry = into.begin();
+        for (const QWidget* w : named_) {
+            if (entry->first != w->objectName())
+                break;
+            entry->second = control(*w);
+            ++entry;
+        }
+        if (entry == into.end())
+            return;
+    }
+    // the controls as they are now, in the order of their names
+    into = screenstate::read(screen);
+    found_ = std::move(found);
+    named_ = {&screen};
+    for (const QWidget* w : found_)
+        if (seen(*w))
+            named_.push_back(w);
+    std::sort(named_.begin(), named_.end(),
+              [](const QWidget* a, const QWidget* b) { return a->objectName() < b->objectName(); });
 }
 
 QString diff(const State& expected, const State& actual)
@@ -68,16 +107,23 @@ QString diff(const State& expected, const State& actual)
     const auto line = [&](const QString& name, const QString& want, const QString& have) {
         lines += QStringLiteral("  %1: expected %2, shows %3\n").arg(name, want, have);
     };
-    for (const auto& [name, want] : expected) {
-        const auto have = actual.find(name);
-        if (have == actual.end())
-            line(name, describe(want), QStringLiteral("nothing"));
-        else if (!(have->second == want))
-            line(name, describe(want), describe(have->second));
+    // both in the order of their names, side by side (it runs after every event)
+    auto want = expected.begin();
+    auto have = actual.begin();
+    while (want != expected.end() || have != actual.end()) {
+        if (have == actual.end() || (want != expected.end() && want->first < have->first)) {
+            line(want->first, describe(want->second), QStringLiteral("nothing"));
+            ++want;
+        } else if (want == expected.end() || have->first < want->first) {
+            line(have->first, QStringLiteral("nothing"), describe(have->second));
+            ++have;
+        } else {
+            if (!(want->second == have->second))
+                line(want->first, describe(want->second), describe(have->second));
+            ++want;
+            ++have;
+        }
     }
-    for (const auto& [name, have] : actual)
-        if (!expected.count(name))
-            line(name, QStringLiteral("nothing"), describe(have));
     return lines;
 }
 

@@ -6,8 +6,11 @@
 // an event and compare it all: what should change has changed, and what
 // should not has stayed.
 
+#include <QColor>
+#include <QList>
 #include <QString>
 #include <map>
+#include <vector>
 
 class QWidget;
 
@@ -19,6 +22,7 @@ struct Control {
     bool enabled = false;  // it takes clicks and keys
     QString text;          // its caption, a label's text, a scroll bar's value
     QString picture;       // the key of the artwork it shows: which card, which back, which mark
+    QColor back;           // the colour filling it; none (invalid) where what is behind shows through
     QString name;          // what a screen reader calls it
     bool checked = false;  // an option button's or check box's
     double left = 0;       // its place in twips, in its parent
@@ -32,6 +36,16 @@ using State = std::map<QString, Control>;
 
 // Every named control inside `screen`, and the screen itself.
 State read(const QWidget& screen);
+// Reads a screen again and again, as after every event, for less: while its
+// controls stay the same, into a State read before, entry by entry in place.
+class Reader {
+public:
+    void read(const QWidget& screen, State& into);
+
+private:
+    QList<QWidget*> found_;               // the screen's widgets, as last found
+    std::vector<const QWidget*> named_;  // those named, and the screen, by name
+};
 
 // The controls that differ, one per line with both sides, expected first;
 // empty where they agree.

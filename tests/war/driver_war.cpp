@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Corvane's Cardovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The random player's War (see support/gamedriver.h), with the deck options
-// it opens: deals, plays rounds to the end of the game, and checks that
-// every card is in one hand or in play, that each round goes as its cards,
-// its result and its piles show it, and that nothing the player does while
-// a card slides changes the game.
+// it opens: deals, plays rounds to the end of the game, now and then clicks
+// or presses on while a card slides, with the game's model (model_war.h)
+// played beside the screen. After every press, at the end's message box and
+// after every event, the whole screen must be what the model says, and the
+// hands, the slide's timer and the chosen back agree with it; the deals and
+// the cards drawn are counted for their chances.
 
 #include "cards/frmcardimages.h"
 #include "cards/frmdeckoptions.h"
+#include "model_war.h"
 #include "support/fakeplatform.h"
 #include "support/gamedriver.h"
 #include "war/frmwar.h"
@@ -16,20 +19,25 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <algorithm>
 #include <array>
+#include <deque>
 
 namespace {
 
-const QString kGrizzleOut = QStringLiteral("Grizzle is out of cards, You win!");
-const QString kYouOut = QStringLiteral("You're out of cards, Grizzle wins!");
+using warmodel::Press;
+
 const QString kEndedByWar = QStringLiteral("ended by War");
 
 class WarDriver : public randomplayer::ScreenDriver<frmWar> {
 public:
-    QStringList messages() const override { return {kGrizzleOut, kYouOut}; }
+    QStringList messages() const override { return warmodel::War::messages(); }
     QStringList counters() const override { return {kEndedByWar}; }
+    std::vector<randomplayer::Histogram> histograms() const override { return warmodel::War::histograms(); }
+    QString judge(const std::vector<std::vector<long>>& counts, long) const override
+    {
+        return warmodel::War::judge(counts);
+    }
 
     // A game that can end, dealt.
     bool intent(Form& screen) const override
@@ -60,47 +68,46 @@ public:
         return {{of(screen).tmrSlide.get(), "tmrSlide"}};
     }
 
-    // The round as the screen shows it before the event; while a card
-    // slides, as it showed before the play that started the slide.
+
     void begin(Form* screen) override
     {
-        war_ = of(screen);
-        sliding_ = war_ && war_->sliding();
-        if (sliding_)
-            game_ = game(war_->deck);
-        else if (war_)
-            before_ = shown(*war_);
+        ticks_ = 0;
+        heard_.clear();
+        hands_.clear();
+        frmWar* war = of(screen);
+        if (!war || war != visit_)
+            return;
+        steps_.begin(war, war->app().platform());
+        // War's end shows as a card lands, in a tick and not a press.
+        screenstate::hear(war, war->app().platform(), [this](screenstate::Heard heard) { heard_.push_back(std::move(heard)); });
+        listenToOptions(war->app());
     }
 
-    void check(randomplayer::Player& p, Form* screen, const QStringList& messages) override
+    void check(randomplayer::Player& p, Form* screen, const QStringList&) override
     {
-        checkDeckOptions(p);
-        for (const QString& m : messages)
-            if (m == kGrizzleOut || m == kYouOut)
-                p.fail(QStringLiteral("War said \"%1\" and went on").arg(m));
-        const frmWar* war = of(screen);
-        if (sliding_ && (!war_ || p.lastTick() != war_->tmrSlide.get()))
-            checkIgnored(p, war);
-        if (war) {
-            checkWar(p, *war);
-            if (war == war_)
-                checkRound(p, *war);
-        }
+        frmWar* war = of(screen);
+        if (!war)
+            return;
+        if (war != visit_)
+            return startVisit(p, *war);
+        playEvent(p, *war);
+        if (!heard_.empty())
+            p.fail(QStringLiteral("War shows \"%1\" where its rules show none").arg(heard_.front().text));
+        screenstate::compare(p, model_.shown(), screenstate::read(*war), QStringLiteral("War after the event"));
+        checkHidden(p, *war);
     }
 
+    // The game's end, in the tick that landed the player's card.
     bool ended(randomplayer::Player& p, Form& screen, const QStringList& messages) override
     {
+        frmWar& war = of(screen);
         const QString last = messages.isEmpty() ? QString() : messages.last();
-        if (last != kGrizzleOut && last != kYouOut)
+        if (&war != visit_ || !this->messages().contains(last))
             return false;
-        const war::WarDeck& d = of(screen).deck;
-        const bool right = last == kGrizzleOut ? d.dealercards.count() == 0
-                                               : d.yourcards.count() == 0 && d.dealercards.count() > 0;
-        if (!right)
-            p.fail(QStringLiteral("War ended with \"%1\" and hands of %2 and %3 cards")
-                       .arg(last)
-                       .arg(d.dealercards.count())
-                       .arg(d.yourcards.count()));
+        ++ticks_;
+        playEvent(p, war);
+        if (!heard_.empty() || model_.sliding())
+            p.fail(QStringLiteral("War ended with \"%1\" where its rules go on").arg(last));
         p.count(kEndedByWar);
         return true;
     }
@@ -133,6 +140,94 @@ public:
     }
 
 private:
+    void startVisit(randomplayer::Player& p, frmWar& war)
+    {
+        visit_ = &war;
+        // Connected after the screen's own handlers, so each hears the press's doing.
+        const auto heard = [this, &war](auto* control, auto signal, Press what) {
+            QObject::connect(control, signal, &war, [this, what] { press(what); });
+        };
+        heard(war.cmdStart, &QPushButton::clicked, Press::Start);
+        heard(war.picYourCards, &PictureBox::clicked, Press::Pile);
+        heard(war.cmdContinue, &QPushButton::clicked, Press::Continue);
+        heard(war.cmDeckOptions, &QPushButton::clicked, Press::DeckOptions);
+        heard(war.cmdQuit, &QPushButton::clicked, Press::Quit);
+        model_.start(p, screenstate::read(war));
+    }
+
+    // The deck options dialog's presses, once it is there; it outlives War's visits.
+    void listenToOptions(App& app)
+    {
+        frmDeckOptions* dialog = app.existing<frmDeckOptions>();
+        if (!dialog || dialog == options_)
+            return;
+        options_ = dialog;
+        QObject::connect(dialog->cmdOkay, &QPushButton::clicked, dialog, [this] { press(Press::Okay); });
+        for (std::size_t i = 0; i < dialog->Optcard.size(); ++i)
+            QObject::connect(dialog->Optcard[i], &QRadioButton::clicked, dialog,
+                             [this, i] { press(int(Press::Option) + int(i)); });
+    }
+
+    // A press, with the hands as it left them: the deal is the one thing
+    // the screen does not show.
+    void press(int what)
+    {
+        if (!visit_)
+            return;
+        hands_.push_back(hands(visit_->deck));
+        steps_.press(what);
+    }
+
+    static warmodel::Hands hands(const war::WarDeck& deck)
+    {
+        warmodel::Hands h;
+        for (int card = 0; card < 48; ++card) {
+            const war::Card c{card / 4 + 2, card % 4 + 1};
+            h.grizzles[std::size_t(card)] = deck.dealercards.holds(c);
+            h.yours[std::size_t(card)] = deck.yourcards.holds(c);
+        }
+        return h;
+    }
+
+    // The event's presses on the model, each compared with the screen it
+    // left, then the slide's ticks.
+    void playEvent(randomplayer::Player& p, const frmWar& war)
+    {
+        const std::vector<screenstate::Press>& presses = steps_.presses();
+        for (std::size_t i = 0; i < presses.size(); ++i) {
+            const int what = std::min(presses[i].what, int(Press::Option));
+            model_.press(p, Press(what), presses[i].what - what, presses[i].state, hands_[i]);
+            screenstate::compare(p, model_.shown(), presses[i].state, QStringLiteral("War after a press"));
+        }
+        hands_.clear();
+        for (int tick = ticks_ ? ticks_ : p.lastTick() == war.tmrSlide.get(); tick > 0; --tick)
+            model_.tick(p, heard_);
+    }
+
+    // What the screen keeps out of sight agrees with the model: the hands,
+    // the slide's timer running only while a card slides, the back and the
+    // deck options.
+    void checkHidden(randomplayer::Player& p, const frmWar& war) const
+    {
+        const warmodel::Hands now = hands(war.deck);
+        if (now.grizzles != model_.hands().grizzles || now.yours != model_.hands().yours)
+            p.fail(QStringLiteral("War's hands are not the ones its rules have dealt and played"));
+        if (war.tmrSlide->isEnabled() != model_.sliding())
+            p.fail(model_.sliding() ? QStringLiteral("War's card stands still while it should slide")
+                                    : QStringLiteral("War's slide timer runs on after the card has landed"));
+        const int back = war.app().existing<frmCardImages>()->cardtype;
+        if (back != model_.back())
+            p.fail(QStringLiteral("the card back is %1, the deck options chose %2").arg(back).arg(model_.back()));
+        if (const frmDeckOptions* dialog = options_) {
+            bool right = dialog->isVisible() == model_.optionsOpen() && dialog->isEnabled() == model_.optionsOpen();
+            for (std::size_t i = 0; i < dialog->Optcard.size(); ++i)
+                right = right && dialog->Optcard[i]->isChecked() == (int(i) == model_.option());
+            if (!right)
+                p.fail(QStringLiteral("the deck options are not as their rules say, Optcard(%1) chosen")
+                           .arg(model_.option()));
+        }
+    }
+
     static void play(randomplayer::Player& p, frmWar& war, int r)
     {
         if (!war.deck.yourdealt) {
@@ -161,94 +256,11 @@ private:
         p.click(controls[std::size_t(r % 5)]);
     }
 
-    static void land(randomplayer::Player& p, const frmWar& war)
+    // Time passes until the card has landed, each tick of the slide counted.
+    void land(randomplayer::Player& p, const frmWar& war)
     {
-        while (war.sliding() && p.passTime(war.tmrSlide.get())) {
-        }
-    }
-
-    // What the player sees of a round: the cards left in each pile, as their
-    // names say, and whether the round is settled.
-    struct Shown {
-        int yours = 0;
-        int grizzles = 0;
-        bool settled = false;
-    };
-
-    // Both hands and the cards in play.
-    static std::array<int, 6> game(const war::WarDeck& d)
-    {
-        return {d.yourcards.count(), d.dealercards.count(), d.yourvalue, d.yoursuit, d.dealervalue, d.dealersuit};
-    }
-
-    // An event other than the slide's tick, while a card slid: the game is
-    // as it was, the card still on its way, War on show and no dialog open.
-    void checkIgnored(randomplayer::Player& p, const frmWar* war) const
-    {
-        const frmDeckOptions* dialog = p.app().existing<frmDeckOptions>();
-        if (!war || war != war_ || !war->sliding() || game(war->deck) != game_ || (dialog && dialog->isVisible()))
-            p.fail(QStringLiteral("War acted on the player while a card slid"));
-    }
-
-    static int pileCount(const QWidget* pile)
-    {
-        static const QRegularExpression count(QStringLiteral(", (\\d+) cards?$"));
-        const QRegularExpressionMatch m = count.match(pile->accessibleName());
-        return m.hasMatch() ? m.captured(1).toInt() : -1;
-    }
-
-    static Shown shown(const frmWar& war)
-    {
-        return {pileCount(war.picYourCards), pileCount(war.picDealerCards), war.cmdContinue->isVisible()};
-    }
-
-    // The value of the card a picture shows, from its description ("10 of
-    // Clubs", "King of Hearts"); 0 for none.
-    static int shownValue(const PictureBox* card)
-    {
-        const QString rank = card->picture().description().section(QLatin1Char(' '), 0, 0);
-        static const QStringList courts{QStringLiteral("Jack"), QStringLiteral("Queen"), QStringLiteral("King"),
-                                        QStringLiteral("Ace")};
-        if (courts.contains(rank))
-            return 11 + int(courts.indexOf(rank));
-        return rank.toInt();
-    }
-
-    // A round settled by this event: the cards shown decide it, the winner
-    // takes both, a tie sends each card back to its own hand.
-    void checkRound(randomplayer::Player& p, const frmWar& war) const
-    {
-        const Shown now = shown(war);
-        const war::WarDeck& d = war.deck;
-        if (d.yourdealt && (now.yours != d.yourcards.count() || now.grizzles != d.dealercards.count()))
-            p.fail(QStringLiteral("the piles are named with %1 and %2 cards, the hands hold %3 and %4")
-                       .arg(now.yours)
-                       .arg(now.grizzles)
-                       .arg(d.yourcards.count())
-                       .arg(d.dealercards.count()));
-        if (!now.settled || before_.settled || before_.yours < 0)
-            return;
-        const int yours = shownValue(war.piccard2), grizzles = shownValue(war.piccard1);
-        if (yours != d.yourvalue || grizzles != d.dealervalue)
-            p.fail(QStringLiteral("the cards show %1 and %2, the round compared %3 and %4")
-                       .arg(yours)
-                       .arg(grizzles)
-                       .arg(d.yourvalue)
-                       .arg(d.dealervalue));
-        // Grizzle's card was out before the player played.
-        const int gain = yours > grizzles ? 1 : yours < grizzles ? -1 : 0;
-        const QString winner = gain > 0 ? QStringLiteral("You!") : gain < 0 ? QStringLiteral("Grizzle!")
-                                                                             : QStringLiteral("Both of you!");
-        if (war.lblWinner->text() != winner || now.yours != before_.yours + gain ||
-            now.grizzles != before_.grizzles + 1 - gain)
-            p.fail(QStringLiteral("%1 against %2 shows \"%3\" and piles of %4 and %5 cards, from %6 and %7")
-                       .arg(yours)
-                       .arg(grizzles)
-                       .arg(war.lblWinner->text())
-                       .arg(now.yours)
-                       .arg(now.grizzles)
-                       .arg(before_.yours)
-                       .arg(before_.grizzles + 1));
+        while (war.sliding() && p.passTime(war.tmrSlide.get()))
+            ticks_ += p.lastTick() == war.tmrSlide.get();
     }
 
     static bool canEnd(const war::WarDeck& deck)
@@ -270,84 +282,13 @@ private:
         p.click(dialog.cmdOkay);
     }
 
-    // The deck options are War's, and the card back they choose is everyone's.
-    static void checkDeckOptions(randomplayer::Player& p)
-    {
-        const App& app = p.app();
-        const frmCardImages& images = *app.existing<frmCardImages>();
-        if (images.cardtype < 0 || images.cardtype > 4)
-            p.fail(QStringLiteral("card back %1").arg(images.cardtype));
-        const frmDeckOptions* dialog = app.existing<frmDeckOptions>();
-        if (!dialog)
-            return;
-        if (std::count_if(dialog->Optcard.begin(), dialog->Optcard.end(), [](QRadioButton* o) { return o->isChecked(); }) != 1)
-            p.fail(QStringLiteral("not exactly one card back chosen"));
-        const frmWar* war = app.existing<frmWar>();
-        if (dialog->isVisible() && (!war || war->isEnabled() || !dialog->isEnabled()))
-            p.fail(QStringLiteral("the deck options are open, and War is not waiting for them"));
-        if (!dialog->isVisible() && war && !war->isEnabled())
-            p.fail(QStringLiteral("War is disabled with the deck options closed"));
-    }
-
-    static void checkWar(randomplayer::Player& p, const frmWar& war)
-    {
-        const war::WarDeck& d = war.deck;
-        // the controls' own Enabled: the screen waits while the deck options are open
-        const auto enabled = [&war](const QWidget* w) { return w->isEnabledTo(&war); };
-        frmCardImages& images = *war.app().existing<frmCardImages>();
-        const Picture back = images.PictureClip1(images.cardtype);
-        if (war.picYourCards->picture() != back || war.picDealerCards->picture() != back)
-            p.fail(QStringLiteral("a War pile does not show the chosen back"));
-        if (!d.yourdealt) {
-            if (d.yourcards.count() || d.dealercards.count() || war.piccard1->isVisible() || war.piccard2->isVisible() ||
-                enabled(war.cmdQuit) || !enabled(war.cmdStart))
-                p.fail(QStringLiteral("War is not as loaded before Start"));
-            return;
-        }
-        std::vector<war::Card> inPlay;
-        for (int value = war::kLowValue; value <= war::kHighValue; ++value) {
-            for (int suit = 1; suit <= war::kSuits; ++suit) {
-                const war::Card c{value, suit};
-                const bool grizzles = d.dealercards.holds(c), yours = d.yourcards.holds(c);
-                if (grizzles && yours)
-                    p.fail(QStringLiteral("the %1 of suit %2 is in both hands").arg(value).arg(suit));
-                if (!grizzles && !yours)
-                    inPlay.push_back(c);
-            }
-        }
-        const war::Card grizzles{d.dealervalue, d.dealersuit};
-        // Start and Main Menu change once Grizzle's first card has landed.
-        if (!war.sliding() && (enabled(war.cmdStart) || !enabled(war.cmdQuit)))
-            p.fail(QStringLiteral("War's Start or Main Menu is wrong after the deal"));
-        // Between rounds Grizzle's card is out, and the player's while it
-        // slides; once the round is settled and shown, every card is back in
-        // a hand.
-        const bool settled = war.cmdContinue->isVisible();
-        const bool yoursSlides = war.sliding() && war.piccard2->isVisible();
-        std::vector<war::Card> out{grizzles};
-        if (yoursSlides)
-            out.push_back({d.yourvalue, d.yoursuit});
-        if (settled ? !inPlay.empty() : !std::is_permutation(inPlay.begin(), inPlay.end(), out.begin(), out.end()))
-            p.fail(QStringLiteral("%1 of the 48 cards are in neither hand %2")
-                       .arg(inPlay.size())
-                       .arg(settled ? QStringLiteral("after the round") : QStringLiteral("with Grizzle's card out")));
-        if (!settled) {
-            if (!war.lblWinner->text().isEmpty() || (war.piccard2->isVisible() && !yoursSlides))
-                p.fail(QStringLiteral("the last round's result still shows"));
-            if (!war.piccard1->isVisible() ||
-                war.piccard1->picture() != images.cardpicture(qint16(grizzles.value), qint16(grizzles.suit)) ||
-                !enabled(war.picYourCards))
-                p.fail(QStringLiteral("Grizzle's card in play is not shown as it should be"));
-            return;
-        }
-        if (!war.piccard2->isVisible() || enabled(war.picYourCards) || war.lblWinner->text().isEmpty())
-            p.fail(QStringLiteral("the settled round shows \"%1\"").arg(war.lblWinner->text()));
-    }
-
-    QPointer<const frmWar> war_;  // the screen before the event
-    Shown before_;
-    bool sliding_ = false;        // a card slid before the event
-    std::array<int, 6> game_{};   // the game then
+    QPointer<frmWar> visit_;  // the screen the model follows, gone when it ends
+    QPointer<frmDeckOptions> options_;  // the dialog whose presses are heard
+    warmodel::War model_;
+    screenstate::Steps steps_;  // the event's presses
+    std::vector<warmodel::Hands> hands_;  // after each of them
+    std::deque<screenstate::Heard> heard_;  // message boxes not yet accounted for
+    int ticks_ = 0;  // the slide's ticks the player waited for in the event
 };
 
 const randomplayer::Registration<WarDriver> registered("cmdWar");
