@@ -34,6 +34,7 @@ QString plain(QString text)
 struct Term {
     QString english;
     QStringList forms;  // the glossary's word first
+    QRegularExpression named;  // the English word, whole
 };
 
 struct Glossary {
@@ -60,7 +61,9 @@ Glossary glossary(const QString& language)
         if (cells.size() < 2 || cells[0] == QLatin1String("English") || cells[0].startsWith(u'(') ||
             cells[0].contains(QLatin1String("---")))
             continue;
-        Term term{cells[0], {cells[1]}};
+        Term term{cells[0], {cells[1]},
+                  QRegularExpression(QStringLiteral("(?<!\\w)%1(?!\\w)").arg(QRegularExpression::escape(cells[0])),
+                                     QRegularExpression::CaseInsensitiveOption)};
         if (cells.size() > 2)
             for (const QString& form : cells[2].split(u',', Qt::SkipEmptyParts))
                 term.forms << form.trimmed();
@@ -168,9 +171,7 @@ private slots:
             const QString english = plain(m.source);
             for (const QString& text : translations(m)) {
                 for (const Term& term : g.terms)
-                    if (english.contains(QRegularExpression(QStringLiteral("(?<!\\w)%1(?!\\w)")
-                                                                .arg(QRegularExpression::escape(term.english)),
-                                                            QRegularExpression::CaseInsensitiveOption)) &&
+                    if (english.contains(term.named) &&
                         std::none_of(term.forms.begin(), term.forms.end(),
                                      [&](const QString& f) { return text.contains(f, Qt::CaseInsensitive); }))
                         faults << QStringLiteral("\"%1\" not as %2: %3").arg(term.english, term.forms[0], text);
