@@ -166,10 +166,14 @@ private slots:
         const std::vector<catalogue::Message> messages =
             catalogue::read(QFINDTESTDATA(QStringLiteral("../../translations/cardovia_%1.ts").arg(language)));
         QVERIFY(messages.size() > 100);
+        QStringList written = distTexts(language, true);
+        written << sourceFile(QStringLiteral("dist/cardovia.%1.6.in").arg(language));
+        QVERIFY2(!written.last().isEmpty(), qPrintable(language + QStringLiteral(" has no manual page")));
         QStringList faults;
         for (const catalogue::Message& m : messages) {
             const QString english = plain(m.source);
             for (const QString& text : translations(m)) {
+                written << text;
                 for (const Term& term : g.terms)
                     if (english.contains(term.named) &&
                         std::none_of(term.forms.begin(), term.forms.end(),
@@ -177,16 +181,12 @@ private slots:
                         faults << QStringLiteral("\"%1\" not as %2: %3").arg(term.english, term.forms[0], text);
             }
         }
-        QStringList written = distTexts(language, true) << sourceFile(QStringLiteral("dist/cardovia.%1.6.in").arg(language));
-        QVERIFY2(!written.last().isEmpty(), qPrintable(language + QStringLiteral(" has no manual page")));
-        for (const catalogue::Message& m : messages)
-            written << translations(m);
-        for (const QRegularExpression& never : g.never)
+        for (const QRegularExpression& never : g.never) {
             QVERIFY2(never.isValid(), qPrintable(never.pattern() + u' ' + never.errorString()));
-        for (const QRegularExpression& never : g.never)
             for (const QString& text : written)
                 if (never.match(text).hasMatch())
                     faults << QStringLiteral("%1 in: %2").arg(never.pattern(), text.left(120));
+        }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join(u'\n')));
     }
 

@@ -69,7 +69,7 @@ private:
     Slide slide_ = None;
     int steps_ = 0;  // of the slide, shown
     Landing landing_ = Nothing;
-    int back_ = 1;    // the design the run starts with
+    int back_ = 1;    // the card back the run starts with
     int option_ = 1;  // the dialog's, checked
     bool optionsOpen_ = false;
     screenstate::State shown_;
