@@ -15,7 +15,7 @@ step() { [[ " ${steps[*]} " == *" $1 "* ]]; }
 
 packages=(
     # build
-    g++ cmake make pkg-config qt6-base-dev libsdl2-mixer-dev libfluidsynth-dev libasound2-dev libxcb1-dev
+    g++ cmake ninja-build pkg-config qt6-base-dev libsdl2-mixer-dev libfluidsynth-dev libasound2-dev libxcb1-dev
     # the translations: Qt's LinguistTools (lupdate, lrelease) and Qt's own
     # catalogues, for the buttons of its dialogs
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
@@ -45,8 +45,10 @@ packages=(
 
 case "$kind" in
     release) build="$root/build"; cmake_args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF) ;;
-    # with the platform's tests once more with ThreadSanitizer (tests/tsan/)
-    test)    build="$root/build-test"; cmake_args=(-DCMAKE_BUILD_TYPE=Debug -DCARDOVIA_SANITIZE=ON) ;;
+    # with the platform's tests once more with ThreadSanitizer (tests/tsan/),
+    # each folder's files compiled together (a unity build) to build in half
+    # the time; the player's build compiles each file on its own
+    test)    build="$root/build-test"; cmake_args=(-DCMAKE_BUILD_TYPE=Debug -DCARDOVIA_SANITIZE=ON -DCMAKE_UNITY_BUILD=ON) ;;
     *) echo "setup: unknown build kind '$kind' (release or test)" >&2; exit 2 ;;
 esac
 
@@ -71,7 +73,13 @@ if ((${#missing[@]})); then
 fi
 
 if step configure; then
-    cmake -S "$root" -B "$build" "${cmake_args[@]}" >/dev/null
+    # Ninja, which starts the next compile sooner than make; a folder made
+    # for another build tool is made afresh
+    if [[ -f $build/CMakeCache.txt ]] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$build/CMakeCache.txt"; then
+        echo "setup: $build was made for another build tool; making it afresh"
+        rm -rf "$build"
+    fi
+    cmake -S "$root" -B "$build" -G Ninja "${cmake_args[@]}" >/dev/null
 fi
 if step build; then
     cmake --build "$build" -j "$(nproc)"

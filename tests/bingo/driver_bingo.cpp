@@ -259,6 +259,6 @@ private:
     bool moved_ = false;   // the player moved the call speed bar
 };
 
-const randomplayer::Registration<BingoDriver> registered("cmdBingo");
+const randomplayer::Registration<BingoDriver> registeredBingo("cmdBingo");
 
 } // namespace

@@ -18,7 +18,6 @@
 
 namespace {
 
-using fireicemodel::Model;
 
 const QString kTurned = QStringLiteral("Fire & Ice: the card turned at an edge");
 using screenstate::Press;
@@ -26,6 +25,8 @@ using screenstate::State;
 
 class FireIceDriver : public randomplayer::ScreenDriver<FrmFireIce> {
 public:
+    using Model = fireicemodel::Model;
+
     QStringList messages() const override { return Model::messages(); }
     QStringList counters() const override { return {kTurned}; }
     std::vector<randomplayer::Histogram> histograms() const override { return Model::histograms(); }
@@ -156,6 +157,6 @@ private:
     int ticks_ = 0;               // the movement's ticks the player watched in the event
 };
 
-const randomplayer::Registration<FireIceDriver> registered("cmdFireIce");
+const randomplayer::Registration<FireIceDriver> registeredFireIce("cmdFireIce");
 
 } // namespace

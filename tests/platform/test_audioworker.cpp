@@ -241,7 +241,7 @@ private slots:
     platform.End();
 }
 
-static int testMain(int argc, char** argv)
+static int audioWorkerMain(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
     if (argc == 2 && QByteArray(argv[1]) == "--end-while-busy")
@@ -249,5 +249,5 @@ static int testMain(int argc, char** argv)
     AudioWorkerTest test;
     return QTest::qExec(&test, argc, argv);
 }
-CARDOVIA_TEST_ENTRY(AudioWorkerTest, testMain)
+CARDOVIA_TEST_ENTRY(AudioWorkerTest, audioWorkerMain)
 #include "test_audioworker.moc"

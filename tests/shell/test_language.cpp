@@ -270,7 +270,7 @@ private slots:
     }
 };
 
-static int testMain(int argc, char** argv)
+static int languageMain(int argc, char** argv)
 {
     QApplication application(argc, argv);
     if (argc == 4 && QByteArray(argv[1]) == "--visit")
@@ -278,6 +278,6 @@ static int testMain(int argc, char** argv)
     LanguageTest test;
     return QTest::qExec(&test, argc, argv);
 }
-CARDOVIA_TEST_ENTRY(LanguageTest, testMain)
+CARDOVIA_TEST_ENTRY(LanguageTest, languageMain)
 
 #include "test_language.moc"

@@ -143,7 +143,7 @@ private slots:
     }
 };
 
-static int testMain(int argc, char** argv)
+static int randomPlayerMain(int argc, char** argv)
 {
     QApplication application(argc, argv);
     if (argc == 4 && (QByteArray(argv[1]) == "--play" || QByteArray(argv[1]) == "--play-real"))
@@ -152,6 +152,6 @@ static int testMain(int argc, char** argv)
     RandomPlayerTest test;
     return QTest::qExec(&test, argc, argv);
 }
-CARDOVIA_TEST_ENTRY(RandomPlayerTest, testMain)
+CARDOVIA_TEST_ENTRY(RandomPlayerTest, randomPlayerMain)
 
 #include "test_randomplayer.moc"

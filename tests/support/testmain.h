@@ -20,13 +20,13 @@ bool add(const char* file, const char* className, Main main);
 // A test with a main of its own: `function` is it.
 #define CARDOVIA_TEST_ENTRY(TestObject, function) \
     namespace { \
-    [[maybe_unused]] const bool cardoviaTestAdded = testmain::add(__FILE__, #TestObject, function); \
+    [[maybe_unused]] const bool cardoviaTestAdded##TestObject = testmain::add(__FILE__, #TestObject, function); \
     }
 
 // QtTest's own main, with the application its QTEST_*MAIN makes.
 #define CARDOVIA_TEST_WRAPPER(TestObject, ...) \
     namespace { \
-    int cardoviaTestMain(int argc, char* argv[]) \
+    int cardoviaTestMain##TestObject(int argc, char* argv[]) \
     { \
         QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>(); \
         __VA_ARGS__ \
@@ -35,7 +35,7 @@ bool add(const char* file, const char* className, Main main);
         return QTest::qExec(&tc, argc, argv); \
     } \
     } \
-    CARDOVIA_TEST_ENTRY(TestObject, cardoviaTestMain)
+    CARDOVIA_TEST_ENTRY(TestObject, cardoviaTestMain##TestObject)
 
 #define CARDOVIA_TEST_MAIN(TestObject) CARDOVIA_TEST_WRAPPER(TestObject, QTEST_MAIN_SETUP())
 #define CARDOVIA_TEST_GUILESS_MAIN(TestObject) \

@@ -19,10 +19,11 @@ namespace {
 
 using screenstate::Press;
 using screenstate::State;
-using tictactoemodel::Model;
 
 class TicTacToeDriver : public randomplayer::ScreenDriver<frmTicTacToe> {
 public:
+    using Model = tictactoemodel::Model;
+
     QStringList messages() const override { return Model::messages(); }
     std::vector<randomplayer::Histogram> histograms() const override { return Model::histograms(); }
     QString judge(const std::vector<std::vector<long>>& counts, long) const override { return Model::judge(counts); }
@@ -139,6 +140,6 @@ private:
     screenstate::Steps steps_;      // the event's clicks
 };
 
-const randomplayer::Registration<TicTacToeDriver> registered("cmdTicTacToe");
+const randomplayer::Registration<TicTacToeDriver> registeredTicTacToe("cmdTicTacToe");
 
 } // namespace

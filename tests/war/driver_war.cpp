@@ -291,6 +291,6 @@ private:
     int ticks_ = 0;  // the slide's ticks the player waited for in the event
 };
 
-const randomplayer::Registration<WarDriver> registered("cmdWar");
+const randomplayer::Registration<WarDriver> registeredWar("cmdWar");
 
 } // namespace

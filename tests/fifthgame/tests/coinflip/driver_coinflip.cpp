@@ -69,6 +69,6 @@ private:
     coinflip::Score before_;         // before the event: the score
 };
 
-const randomplayer::Registration<CoinFlipDriver> registered("cmdCoinFlip");
+const randomplayer::Registration<CoinFlipDriver> registeredCoinFlip("cmdCoinFlip");
 
 } // namespace
