@@ -34,10 +34,15 @@ timed() {
 
 timed "packages (check)" "$root/tools/setup.sh" test packages
 timed "configure" "$root/tools/setup.sh" test configure
-# the music first, which both sanitizer builds' tests play
-timed "build: the music" cmake --build "$build" -j "$(nproc)" --target cardovia-data
-timed "build: ThreadSanitizer's" cmake --build "$build" -j "$(nproc)" --target cardovia-tsan-tests
-timed "build: the rest" cmake --build "$build" -j "$(nproc)"
+# in one go, as ./test.sh builds; Ninja's log then tells the seconds of the
+# ThreadSanitizer build's own jobs (tests/tsan/) among them
+jobs_before=0
+if [[ -f $build/.ninja_log ]]; then jobs_before=$(wc -l <"$build/.ninja_log"); fi
+timed "build" cmake --build "$build" -j "$(nproc)"
+# a job with several outputs has a line for each
+tsan_jobs=$(tail -n +"$((jobs_before + 1))" "$build/.ninja_log" |
+            awk '$4 ~ /(^|\/)tests\/tsan\// && !seen[$1 " " $2 " " $5]++ { s += ($2 - $1) / 1000 }
+                 END { printf "%.1f", s }')
 # as many cases at once as ./test.sh runs
 jobs=$(($(nproc) * 2))
 timed "ctest -j $jobs (every case)" ctest --test-dir "$build" --output-on-failure -j "$jobs"
@@ -46,6 +51,7 @@ ctest_out="$log/ctest -j $jobs (every case).out"
 printf '%-44s %8s %8s\n' "phase" "wall s" "cpu s"
 printf '%s\n' "${rows[@]}"
 printf '%s\n' "${rows[@]}" | awk '{ w += $(NF-1); c += $NF } END { printf "%-44s %8.1f %8.1f\n", "total", w, c }'
+echo "of the build, the ThreadSanitizer build's jobs: $tsan_jobs s"
 # CTest's sums per label: the seconds of the label's cases, side by side or not
 echo
 sed -n '/^Label Time Summary:/,/^$/p' "$ctest_out" | sed '/^$/d'
