@@ -11,6 +11,7 @@
 #include "shell/games.h"
 #include "support/bounds.h"
 #include "support/eventlog.h"
+#include "support/forks.h"
 #include "support/gamedriver.h"
 #include "support/logged.h"
 #include "support/sound.h"
@@ -19,8 +20,6 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -716,21 +715,6 @@ private:
     bool windowGone_ = false;  // the player closed or destroyed the frame's window
 };
 
-// The threads of this process but QtTest's watchdog, which only sleeps until
-// a test function overruns.
-int threads()
-{
-    int count = 0;
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile name(tasks.filePath(task + QStringLiteral("/comm")));
-        name.open(QIODevice::ReadOnly);
-        if (name.readAll().trimmed() != "QtTest Watchdog")
-            ++count;
-    }
-    return count;
-}
-
 } // namespace
 
 bool Driver::intent(Form&) const
@@ -793,6 +777,7 @@ Result play(unsigned seed, long events, const Options& options)
     auto* shared = new (memory) Shared{};
 
     StartedApp started;
+    readSymbols();
     activate(&started.app->main());
     std::seed_seq seeds{seed};
     std::mt19937 runSeeds(seeds);
