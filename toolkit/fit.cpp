@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -51,9 +52,29 @@ bool captionBox(const QWidget* control, QRect* box, int* flags)
     return !caption(control).isEmpty();
 }
 
-} // namespace
+// A caption asked about: the font (with the resolution of the device it is
+// for, which its metrics follow), the box, the flags and the text.
+struct Asked {
+    QFont font;
+    qreal dpi;
+    QRect box;
+    int flags;
+    QString text;
+    bool operator==(const Asked&) const = default;
+};
 
-std::optional<QFont> within(const QFont& font, const QRect& box, int flags, const QString& text)
+size_t qHash(const Asked& asked, size_t seed)
+{
+    return qHashMulti(seed, asked.font, asked.dpi, asked.box, asked.flags, asked.text);
+}
+
+// The captions' answers: a caption is measured once, not at each of its
+// paints (a card sliding over a label repaints it every step). Captions
+// change with the language and the zoom, so the answers start afresh
+// once there are this many.
+constexpr qsizetype kRemembered = 512;
+
+std::optional<QFont> measured(const QFont& font, const QRect& box, int flags, const QString& text)
 {
     if (shows(font, box, flags, text))
         return font;
@@ -71,6 +92,21 @@ std::optional<QFont> within(const QFont& font, const QRect& box, int flags, cons
             return smaller;
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QFont> within(const QFont& font, const QRect& box, int flags, const QString& text)
+{
+    thread_local QHash<Asked, std::optional<QFont>> answers;
+    Asked asked{font, QFontMetricsF(font).fontDpi(), box, flags, text};
+    if (const auto known = answers.constFind(asked); known != answers.cend())
+        return *known;
+    if (answers.size() >= kRemembered)
+        answers.clear();
+    const std::optional<QFont> answer = measured(font, box, flags, text);
+    answers.insert(std::move(asked), answer);
+    return answer;
 }
 
 QString caption(const QWidget* control)

@@ -68,8 +68,8 @@ void setZoom(double factor)
     zoom_ = factor;
     const QWidgetList all = QApplication::allWidgets();
     for (QWidget* widget : all) {
-        if (isPlaced(widget))
-            setRect(widget, rect(widget));
+        if (const std::optional<Rect> place = placed(widget))
+            setRect(widget, *place);
         fonts::rezoom(widget);
     }
     // After every place and font, so that a control deriving more from the
@@ -83,11 +83,8 @@ void setZoom(double factor)
 
 Rect rect(const QWidget* widget)
 {
-    const QVariant stored = widget->property(kRectProperty);
-    if (stored.isValid()) {
-        const QRectF r = stored.toRectF();
-        return {r.x(), r.y(), r.width(), r.height()};
-    }
+    if (const std::optional<Rect> place = placed(widget))
+        return *place;
     const QRect g = widget->geometry();
     return {fromPixels(g.x()), fromPixels(g.y()), fromPixels(g.width()), fromPixels(g.height())};
 }
@@ -95,6 +92,15 @@ Rect rect(const QWidget* widget)
 bool isPlaced(const QWidget* widget)
 {
     return widget->property(kRectProperty).isValid();
+}
+
+std::optional<Rect> placed(const QWidget* widget)
+{
+    const QVariant stored = widget->property(kRectProperty);
+    if (!stored.isValid())
+        return std::nullopt;
+    const QRectF r = stored.toRectF();
+    return Rect{r.x(), r.y(), r.width(), r.height()};
 }
 
 void setRect(QWidget* widget, const Rect& r)
@@ -136,8 +142,8 @@ void setClientInset(QWidget* container, double inset)
 {
     container->setProperty(kInsetProperty, inset);
     for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (isPlaced(child))
-            setRect(child, rect(child));
+        if (const std::optional<Rect> place = placed(child))
+            setRect(child, *place);
 }
 
 int clientInset(const QWidget* container)

@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QMargins>
+#include <optional>
 
 class QWidget;
 
@@ -52,6 +53,8 @@ QEvent::Type zoomChangeEvent();
 Rect rect(const QWidget* widget);
 // Whether the widget was given a place in twips, which the zoom then scales.
 bool isPlaced(const QWidget* widget);
+// That place, if it was given one.
+std::optional<Rect> placed(const QWidget* widget);
 void setRect(QWidget* widget, const Rect& rect);
 double left(const QWidget* widget);
 double top(const QWidget* widget);

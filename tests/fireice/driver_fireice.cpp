@@ -73,7 +73,8 @@ public:
         for (int tick = ticks_ ? ticks_ : p.lastTick() == fireice->tmrMovement.get(); tick > 0; --tick)
             if (model_.tick(twips::width(fireice)))
                 p.count(kTurned);
-        compare(p, screenstate::read(*fireice), QStringLiteral("after the event"));
+        reader_.read(*fireice, after_);
+        compare(p, after_, QStringLiteral("after the event"));
         // what must stop has stopped: no tick moves a card that stands
         if (fireice->tmrMovement->isEnabled() != model_.moving())
             p.fail(model_.moving() ? QStringLiteral("the card stands still while it should slide")
@@ -154,6 +155,8 @@ private:
     QPointer<FrmFireIce> visit_;  // the screen the model follows, gone when it ends
     Model model_;
     screenstate::Steps steps_;    // the event's presses
+    screenstate::Reader reader_;
+    State after_;                 // the screen after the event
     int ticks_ = 0;               // the movement's ticks the player watched in the event
 };
 

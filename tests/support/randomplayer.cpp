@@ -10,6 +10,8 @@
 #include "shell/frmmainmenu.h"
 #include "shell/games.h"
 #include "support/bounds.h"
+#include "support/eventlog.h"
+#include "support/forks.h"
 #include "support/gamedriver.h"
 #include "support/logged.h"
 #include "support/sound.h"
@@ -18,8 +20,6 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -34,7 +34,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <deque>
 #include <map>
 #include <random>
 #include <string>
@@ -144,8 +143,6 @@ constexpr int kMaxSamples = 4096;
 constexpr long kRunEvents = 5000;
 // A run takes about 5 s in the debug build; one that takes far longer hangs.
 constexpr int kRunMs = 60000;
-// The last events a failure report shows.
-constexpr std::size_t kShownEvents = 25;
 
 // What a child process tells its parent, in memory they share.
 struct Shared {
@@ -226,7 +223,8 @@ public:
             now_ = next->at;
             next->at += std::max(1, next->interval);
             Timer* timer = next->timer;
-            note(QStringLiteral("%1 ticks at %2 ms").arg(QLatin1String(next->name)).arg(now_));
+            lastTick_ = nullptr;
+            log_.noteTick(event_, next->name, now_);
             tick(*timer);
             lastTick_ = timer;
             if (timer == until || !until)
@@ -259,8 +257,7 @@ public:
                            .arg(seed_)
                            .arg(event_)
                            .arg(what, replay(seed_, event_ + 1, players_));
-        for (const QString& line : log_)
-            text += QStringLiteral("  %1\n").arg(line);
+        text += log_.lines();
         const QByteArray bytes = text.toUtf8();
         std::strncpy(shared_.failure, bytes.constData(), sizeof shared_.failure - 1);
         shared_.failed = true;
@@ -637,9 +634,7 @@ private:
     void note(const QString& what)
     {
         lastTick_ = nullptr;
-        log_.push_back(QStringLiteral("%1: %2").arg(event_).arg(what));
-        if (log_.size() > kShownEvents)
-            log_.pop_front();
+        log_.note(event_, what);
     }
 
     static QString path(const QWidget* w)
@@ -704,7 +699,7 @@ private:
     Shared& shared_;
     const Players players_;
     long event_ = 0;
-    std::deque<QString> log_;
+    EventLog log_;
     double now_ = 0;
     std::vector<Due> due_;
     const Timer* lastTick_ = nullptr;
@@ -719,21 +714,6 @@ private:
     bool fileMenuOpen_ = false;
     bool windowGone_ = false;  // the player closed or destroyed the frame's window
 };
-
-// The threads of this process but QtTest's watchdog, which only sleeps until
-// a test function overruns.
-int threads()
-{
-    int count = 0;
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile name(tasks.filePath(task + QStringLiteral("/comm")));
-        name.open(QIODevice::ReadOnly);
-        if (name.readAll().trimmed() != "QtTest Watchdog")
-            ++count;
-    }
-    return count;
-}
 
 } // namespace
 
@@ -797,6 +777,7 @@ Result play(unsigned seed, long events, const Options& options)
     auto* shared = new (memory) Shared{};
 
     StartedApp started;
+    readSymbols();
     activate(&started.app->main());
     std::seed_seq seeds{seed};
     std::mt19937 runSeeds(seeds);

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/screenreader.h"
 
-#include "toolkit/accessible.h"
 #include "toolkit/announce.h"
 
 #include <QAccessible>
@@ -27,7 +26,12 @@ void walk(QAccessibleInterface* iface, const std::function<void(QAccessibleInter
 
 QString spokenName(QObject* object)
 {
-    return QAccessible::queryAccessibleInterface(object) ? accessible::name(object) : QStringLiteral("<no interface>");
+    return spokenName(QAccessible::queryAccessibleInterface(object));
+}
+
+QString spokenName(const QAccessibleInterface* iface)
+{
+    return iface ? iface->text(QAccessible::Name) : QStringLiteral("<no interface>");
 }
 
 namespace {

@@ -14,8 +14,9 @@ class QAccessibleInterface;
 class QObject;
 class QWidget;
 
-// What a screen reader calls the object.
+// What a screen reader calls the object, or the object of the interface.
 QString spokenName(QObject* object);
+QString spokenName(const QAccessibleInterface* iface);
 
 // What a reader such as Orca says after each action: the object that got the
 // focus last, as far as the reader sees it (a control, or the hidden object

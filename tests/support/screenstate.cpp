@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <algorithm>
@@ -16,7 +17,7 @@ namespace screenstate {
 
 namespace {
 
-Control control(const QWidget& w)
+Control control(const QWidget& w, const QString& name)
 {
     Control c;
     c.shown = w.isVisible();
@@ -37,11 +38,10 @@ Control control(const QWidget& w)
     } else if (w.autoFillBackground()) {
         c.back = w.palette().color(w.backgroundRole());
     }
-    c.name = spokenName(const_cast<QWidget*>(&w));
-    if (twips::isPlaced(&w)) {
-        const twips::Rect place = twips::rect(&w);
-        c.left = place.left;
-        c.top = place.top;
+    c.name = name;
+    if (const std::optional<twips::Rect> place = twips::placed(&w)) {
+        c.left = place->left;
+        c.top = place->top;
     }
     return c;
 }
@@ -69,10 +69,10 @@ bool seen(const QWidget& w)
 State read(const QWidget& screen)
 {
     State state;
-    state.insert_or_assign(screen.objectName(), control(screen));
-    for (const QWidget* w : screen.findChildren<QWidget*>())
+    state.insert_or_assign(screen.objectName(), control(screen, spokenName(const_cast<QWidget*>(&screen))));
+    for (QWidget* w : screen.findChildren<QWidget*>())
         if (seen(*w))
-            state.insert_or_assign(w->objectName(), control(*w));
+            state.insert_or_assign(w->objectName(), control(*w, spokenName(w)));
     return state;
 }
 
@@ -81,12 +81,8 @@ void Reader::read(const QWidget& screen, State& into)
     QList<QWidget*> found = screen.findChildren<QWidget*>();
     if (found == found_ && into.size() == named_.size()) {
         auto entry = into.begin();
-        for (const QWidget* w : named_) {
-            if (entry->first != w->objectName())
-                break;
-            entry->second = control(*w);
-            ++entry;
-        }
+        for (std::size_t i = 0; i < named_.size() && entry->first == named_[i]->objectName(); ++i, ++entry)
+            entry->second = control(*named_[i], spokenName(accessible(i)));
         if (entry == into.end())
             return;
     }
@@ -99,6 +95,19 @@ void Reader::read(const QWidget& screen, State& into)
             named_.push_back(w);
     std::sort(named_.begin(), named_.end(),
               [](const QWidget* a, const QWidget* b) { return a->objectName() < b->objectName(); });
+    ids_.assign(named_.size(), 0);
+}
+
+QAccessibleInterface* Reader::accessible(std::size_t i)
+{
+    // The one the control had, while it is still that control's; else the
+    // control's as Qt finds it, which is the same one unless that one went.
+    QAccessibleInterface* iface = QAccessible::accessibleInterface(ids_[i]);
+    if (!iface || iface->object() != named_[i]) {
+        iface = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(named_[i]));
+        ids_[i] = iface ? QAccessible::uniqueId(iface) : 0;
+    }
+    return iface;
 }
 
 QString diff(const State& expected, const State& actual)

@@ -6,6 +6,7 @@
 // an event and compare it all: what should change has changed, and what
 // should not has stayed.
 
+#include <QAccessible>
 #include <QColor>
 #include <QList>
 #include <QString>
@@ -43,8 +44,12 @@ public:
     void read(const QWidget& screen, State& into);
 
 private:
+    // The accessible interface of named_[i], through which a screen reader names it.
+    QAccessibleInterface* accessible(std::size_t i);
+
     QList<QWidget*> found_;               // the screen's widgets, as last found
     std::vector<const QWidget*> named_;  // those named, and the screen, by name
+    std::vector<QAccessible::Id> ids_;   // their interfaces', as last found (0: none yet)
 };
 
 // The controls that differ, one per line with both sides, expected first;

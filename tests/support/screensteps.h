@@ -59,8 +59,10 @@ public:
     // own, so that the screen has done what the press does.
     void press(int what)
     {
-        if (screen_)
-            presses_.push_back({what, read(*screen_), std::exchange(heard_, {})});
+        if (!screen_)
+            return;
+        reader_.read(*screen_, shown_);
+        presses_.push_back({what, shown_, std::exchange(heard_, {})});
     }
 
     const std::vector<Press>& presses() const { return presses_; }
@@ -81,6 +83,8 @@ public:
 
 private:
     QPointer<QWidget> screen_;
+    Reader reader_;
+    State shown_;  // after the last press, read in place
     std::vector<Press> presses_;
     std::vector<Heard> heard_;  // not yet followed by their press
 };

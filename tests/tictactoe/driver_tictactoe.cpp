@@ -64,7 +64,8 @@ public:
             play(p, click);
         if (const QString wrong = steps_.unheard(messages); !wrong.isEmpty())
             p.fail(QStringLiteral("Tic Tac Toe: %1").arg(wrong));
-        compare(p, screenstate::read(*ttt), QStringLiteral("after the event"));
+        reader_.read(*ttt, after_);
+        compare(p, after_, QStringLiteral("after the event"));
         // The board and scores the game keeps, in the values the rules give them.
         for (int n = 1; n <= 9; ++n)
             if (ttt->board.cells[std::size_t(n - 1)] != model_.at(n))
@@ -138,6 +139,8 @@ private:
     QPointer<frmTicTacToe> visit_;  // the screen the model follows, gone when it ends
     Model model_;
     screenstate::Steps steps_;      // the event's clicks
+    screenstate::Reader reader_;
+    State after_;                   // the screen after the event
 };
 
 const randomplayer::Registration<TicTacToeDriver> registeredTicTacToe("cmdTicTacToe");

@@ -7,6 +7,7 @@
 #include "support/testmain.h"
 #include "support/zoom.h"
 #include "toolkit/controls.h"
+#include "toolkit/fit.h"
 #include "toolkit/language.h"
 #include "toolkit/services.h"
 
@@ -49,6 +50,9 @@ private slots:
         twips::setRect(&a, {0, 0, 1010, 10});
         twips::setRect(&b, {1010, 0, 1010, 10});
         QCOMPARE(a.geometry().right() + 1, b.geometry().left());
+        // a place in twips only where one was given
+        QVERIFY(twips::placed(&b) == (twips::Rect{1010, 0, 1010, 10}));
+        QVERIFY(!twips::placed(&parent));
     }
 
     void aZoomScalesEveryEdgeAndKeepsTheTwips()
@@ -158,6 +162,21 @@ private slots:
         QCOMPARE(art.pixelColor(14, 14), QColor(Qt::black));
         QCOMPARE(art.pixelColor(15, 15), QColor(Qt::white));
         QCOMPARE(art.pixelColor(29, 0), QColor(Qt::white));
+    }
+
+    void aCaptionGivesWayOnlyWhereItRunsLonger()
+    {
+        const QFont font = QApplication::font();
+        const QString text = QStringLiteral("Click on this picture.");
+        const QRect roomy(0, 0, QFontMetrics(font).horizontalAdvance(text) * 5 / 4, 100);
+        QVERIFY(fit::within(font, roomy, Qt::AlignLeft, text) == font);
+        // asked again in a narrower box, or for a screen of twice the density
+        const std::optional<QFont> smaller = fit::within(font, roomy.adjusted(0, 0, -roomy.width() / 4, 0), Qt::AlignLeft, text);
+        QVERIFY(smaller && smaller->pointSizeF() < font.pointSizeF());
+        QImage dense(1, 1, QImage::Format_ARGB32);
+        dense.setDotsPerMeterY(2 * dense.dotsPerMeterY());
+        const QFont denser(font, &dense);
+        QVERIFY(fit::within(denser, roomy, Qt::AlignLeft, text) != denser);
     }
 
     void aRowOfControlsMeetsWithoutGapsOrOverlaps()

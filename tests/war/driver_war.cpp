@@ -93,7 +93,8 @@ public:
         playEvent(p, *war);
         if (!heard_.empty())
             p.fail(QStringLiteral("War shows \"%1\" where its rules show none").arg(heard_.front().text));
-        screenstate::compare(p, model_.shown(), screenstate::read(*war), QStringLiteral("War after the event"));
+        reader_.read(*war, after_);
+        screenstate::compare(p, model_.shown(), after_, QStringLiteral("War after the event"));
         checkHidden(p, *war);
     }
 
@@ -286,6 +287,8 @@ private:
     QPointer<frmDeckOptions> options_;  // the dialog whose presses are heard
     warmodel::War model_;
     screenstate::Steps steps_;  // the event's presses
+    screenstate::Reader reader_;
+    screenstate::State after_;  // the screen after the event
     std::vector<warmodel::Hands> hands_;  // after each of them
     std::deque<screenstate::Heard> heard_;  // message boxes not yet accounted for
     int ticks_ = 0;  // the slide's ticks the player waited for in the event
