@@ -18,7 +18,6 @@
 
 namespace {
 
-
 const QString kTurned = QStringLiteral("Fire & Ice: the card turned at an edge");
 using screenstate::Press;
 using screenstate::State;
